@@ -1,0 +1,17 @@
+// Monotonic high-resolution clock in whole nanoseconds, behind one small platform layer.
+#pragma once
+
+#include <cstdint>
+
+namespace velkor::platform {
+
+// Signed 64-bit nanoseconds from an arbitrary fixed origin; never goes backwards.
+std::int64_t NowNanoseconds() noexcept;
+
+// Converts a tick count of a counter with the given frequency without overflowing for large
+// tick values: whole seconds first, then the remainder.
+constexpr std::int64_t TicksToNanoseconds(std::int64_t ticks, std::int64_t frequency) noexcept {
+    return ticks / frequency * 1'000'000'000 + (ticks % frequency) * 1'000'000'000 / frequency;
+}
+
+}  // namespace velkor::platform

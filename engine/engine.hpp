@@ -1,0 +1,60 @@
+// The engine: the registry and the ordered list of systems, the frame loop and the shutdown.
+//
+// Systems never call each other; the order of the list is the only coupling between them.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "engine/registry.hpp"
+#include "engine/system.hpp"
+
+namespace velkor::singleton {
+
+// True while the game keeps running; tested only between frames.
+struct Running {
+    bool Value = false;
+};
+
+}  // namespace velkor::singleton
+
+namespace velkor {
+
+// The largest time step a frame may simulate (single-precision 1/30 s): after a stall the game
+// runs slower than real time instead of taking one large, unstable step.
+inline constexpr float MaxFrameTime = 0.033333335f;
+
+class Engine {
+public:
+    using SystemList = std::vector<std::unique_ptr<system::iSystem>>;
+
+    // Builds the game's 22 systems in their fixed order.
+    Engine();
+    // Builds an engine around another list of systems (tools and tests).
+    explicit Engine(SystemList systems);
+    ~Engine();
+
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    void Init();
+    // Runs frames until Running is false at the top of a frame, or a system's update throws
+    // (reported on standard error; the loop then ends and shutdown runs normally).
+    void Loop();
+    void Shutdown();
+
+    // One frame: every system's update, in order, with the same dt.
+    void Frame(float dt);
+
+    [[nodiscard]] Registry& GetRegistry() noexcept { return registry_; }
+    [[nodiscard]] const SystemList& Systems() const noexcept { return systems_; }
+
+private:
+    Registry registry_;
+    SystemList systems_;
+};
+
+// The game's systems, in the order of every init, update and shutdown pass.
+[[nodiscard]] Engine::SystemList MakeGameSystems();
+
+}  // namespace velkor

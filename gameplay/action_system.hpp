@@ -1,0 +1,15 @@
+// Advances timed and eased actions.
+#pragma once
+
+#include "engine/system.hpp"
+
+namespace velkor::system {
+
+class ActionSystem final : public iSystem {
+public:
+    void Init(Registry& registry) override;
+    void Update(float dt, Registry& registry) override;
+    void Shutdown(Registry& registry) override;
+};
+
+}  // namespace velkor::system

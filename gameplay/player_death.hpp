@@ -1,0 +1,28 @@
+// Detects the player falling below the kill height.
+#pragma once
+
+#include "engine/system.hpp"
+#include "gameplay/player_behavior.hpp"
+#include "serialization/transform.hpp"
+
+#include <glm/vec2.hpp>
+
+namespace velkor::singleton {
+
+// Where the player reappears after dying.
+struct CheckPoint {
+    glm::vec2 RespawnPosition{0.0f, 0.0f};
+};
+
+}  // namespace velkor::singleton
+
+namespace velkor::system {
+
+class PlayerDeath final : public System<std::tuple<component::PlayerBehavior, component::Transform>> {
+protected:
+    void InitHook(Registry& registry) override;
+    void UpdateHook(float dt, View& view) override;
+    void ShutdownHook(Registry& registry) override;
+};
+
+}  // namespace velkor::system

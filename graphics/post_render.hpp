@@ -1,0 +1,15 @@
+// Presents the frame and polls window events.
+#pragma once
+
+#include "engine/system.hpp"
+
+namespace velkor::system {
+
+class PostRender final : public iSystem {
+public:
+    void Init(Registry& registry) override;
+    void Update(float dt, Registry& registry) override;
+    void Shutdown(Registry& registry) override;
+};
+
+}  // namespace velkor::system

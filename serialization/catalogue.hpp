@@ -1,0 +1,44 @@
+// The component catalogue: the 17 component types, their names in data files and their readers.
+//
+// Filled once at start-up, before anything else touches a component type, which also fixes the
+// component type indices 0..16 in table order. Read-only afterwards.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <rapidjson/document.h>
+
+#include "engine/registry.hpp"
+
+namespace velkor {
+
+// Adds the component if the entity lacks it, then reads the JSON form into it.
+using ComponentReader = void (*)(Entity, Registry&, const rapidjson::Value&);
+
+struct ComponentCatalogue {
+    std::array<std::string, entity::MaxComponents> names;
+    std::map<std::string, int, std::less<>> index;
+    std::array<ComponentReader, entity::MaxComponents> readers{};
+};
+
+// Fills the catalogue. Later calls change nothing.
+void FillComponentCatalogue();
+
+[[nodiscard]] const ComponentCatalogue& Catalogue();
+
+// Exact, case-sensitive lookup of a component name.
+[[nodiscard]] std::optional<int> FindComponent(std::string_view name);
+
+// The common frame of every reader: add the component when missing, then read into it.
+template <class T, void (*Read)(T&, const rapidjson::Value&)>
+void ReadComponent(Entity e, Registry& registry, const rapidjson::Value& json) {
+    T& component = registry.get_or_add<T>(e);
+    Read(component, json);
+}
+
+}  // namespace velkor

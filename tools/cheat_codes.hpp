@@ -1,0 +1,17 @@
+// Reserved for developer cheats.
+#pragma once
+
+#include "engine/system.hpp"
+#include "gameplay/player_behavior.hpp"
+#include "serialization/transform.hpp"
+
+namespace velkor::system {
+
+class CheatCodes final : public System<std::tuple<component::Transform, component::PlayerBehavior>> {
+protected:
+    void InitHook(Registry& registry) override;
+    void UpdateHook(float dt, View& view) override;
+    void ShutdownHook(Registry& registry) override;
+};
+
+}  // namespace velkor::system

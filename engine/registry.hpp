@@ -265,9 +265,15 @@ public:
         alive_.reset(e);
         free_.push_back(e);
         signatures_[e].reset();
+        ++generations_[e];
     }
 
     [[nodiscard]] bool alive(Entity e) const noexcept { return e < next_ && e < MaxEntities && alive_[e]; }
+
+    // How many times identifier e has been released (destroyed, or dropped by clear()). Identifiers
+    // are reused, so a holder that must not act on a newer entity under the same identifier keeps
+    // (e, generation(e)) and checks both before acting.
+    [[nodiscard]] std::uint32_t generation(Entity e) const noexcept { return e < MaxEntities ? generations_[e] : 0; }
 
     template <class T>
     T& add(Entity e) {
@@ -315,6 +321,8 @@ public:
 
     // Empties the entity store. Pools and their listeners survive; singletons are not touched.
     void clear() {
+        for (Entity e = 0; e < next_ && e < MaxEntities; ++e)
+            if (alive_[e]) ++generations_[e];
         free_.clear();
         next_ = 0;
         alive_.reset();
@@ -346,6 +354,7 @@ private:
     Entity next_ = 0;
     std::vector<Entity> free_;
     std::bitset<MaxEntities> alive_{};
+    std::array<std::uint32_t, MaxEntities> generations_{};
 
 public:
     // Declared last so that it is destroyed first.

@@ -1,7 +1,8 @@
-// Advances timed and eased actions.
+// ActionSystem: advances the ActionSingleton's root group once per frame, paused or not.
 #pragma once
 
 #include "engine/system.hpp"
+#include "gameplay/actions.hpp"
 
 namespace velkor::system {
 

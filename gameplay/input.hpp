@@ -1,13 +1,123 @@
-// Turns polled key and mouse events into this frame's key table.
+// Input: the keyboard and the mouse as one table of key states, plus the window-level input matters.
+//
+// Implemented here:
+//  - the raw key and mouse-button tables, written only by the GLFW callbacks during event polling;
+//  - the `Input` singleton (357 states with a one-update Pressed edge), rebuilt once per frame from
+//    the raw tables by the `Input` system, which also quits on Alt+F4 (either Alt key);
+//  - focus and iconify handling: the cursor is captured while the window has focus, and every
+//    sound is silenced (master group offset -5) while the window is unfocused or minimised;
+//  - the accessibility shortcuts (sticky, toggle, filter keys) switched off for the life of the
+//    game, through the platform layer in gameplay/win_system.hpp.
+// Not here: per-entity key bindings (gameplay/keyboard_input.hpp), gamepads (the game has none).
+//
+// Callbacks we install chain to whatever callback was installed before us (the developer-tool
+// host installs its own on the same window), so neither side loses events.
 #pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <glm/vec2.hpp>
 
 #include "engine/system.hpp"
 
+struct GLFWwindow;
+
 namespace velkor::component {
 
-struct Input {};
+// An entity's movement intent, written each frame by the KeyboardInput system from its bindings.
+struct Input {
+    glm::vec2 Direction{0.0f, 0.0f};  // last horizontal direction asked for: x is -1, +1 or 0 (both)
+    bool Moving = false;  // a Left or Right binding is down this frame
+    bool Jump = false;  // a Jump binding is down (pressed or held)
+    bool Dash = false;  // a Dash binding is down (pressed or held)
+};
 
 }  // namespace velkor::component
+
+namespace velkor::input {
+
+// Entries 0..348 are GLFW key codes; 349 + n is mouse button n (349 left, 350 right, 351 middle).
+inline constexpr int KeyCount = 349;
+inline constexpr int MouseButtonCount = 8;
+inline constexpr int MouseButtonBase = KeyCount;
+inline constexpr int TableSize = KeyCount + MouseButtonCount;  // 357
+
+inline constexpr int MouseLeft = MouseButtonBase + 0;
+inline constexpr int MouseRight = MouseButtonBase + 1;
+
+// States of one table entry. Consumers read 1 as "pressed this frame" and non-zero as "down".
+enum KeyState : std::int32_t {
+    Up = 0,  // not down
+    Pressed = 1,  // down now, not down at the previous input update
+    Held = 2,  // down now and at the previous input update
+};
+
+// Process-wide state of the GLFW side: what the callbacks wrote since the last poll, the window
+// they are installed on, the registry the focus callbacks act on, and the callbacks that were
+// installed before ours. One game, one window: this is the only file-level state of the input layer.
+struct Backend {
+    std::array<int, KeyCount> keys{};  // GLFW_RELEASE (0) or GLFW_PRESS (1) per key code
+    std::array<int, MouseButtonCount> mouseButtons{};
+    GLFWwindow* window = nullptr;  // kept for direct polling (Alt+F4)
+    Registry* registry = nullptr;  // where the focus and iconify callbacks find the audio state
+    void (*previousKey)(GLFWwindow*, int, int, int, int) = nullptr;
+    void (*previousMouseButton)(GLFWwindow*, int, int, int) = nullptr;
+    void (*previousFocus)(GLFWwindow*, int) = nullptr;
+    void (*previousIconify)(GLFWwindow*, int) = nullptr;
+};
+
+[[nodiscard]] Backend& GetBackend() noexcept;
+
+// Forgets every raw key and button and every installed-callback record (tests, and a restart).
+void ResetBackend() noexcept;
+
+// GLFW callbacks. Events for key codes outside 0..348 (GLFW_KEY_UNKNOWN included), key repeats and
+// mouse actions other than press and release change nothing.
+void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
+void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods);
+// Focus gained: cursor captured, master volume offset +5. Focus lost: cursor released, -5.
+void WindowFocusCallback(GLFWwindow* window, int focused);
+// Minimised: master volume offset -5; restored: +5.
+void WindowIconifyCallback(GLFWwindow* window, int iconified);
+
+// The master group's volume offset applied while the window is unfocused and again while minimised.
+inline constexpr float FocusVolumeOffset = 5.0f;
+
+}  // namespace velkor::input
+
+namespace velkor::singleton {
+
+// This frame's state of every key and mouse button, indexed as described in velkor::input.
+struct Input {
+    std::array<std::int32_t, input::TableSize> Keys{};
+
+    [[nodiscard]] bool IsPressed(int entry) const noexcept { return InRange(entry) && Keys[entry] == input::Pressed; }
+    [[nodiscard]] bool IsDown(int entry) const noexcept { return InRange(entry) && Keys[entry] != input::Up; }
+
+private:
+    static constexpr bool InRange(int entry) noexcept { return entry >= 0 && entry < input::TableSize; }
+};
+
+}  // namespace velkor::singleton
+
+namespace velkor::input {
+
+// Makes sure the Input singleton exists: if absent, ensures the game window, creates the table
+// with every entry Up, marks it present and installs the focus and iconify callbacks. Shared by
+// the Input and KeyboardInput systems, the cheat codes and the main menu.
+singleton::Input& EnsureInput(Registry& registry);
+
+// One input update: an entry becomes Held if it was Pressed or Held and its raw value is still
+// down, otherwise the raw value (0 Up, 1 Pressed). A press and release between two updates is
+// never seen.
+void UpdateKeyTable(singleton::Input& table, const Backend& raw) noexcept;
+
+// True when either Alt key and F4 are down now. Polls the window directly when there is one (its
+// sticky-keys mode keeps a short tap visible until polled); without one, the raw table decides.
+[[nodiscard]] bool AltF4Down(const Backend& raw);
+
+}  // namespace velkor::input
 
 namespace velkor::system {
 

@@ -1,11 +1,52 @@
 #include "gameplay/physics.hpp"
 
+#include "serialization/json_read.hpp"
+
+namespace velkor::component {
+
+void ReadPhysics(Physics& physics, const rapidjson::Value& json) {
+    if (!json.IsObject()) return;
+    json::ReadVec2(json, "Acceleration", physics.Acceleration);
+    json::ReadVec2(json, "Velocity", physics.Velocity);
+}
+
+}  // namespace velkor::component
+
+namespace velkor::physics {
+
+bool& Active(Registry& registry) {
+    auto& singletons = registry.singletons;
+    if (!singletons.has<singleton::Physics>()) return singletons.set(singleton::Physics{}).Active;
+    return singletons.get<singleton::Physics>().Active;
+}
+
+void Step(component::Physics& physics, component::Transform& transform, float dt) noexcept {
+    physics.PreviousTranslation = transform.Translation;
+    physics.Velocity += physics.Acceleration * dt;
+    // Semi-implicit: the position moves with the velocity just computed.
+    transform.Translation += physics.Velocity * dt;
+    transform.Dirty = true;
+}
+
+}  // namespace velkor::physics
+
 namespace velkor::system {
 
-void Physics::InitHook(Registry&) {}
+void Physics::InitHook(Registry& registry) {
+    // A flag set before the system starts (a level frozen on purpose) is kept.
+    if (!registry.singletons.has<singleton::Physics>()) registry.singletons.set(singleton::Physics{true});
+}
 
-void Physics::UpdateHook(float, View&) {}
+void Physics::UpdateHook(float dt, View& view) {
+    Registry& registry = view.get_registry();
+    if (!physics::Active(registry)) return;
+    auto& bodies = registry.pool<component::Physics>();
+    auto& transforms = registry.pool<component::Transform>();
+    for (Entity e : view) physics::Step(bodies.get(e), transforms.get(e), dt);
+}
 
-void Physics::ShutdownHook(Registry&) {}
+void Physics::ShutdownHook(Registry& registry) {
+    if (registry.singletons.has<singleton::Physics>()) registry.singletons.remove<singleton::Physics>();
+}
 
 }  // namespace velkor::system

@@ -53,11 +53,11 @@ void FillComponentCatalogue() {
     Register<SpriteSheet>("SpriteSheet", nullptr);
     Register<HUD>("HUD", nullptr);
     Register<Input>("Input", nullptr);  // added by the KeyboardInput listener, never read from data
-    Register<KeyboardInput>("KeyboardInput", nullptr);
+    Register<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>);
     Register<OnOffHazard>("OnOffHazard", nullptr);
     Register<Parallax>("Parallax", nullptr);
     Register<Particles>("Particles", nullptr);
-    Register<Physics>("Physics", nullptr);
+    Register<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);
     Register<PlayerBehavior>("PlayerBehavior", nullptr);
     Register<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>);
 }

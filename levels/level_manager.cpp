@@ -1,11 +1,87 @@
 #include "levels/level_manager.hpp"
 
+#include <string>
+
+#include "engine/trace.hpp"
+#include "levels/credits.hpp"
+#include "levels/gameplay_levels.hpp"
+#include "levels/loading_screen.hpp"
+#include "levels/logo.hpp"
+#include "levels/lose_screen.hpp"
+#include "levels/main_menu.hpp"
+#include "levels/options_menu.hpp"
+#include "levels/win_screen.hpp"
+
+namespace velkor::levels {
+
+std::vector<std::unique_ptr<util::iLevel>> MakeLevels() {
+    std::vector<std::unique_ptr<util::iLevel>> list;
+    list.reserve(LevelIndex::Count);
+    list.push_back(std::make_unique<Logo>());
+    list.push_back(std::make_unique<TeamLogo>());
+    list.push_back(std::make_unique<GameLogo>());
+    list.push_back(std::make_unique<MainMenu>());
+    list.push_back(std::make_unique<OptionsMenu>());
+    list.push_back(std::make_unique<LoadingScreen>());
+    list.push_back(std::make_unique<Level0>());
+    list.push_back(std::make_unique<Level1>());
+    list.push_back(std::make_unique<Level2>());
+    list.push_back(std::make_unique<WinScreen>());
+    list.push_back(std::make_unique<LoseScreen>());
+    list.push_back(std::make_unique<Credits>());
+    return list;
+}
+
+void RequestLevel(Registry& registry, std::int32_t index) {
+    registry.singletons.get<singleton::GameState>().nextLevel = index;
+}
+
+void RequestLevelAfter(Registry& registry, std::int32_t index, float delay) {
+    auto& state = registry.singletons.get<singleton::GameState>();
+    state.switchDelay = delay;
+    state.switchPending = true;
+    state.pendingLevel = index;
+}
+
+}  // namespace velkor::levels
+
 namespace velkor::system {
 
-void LevelManager::Init(Registry&) {}
+void LevelManager::Init(Registry& registry) {
+    singleton::GameState state;
+    state.levels = levels::MakeLevels();
+    registry.singletons.set(std::move(state));
+}
 
-void LevelManager::Update(float, Registry&) {}
+void LevelManager::Update(float dt, Registry& registry) {
+    auto& state = registry.singletons.get<singleton::GameState>();
+    if (state.switchPending) {
+        state.switchDelay -= dt;
+        if (state.switchDelay <= 0.0f) {
+            state.nextLevel = state.pendingLevel;
+            state.switchPending = false;
+            state.pendingLevel = -1;
+        }
+    }
+    // Indices are trusted (writers keep to 0..11), as are the levels not to be null.
+    if (state.nextLevel != state.currentLevel) {
+        Trace("Level switch from " + std::to_string(state.currentLevel) + " to " + std::to_string(state.nextLevel) +
+              "\n");
+        if (state.currentLevel >= 0) state.levels[state.currentLevel]->Shutdown(registry);
+        if (state.currentLevel != -1) state.levels[state.currentLevel]->Unload(registry);
+        state.previousLevel = state.currentLevel;
+        state.currentLevel = state.nextLevel;
+        state.levels[state.currentLevel]->Load(registry);
+        state.levels[state.currentLevel]->Initialize(registry);
+    }
+    state.levels[state.currentLevel]->Update(dt, registry);
+}
 
-void LevelManager::Shutdown(Registry&) {}
+void LevelManager::Shutdown(Registry& registry) {
+    auto& singletons = registry.singletons;
+    // Levels go without their Shutdown or Unload: the registry has been cleared already.
+    singletons.get<singleton::GameState>().levels.clear();
+    singletons.remove<singleton::GameState>();
+}
 
 }  // namespace velkor::system

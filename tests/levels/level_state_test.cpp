@@ -1,0 +1,87 @@
+#include "levels/level_state.hpp"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace velkor {
+namespace {
+
+rapidjson::Document Parse(const char* text) {
+    rapidjson::Document document;
+    document.Parse(text);
+    return document;
+}
+
+TEST(LevelSingleton, Defaults) {
+    const singleton::Level level;
+    EXPECT_EQ(level.timeLeft, 1.0f);
+    EXPECT_EQ(level.lastTimeLeft, -1.0f);
+    EXPECT_EQ(level.MaxTime, 1.0f);
+    EXPECT_EQ(level.FallDelayTime, 0.5f);
+    EXPECT_EQ(level.collected, 0);
+    EXPECT_EQ(level.CollectiblesRequred, 2);
+    EXPECT_FALSE(level.digitsFrozen);
+    EXPECT_TRUE(level.timerRunning);
+    EXPECT_FALSE(level.secondLevel);
+    EXPECT_EQ(level.levelHud, 0u);
+    EXPECT_EQ(level.collectiblesCounter, 0u);
+    EXPECT_FALSE(level.propertiesPending);
+    EXPECT_TRUE(level.takenCollectables.empty());
+}
+
+TEST(MapProperties, ReadOncePerLevelStart) {
+    auto registry = std::make_unique<Registry>();
+    const auto first = Parse(R"([
+        {"name": "MaxTime", "type": "int", "value": 360},
+        {"name": "CollectiblesRequred", "type": "int", "value": 3},
+        {"name": "FallDelayTime", "type": "float", "value": 0.75},
+        {"name": "maxtime", "type": "int", "value": 5},
+        {"name": "Unknown", "type": "string", "value": "x"}
+    ])");
+    levels::ReadMapProperties(first, *registry);
+    ASSERT_TRUE(registry->singletons.has<singleton::Level>());
+    auto& level = registry->singletons.get<singleton::Level>();
+    EXPECT_FALSE(level.propertiesPending);
+    EXPECT_EQ(level.timeLeft, 360.0f);
+    EXPECT_EQ(level.MaxTime, 360.0f);
+    EXPECT_EQ(level.lastTimeLeft, 360.0f);
+    EXPECT_EQ(level.CollectiblesRequred, 3);
+    EXPECT_EQ(level.collected, 1);
+    EXPECT_EQ(level.FallDelayTime, 0.75f);
+
+    const auto second = Parse(R"([{"name": "MaxTime", "type": "float", "value": 90.5}])");
+    levels::ReadMapProperties(second, *registry);
+    EXPECT_EQ(level.MaxTime, 360.0f) << "no level start in between: the first map's values stay";
+
+    level.propertiesPending = true;  // what a playable level's shutdown does
+    levels::ReadMapProperties(second, *registry);
+    EXPECT_EQ(level.MaxTime, 90.5f);
+    EXPECT_EQ(level.CollectiblesRequred, 3);
+}
+
+TEST(MapProperties, MalformedValuesLeaveTheDefaults) {
+    auto registry = std::make_unique<Registry>();
+    levels::ReadMapProperties(Parse(R"({"MaxTime": 5})"), *registry);
+    auto& level = registry->singletons.get<singleton::Level>();
+    EXPECT_EQ(level.MaxTime, 1.0f);
+    EXPECT_FALSE(level.propertiesPending);
+
+    level.propertiesPending = true;
+    levels::ReadMapProperties(Parse(R"([3, {"name": 4, "value": 1}, {"name": "MaxTime"},
+        {"name": "MaxTime", "value": "long"}, {"name": "CollectiblesRequred", "value": 2.5}])"), *registry);
+    EXPECT_EQ(level.MaxTime, 1.0f);
+    EXPECT_EQ(level.CollectiblesRequred, 2);
+    EXPECT_EQ(level.collected, 0);
+}
+
+TEST(MapProperties, APresentLevelWithoutPendingPropertiesIsLeftAlone) {
+    auto registry = std::make_unique<Registry>();
+    levels::EnsureLevel(*registry).collected = 4;
+    levels::ReadMapProperties(Parse(R"([{"name": "CollectiblesRequred", "value": 9}])"), *registry);
+    EXPECT_EQ(registry->singletons.get<singleton::Level>().collected, 4);
+    EXPECT_EQ(registry->singletons.get<singleton::Level>().CollectiblesRequred, 2);
+}
+
+}  // namespace
+}  // namespace velkor

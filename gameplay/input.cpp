@@ -59,13 +59,19 @@ void WindowFocusCallback(GLFWwindow* window, int focused) {
     Backend& raw = MutableBackend();
     if (raw.previousFocus) raw.previousFocus(window, focused);
     if (window) glfwSetInputMode(window, GLFW_CURSOR, focused ? GLFW_CURSOR_DISABLED : GLFW_CURSOR_NORMAL);
-    ShiftMasterVolume(raw.registry, focused ? FocusVolumeOffset : -FocusVolumeOffset);
+    const bool unfocused = !focused;
+    if (unfocused == raw.unfocusedOffset) return;
+    raw.unfocusedOffset = unfocused;
+    ShiftMasterVolume(raw.registry, unfocused ? -FocusVolumeOffset : FocusVolumeOffset);
 }
 
 void WindowIconifyCallback(GLFWwindow* window, int iconified) {
     Backend& raw = MutableBackend();
     if (raw.previousIconify) raw.previousIconify(window, iconified);
-    ShiftMasterVolume(raw.registry, iconified ? -FocusVolumeOffset : FocusVolumeOffset);
+    const bool minimised = iconified != 0;
+    if (minimised == raw.minimisedOffset) return;
+    raw.minimisedOffset = minimised;
+    ShiftMasterVolume(raw.registry, minimised ? -FocusVolumeOffset : FocusVolumeOffset);
 }
 
 singleton::Input& EnsureInput(Registry& registry) {

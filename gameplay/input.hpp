@@ -61,6 +61,11 @@ struct Backend {
     std::array<int, MouseButtonCount> mouseButtons{};
     GLFWwindow* window = nullptr;  // kept for direct polling (Alt+F4)
     Registry* registry = nullptr;  // where the focus and iconify callbacks find the audio state
+    // Whether the unfocused and the minimised offsets are applied now. Window systems also send
+    // a focus-gained event when the window first appears, and may repeat events; only a real
+    // change of state moves the volume, so the offsets always cancel out.
+    bool unfocusedOffset = false;
+    bool minimisedOffset = false;
     void (*previousKey)(GLFWwindow*, int, int, int, int) = nullptr;
     void (*previousMouseButton)(GLFWwindow*, int, int, int) = nullptr;
     void (*previousFocus)(GLFWwindow*, int) = nullptr;
@@ -77,8 +82,9 @@ void ResetBackend() noexcept;
 void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
 void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods);
 // Focus gained: cursor captured, master volume offset +5. Focus lost: cursor released, -5.
+// The offset moves only when the state changes (a first focus-gained event adds nothing).
 void WindowFocusCallback(GLFWwindow* window, int focused);
-// Minimised: master volume offset -5; restored: +5.
+// Minimised: master volume offset -5; restored: +5 (again only on a change).
 void WindowIconifyCallback(GLFWwindow* window, int iconified);
 
 // The master group's volume offset applied while the window is unfocused and again while minimised.

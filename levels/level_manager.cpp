@@ -3,14 +3,8 @@
 #include <string>
 
 #include "engine/trace.hpp"
-#include "levels/credits.hpp"
-#include "levels/gameplay_levels.hpp"
-#include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
-#include "levels/lose_screen.hpp"
-#include "levels/main_menu.hpp"
-#include "levels/options_menu.hpp"
-#include "levels/win_screen.hpp"
+#include "levels/stand_ins.hpp"
 
 namespace velkor::levels {
 

@@ -13,13 +13,18 @@ inline constexpr const char* MenuMusicPath = "Assets/Music/MenuCut.mp3";
 // this frame.
 [[nodiscard]] bool SkipRequested(Registry& registry);
 
-class Logo final : public util::iLevel {
+// What the logo screens share: nothing to load or unload, and leaving one destroys its entities.
+class LogoScreen : public util::iLevel {
 public:
     void Load(Registry&) override {}
-    void Initialize(Registry& registry) override;
-    void Update(float dt, Registry& registry) override;
     void Shutdown(Registry& registry) override { DestroyAllEntities(registry); }
     void Unload(Registry&) override {}
+};
+
+class Logo final : public LogoScreen {
+public:
+    void Initialize(Registry& registry) override;
+    void Update(float dt, Registry& registry) override;
 
 private:
     // Gives back this visit's music request, once: the music keeps playing into the menus, which
@@ -33,15 +38,12 @@ private:
 };
 
 // One logo that fades in and out over three seconds, then hands over to the next screen.
-class SingleLogo : public util::iLevel {
+class SingleLogo : public LogoScreen {
 public:
     SingleLogo(const char* prefab, int next) : prefab_(prefab), next_(next) {}
 
-    void Load(Registry&) override {}
     void Initialize(Registry& registry) override;
     void Update(float dt, Registry& registry) override;
-    void Shutdown(Registry& registry) override { DestroyAllEntities(registry); }
-    void Unload(Registry&) override {}
 
 private:
     const char* prefab_;

@@ -1,0 +1,35 @@
+// Stand-ins for the level slots whose screens are not built yet: empty screens that keep each
+// slot's entity clean-up, so switching to and from them behaves as the finished screens will.
+// Each screen, once built, gets its own file pair and its line here goes.
+#pragma once
+
+#include "levels/level.hpp"
+
+namespace velkor::levels {
+
+// An empty screen. clearOnLoad: its Load destroys all entities; clearOnShutdown: its Shutdown does.
+template <bool clearOnLoad, bool clearOnShutdown>
+class EmptyLevel : public util::iLevel {
+public:
+    void Load(Registry& registry) override {
+        if constexpr (clearOnLoad) DestroyAllEntities(registry);
+    }
+    void Initialize(Registry&) override {}
+    void Update(float, Registry&) override {}
+    void Shutdown(Registry& registry) override {
+        if constexpr (clearOnShutdown) DestroyAllEntities(registry);
+    }
+    void Unload(Registry&) override {}
+};
+
+class MainMenu final : public EmptyLevel<true, true> {};
+class OptionsMenu final : public EmptyLevel<false, true> {};
+class LoadingScreen final : public EmptyLevel<false, true> {};
+class Level0 final : public EmptyLevel<false, true> {};  // the test level
+class Level1 final : public EmptyLevel<false, false> {};  // playable: its entities outlive Shutdown
+class Level2 final : public EmptyLevel<false, false> {};
+class WinScreen final : public EmptyLevel<false, true> {};
+class LoseScreen final : public EmptyLevel<false, true> {};
+class Credits final : public EmptyLevel<false, true> {};
+
+}  // namespace velkor::levels

@@ -167,11 +167,10 @@ void SetGroupVolume(float value, int group) {
     }
     Layer& layer = State();
     const auto g = static_cast<std::size_t>(group);
-    float old = 0.0f;
-    if (layer.settings) {
-        old = layer.settings->GroupVolume[g];
-        layer.settings->GroupVolume[g] = value;
-    }
+    // The channels carry the offset applied last, which is not GroupVolume once someone has
+    // written a new value there for the next update to apply.
+    const float old = layer.appliedGroupVolume[g];
+    if (layer.settings) layer.settings->GroupVolume[g] = value;
     layer.appliedGroupVolume[g] = value;
     for (int c = 0; c < ChannelCount; ++c) {
         device::Channel channel;

@@ -251,7 +251,7 @@ Result SystemCreate(System** out) {
 }
 
 Result SystemInit(System* system, int channels) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (system->initialised) return Result::ErrInitialized;
     if (channels < 1) return Result::ErrInvalidParam;
     if (const Result r = OpenOutput(*system); r != Result::Ok) return r;
@@ -288,7 +288,7 @@ bool SystemHasOutput(const System* system) noexcept {
 }
 
 Result SystemUpdate(System* system) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     System& s = *system;
     for (Voice& v : s.voices) {
@@ -315,7 +315,7 @@ Result SystemUpdate(System* system) {
 }
 
 Result SystemClose(System* system) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     System& s = *system;
     StopVoices(s, nullptr);
@@ -332,14 +332,14 @@ Result SystemClose(System* system) {
 }
 
 Result SystemRelease(System* system) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (system->initialised) SystemClose(system);
     delete system;
     return Result::Ok;
 }
 
 Result CreateSound(System* system, const char* path, Mode mode, Sound** out) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     if (!path || !out) return Result::ErrInvalidParam;
     *out = nullptr;
@@ -406,7 +406,7 @@ Result SoundRelease(Sound* sound) {
 }
 
 Result PlaySound(System* system, Sound* sound, ChannelGroup* group, Channel* out) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     if (!sound || sound->system != system || !out) return Result::ErrInvalidParam;
     if (group && group->system != system) return Result::ErrInvalidParam;
@@ -462,7 +462,7 @@ Result PlaySound(System* system, Sound* sound, ChannelGroup* group, Channel* out
 }
 
 Result GetChannel(System* system, int index, Channel* out) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     if (!out || index < 0 || static_cast<std::size_t>(index) >= system->voices.size()) return Result::ErrInvalidParam;
     *out = Channel{system, index, system->voices[static_cast<std::size_t>(index)].generation};
@@ -470,7 +470,7 @@ Result GetChannel(System* system, int index, Channel* out) {
 }
 
 Result GetMasterChannelGroup(System* system, ChannelGroup** out) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     if (!out) return Result::ErrInvalidParam;
     *out = &system->master;
@@ -478,7 +478,7 @@ Result GetMasterChannelGroup(System* system, ChannelGroup** out) {
 }
 
 Result CreateChannelGroup(System* system, const char* name, ChannelGroup** out) {
-    if (!system) return Result::ErrInvalidHandle;
+    if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     if (!out) return Result::ErrInvalidParam;
     auto group = std::make_unique<ChannelGroup>();

@@ -34,7 +34,7 @@ enum class Result : int {
     ErrFileNotFound,
     ErrFileBad,  // the file opened but could not be read to its end
     ErrFormat,  // not a format the decoder knows, or more than two channels
-    ErrUninitialized,  // the system was not initialised (or has been closed)
+    ErrUninitialized,  // no system, or not initialised (or already closed)
     ErrInitialized,  // initialised twice
     ErrOutputInit,  // no output device and no silent fallback either
     ErrMemory,  // the mixer ran out of buffers or sources

@@ -31,6 +31,7 @@ struct Layer {
     std::array<device::ChannelGroup*, GroupCount> groups{};
     std::array<float, GroupCount> appliedGroupVolume{};
     singleton::Audio* settings = nullptr;  // the bound registry's Audio singleton (its slot never moves)
+    const void* owner = nullptr;  // the Audio system that opened the device
 };
 
 Layer& State() {
@@ -72,6 +73,18 @@ device::Result OnChannel(int index, Call call) {
     if (r == device::Result::Ok) r = call(channel);
     if (r != device::Result::ErrInvalidHandle) Check(r);
     return r;
+}
+
+void CloseDevice() {
+    Layer& layer = State();
+    Check(device::SystemClose(layer.system));
+    Check(device::SystemRelease(layer.system));
+    layer.system = nullptr;
+    layer.groups.fill(nullptr);
+    // Every sound went with the device; a later init starts from an empty table.
+    layer.sounds.clear();
+    layer.settings = nullptr;
+    layer.owner = nullptr;
 }
 
 }  // namespace
@@ -172,6 +185,7 @@ void SetGroupVolume(float value, int group) {
     const float old = layer.appliedGroupVolume[g];
     if (layer.settings) layer.settings->GroupVolume[g] = value;
     layer.appliedGroupVolume[g] = value;
+    if (!layer.system) return;  // no device, no channels to shift
     for (int c = 0; c < ChannelCount; ++c) {
         device::Channel channel;
         device::Result r = device::GetChannel(layer.system, c, &channel);
@@ -296,6 +310,8 @@ void Audio::Init(Registry& registry) {
     using namespace audio;
     Trace("Audio System Init\n");
     Layer& layer = State();
+    // One device per process: a second audio system takes over from the first.
+    if (layer.system) CloseDevice();
     layer.channelVolume.fill(0.0f);
     auto& singletons = registry.singletons;
     if (!singletons.has<singleton::Audio>()) singletons.set(singleton::Audio{});
@@ -310,6 +326,8 @@ void Audio::Init(Registry& registry) {
     Check(device::CreateChannelGroup(layer.system, "Music", &layer.groups[Music]));
     layer.groups[Ambient] = layer.groups[Master];
 
+    running_ = true;
+    layer.owner = this;
     removeListener_ = registry.pool<component::Audio>().connect_on_remove(
         [](Entity, component::Audio& removed) { UnrequestSounds(removed); });
 }
@@ -354,6 +372,10 @@ void Audio::Update(float, Registry& registry) {
     Check(device::SystemUpdate(layer.system));
 }
 
+Audio::~Audio() {
+    if (running_ && audio::State().owner == this) audio::CloseDevice();
+}
+
 void Audio::Shutdown(Registry& registry) {
     using namespace audio;
     Trace("Audio System Shutdown\n");
@@ -371,12 +393,8 @@ void Audio::Shutdown(Registry& registry) {
         }
         if (entry.Sound) Trace(entry.Path + " has not been successfully unloaded.\n");
     }
-    Check(device::SystemClose(layer.system));
-    Check(device::SystemRelease(layer.system));
-    layer.system = nullptr;
-    // Every sound went with the device; a later init starts from an empty table.
-    layer.sounds.clear();
-    layer.settings = nullptr;
+    CloseDevice();
+    running_ = false;
 
     if (removeListener_ >= 0) registry.pool<component::Audio>().disconnect_on_remove(removeListener_);
     removeListener_ = -1;

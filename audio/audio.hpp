@@ -126,6 +126,13 @@ namespace velkor::system {
 // Starts and stops the sound device, applies group-volume changes and ambient loudness.
 class Audio final : public iSystem {
 public:
+    Audio() = default;
+    Audio(const Audio&) = delete;
+    Audio& operator=(const Audio&) = delete;
+    // A system destroyed without its shutdown (an engine torn down early) still closes the device
+    // and unbinds the layer from the registry that is about to go.
+    ~Audio() override;
+
     void Init(Registry& registry) override;
     void Update(float dt, Registry& registry) override;
     void Shutdown(Registry& registry) override;
@@ -134,6 +141,7 @@ public:
     static void Stop(int channel);
 
 private:
+    bool running_ = false;
     int removeListener_ = -1;
 };
 

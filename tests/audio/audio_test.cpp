@@ -520,6 +520,31 @@ TEST(AudioEngine, ShutdownStopsChannelZeroAndReleasesTheTestSound) {
     EXPECT_EQ(traces.messages()[0], "Unrecognized filepath: Assets/SFX/test.wav\n");
 }
 
+TEST(AudioEngine, ASystemDestroyedWithoutShutdownClosesTheDevice) {
+    VELKOR_SELECT_OPENAL_BACKEND("null");
+    auto registry = std::make_unique<Registry>();
+    auto first = std::make_unique<system::Audio>();
+    first->Init(*registry);
+    ASSERT_GE(audio::PlaySound(audio::RequestSound(Loop, false, true), 1.0f, 0.0f, audio::SFX), 0);
+
+    // A second system takes the device over; destroying the first then leaves it alone.
+    auto second = std::make_unique<system::Audio>();
+    second->Init(*registry);
+    EXPECT_EQ(audio::SoundCount(), 0);
+    first.reset();
+    ASSERT_NE(audio::DeviceSystem(), nullptr);
+    const int tone = audio::RequestSound(Tone, false, false);
+    EXPECT_GE(audio::PlaySound(tone, 1.0f, 0.0f, audio::SFX), 0);
+
+    second.reset();
+    registry.reset();
+    EXPECT_EQ(audio::DeviceSystem(), nullptr);
+    EXPECT_EQ(audio::SoundCount(), 0);
+    test::TraceCapture traces;
+    audio::SetGroupVolume(-5.0f, audio::Master);  // bound to no registry any more: nothing to touch
+    EXPECT_TRUE(traces.messages().empty());
+}
+
 // No output device at all (here: the wave writer with no file to write): the game runs on in
 // silence, with sounds that still start, play for their length and end.
 TEST(AudioNoDevice, RunsOnSilently) {

@@ -34,21 +34,15 @@ constexpr const char* Stream = "Assets/Music/Tests/Stream.wav";
 constexpr const char* Mp3 = "Assets/Music/Tests/Chime.mp3";
 
 // What the device was actually given for the sound on a channel index.
-float AppliedVolume(int channel) {
+float Applied(int channel, dev::Result (*get)(dev::Channel, float*)) {
     dev::Channel c;
-    float volume = -1.0f;
+    float value = -1.0f;
     EXPECT_EQ(dev::GetChannel(audio::DeviceSystem(), channel, &c), dev::Result::Ok);
-    EXPECT_EQ(dev::ChannelGetVolume(c, &volume), dev::Result::Ok) << "channel " << channel << " plays nothing";
-    return volume;
+    EXPECT_EQ(get(c, &value), dev::Result::Ok) << "channel " << channel << " plays nothing";
+    return value;
 }
-
-float AppliedPitch(int channel) {
-    dev::Channel c;
-    float pitch = -1.0f;
-    EXPECT_EQ(dev::GetChannel(audio::DeviceSystem(), channel, &c), dev::Result::Ok);
-    EXPECT_EQ(dev::ChannelGetPitch(c, &pitch), dev::Result::Ok) << "channel " << channel << " plays nothing";
-    return pitch;
-}
+float AppliedVolume(int channel) { return Applied(channel, &dev::ChannelGetVolume); }
+float AppliedPitch(int channel) { return Applied(channel, &dev::ChannelGetPitch); }
 
 bool Playing(int channel) {
     dev::Channel c;

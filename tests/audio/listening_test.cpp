@@ -185,6 +185,24 @@ protected:
         return r;
     }
 
+    struct Play {
+        float volume;
+        float pitchOffset;
+    };
+    // The 440 Hz tone for half a second each time, with a silence in between.
+    Recording ToneTwice(Play first, Play second) {
+        const int tone = audio::RequestSound(Tone, false, false);
+        RunFor(0.2);
+        for (const Play& play : {first, second}) {
+            const int c = audio::PlaySound(tone, play.volume, play.pitchOffset, audio::SFX);
+            RunFor(0.5);
+            system::Audio::Stop(c);
+            RunFor(0.3);
+        }
+        audio::UnrequestSound(tone);
+        return Finish();
+    }
+
     std::string output_;
     std::unique_ptr<Registry> registry_;
     system::Audio system_;
@@ -192,19 +210,7 @@ protected:
 };
 
 TEST_F(Listening, HalfVolumeIsHalfTheAmplitude) {
-    const int tone = audio::RequestSound(Tone, false, false);
-    RunFor(0.2);
-    int c = audio::PlaySound(tone, 1.0f, 0.0f, audio::SFX);
-    RunFor(0.5);
-    system::Audio::Stop(c);
-    RunFor(0.3);
-    c = audio::PlaySound(tone, 0.5f, 0.0f, audio::SFX);
-    RunFor(0.5);
-    system::Audio::Stop(c);
-    RunFor(0.2);
-    audio::UnrequestSound(tone);
-    const Recording r = Finish();
-
+    const Recording r = ToneTwice({1.0f, 0.0f}, {0.5f, 0.0f});
     const auto runs = Segments(r.left, r.rate);
     ASSERT_EQ(runs.size(), 2u);
     double level[2];
@@ -219,19 +225,7 @@ TEST_F(Listening, HalfVolumeIsHalfTheAmplitude) {
 }
 
 TEST_F(Listening, PitchOffsetRaisesTheFrequency) {
-    const int tone = audio::RequestSound(Tone, false, false);
-    RunFor(0.2);
-    int c = audio::PlaySound(tone, 1.0f, 0.0f, audio::SFX);
-    RunFor(0.6);
-    system::Audio::Stop(c);
-    RunFor(0.3);
-    c = audio::PlaySound(tone, 1.0f, 0.008f, audio::SFX);
-    RunFor(0.6);
-    system::Audio::Stop(c);
-    RunFor(0.2);
-    audio::UnrequestSound(tone);
-    const Recording r = Finish();
-
+    const Recording r = ToneTwice({1.0f, 0.0f}, {1.0f, 0.008f});
     const auto runs = Segments(r.left, r.rate);
     ASSERT_EQ(runs.size(), 2u);
     const double base = Frequency(r.left, r.rate, runs[0].first + 2000, runs[0].second - 2000);

@@ -317,21 +317,33 @@ TEST_F(AudioLayer, FinishedChannelsEndQuietlyAndBusyChannelsAreTakenOverOldestFi
     EXPECT_NEAR(AppliedVolume(channels[0]), 0.25f, Tolerance);
 }
 
-TEST_F(AudioLayer, StreamsPlayStopAndRestart) {
+TEST_F(AudioLayer, StreamsRestartSurviveAStarvingStallAndLoop) {
     const int music = audio::RequestSound(Stream, true, false);
-    const int first = audio::PlaySound(music, 1.0f, 0.0f, audio::Music);
-    ASSERT_GE(first, 0);
+    const int c = audio::PlaySound(music, 1.0f, 0.0f, audio::Music);
+    ASSERT_GE(c, 0);
+    dev::Channel firstPlay;
+    ASSERT_EQ(dev::GetChannel(audio::DeviceSystem(), c, &firstPlay), dev::Result::Ok);
     RunFor(0.1);
-    EXPECT_TRUE(Playing(first));
-    // One decoder per stream: playing it again restarts it and the old channel ends.
-    const int second = audio::PlaySound(music, 1.0f, 0.0f, audio::Music);
-    ASSERT_GE(second, 0);
-    EXPECT_TRUE(Playing(second));
-    if (second != first) {
-        EXPECT_FALSE(Playing(first));
-    }
-    system::Audio::Stop(second);
-    EXPECT_FALSE(Playing(second));
+    // One decoder per stream: playing it again restarts it, and the first play is over.
+    const int again = audio::PlaySound(music, 1.0f, 0.0f, audio::Music);
+    bool playing = false;
+    EXPECT_EQ(dev::ChannelIsPlaying(firstPlay, &playing), dev::Result::ErrInvalidHandle);
+    EXPECT_TRUE(Playing(again));
+
+    // A stall longer than its queue (1 s) starves the stream; it then carries on where it
+    // stopped, plays its remaining 2 s and ends.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    const auto resumed = std::chrono::steady_clock::now();
+    while (Playing(again) && std::chrono::steady_clock::now() - resumed < std::chrono::seconds(4)) RunFor(0.05);
+    const double rest = std::chrono::duration<double>(std::chrono::steady_clock::now() - resumed).count();
+    EXPECT_FALSE(Playing(again));
+    EXPECT_NEAR(rest, 2.0, 0.3);
+
+    // A looping stream shorter than one chunk wraps around inside each chunk and keeps going.
+    const int click = audio::RequestSound(Click, true, true);
+    const int looping = audio::PlaySound(click, 1.0f, 0.0f, audio::SFX);
+    RunFor(0.5);
+    EXPECT_TRUE(Playing(looping));
     EXPECT_TRUE(traces_.messages().empty());
 }
 

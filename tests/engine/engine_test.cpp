@@ -72,7 +72,9 @@ struct Rig {
         Engine::SystemList list;
         int i = 0;
         for (auto [act, frame] : acts) {
-            auto probe = std::make_unique<Probe>("s" + std::to_string(i++), log, act, frame);
+            std::string name = "s";
+            name += std::to_string(i++);  // not "s" + ...: g++ 12 warns falsely (-Wrestrict) on that form
+            auto probe = std::make_unique<Probe>(name, log, act, frame);
             probes.push_back(probe.get());
             list.push_back(std::move(probe));
         }

@@ -44,7 +44,7 @@ void FillComponentCatalogue() {
     using namespace component;
     // The order of this table is the order of the component type indices.
     Register<Animation>("Animation", nullptr);
-    Register<Audio>("Audio", nullptr);
+    Register<Audio>("Audio", &ReadAudioComponent);
     Register<Button>("Button", nullptr);
     Register<CameraFollow>("CameraFollow", nullptr);
     Register<Collision>("Collision", nullptr);

@@ -10,17 +10,9 @@ Deterministic: same inputs, same bytes.
 import json
 import math
 import os
-import sys
 
-try:
-    import numpy as np
-    from PIL import Image, ImageDraw, ImageFilter
-except ImportError:
-    # Debian's python3-numpy and python3-pil live with the system interpreter; a user-level
-    # Python earlier on PATH may lack them.
-    if os.path.exists("/usr/bin/python3") and os.path.realpath(sys.executable) != os.path.realpath("/usr/bin/python3"):
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
+import numpy as np
+from PIL import Image, ImageDraw, ImageFilter
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 IMAGE_DIR = os.path.join(ROOT, "Assets", "Logos")

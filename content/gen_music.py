@@ -12,16 +12,8 @@ Deterministic: a fixed noise seed and no clocks, so the same bytes every run.
 import ctypes
 import ctypes.util
 import os
-import sys
 
-try:
-    import numpy as np
-except ImportError:
-    # Debian's python3-numpy lives with the system interpreter; a user-level Python earlier on
-    # PATH may lack it.
-    if os.path.exists("/usr/bin/python3") and os.path.realpath(sys.executable) != os.path.realpath("/usr/bin/python3"):
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
+import numpy as np
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(ROOT, "Assets", "Music", "MenuCut.mp3")

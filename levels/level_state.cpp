@@ -20,9 +20,8 @@ void ReadLevelSounds(singleton::Level& level, const rapidjson::Value& value, Reg
         return;
     }
     const rapidjson::Document document = ReadJsonFile(value.GetString());
-    (void)level;
-    (void)registry;
-    (void)document;  // deserialised into the level's sound table by the audio layer's reader
+    // The level owns these requests; its sounds belong to no entity, so none plays as ambient.
+    component::ReadAudio(level.sounds, document, NoEntity, registry);
 }
 
 }  // namespace

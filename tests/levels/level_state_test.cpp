@@ -1,8 +1,11 @@
 #include "levels/level_state.hpp"
 
+#include <fstream>
 #include <memory>
 
 #include <gtest/gtest.h>
+
+#include "tests/audio/openal_backend.hpp"
 
 namespace velkor {
 namespace {
@@ -81,6 +84,30 @@ TEST(MapProperties, APresentLevelWithoutPendingPropertiesIsLeftAlone) {
     levels::ReadMapProperties(Parse(R"([{"name": "CollectiblesRequred", "value": 9}])"), *registry);
     EXPECT_EQ(registry->singletons.get<singleton::Level>().collected, 4);
     EXPECT_EQ(registry->singletons.get<singleton::Level>().CollectiblesRequred, 2);
+}
+
+TEST(MapProperties, AudioFillsTheLevelsSoundTable) {
+    VELKOR_SELECT_OPENAL_BACKEND("null");
+    auto registry = std::make_unique<Registry>();
+    system::Audio audioSystem;
+    audioSystem.Init(*registry);
+    const std::string path = test::ProcessFile("level_sounds", ".json");
+    std::ofstream(path) << R"({"Files": [{"Name": "Win", "Filepath": "Assets/SFX/Tests/Tone440.wav"},
+                                          {"Name": "BGM", "Filepath": "Assets/SFX/Tests/Loop440.wav", "Loop": true}]})";
+    rapidjson::Document properties;
+    properties.Parse(("[{\"name\": \"Audio\", \"type\": \"file\", \"value\": \"" + path + "\"}]").c_str());
+    levels::ReadMapProperties(properties, *registry);
+
+    auto& level = registry->singletons.get<singleton::Level>();
+    ASSERT_EQ(level.sounds.Files.size(), 2u);
+    const int win = audio::FindSound(&level.sounds, "Win");
+    ASSERT_GE(win, 0);
+    EXPECT_EQ(audio::RequestCount(win), 1);
+    EXPECT_GE(audio::PlaySound(win, 1.0f, 0.0f, audio::SFX), 0);
+    EXPECT_TRUE(registry->singletons.get<singleton::Audio>().AmbientSources.empty());
+    audio::UnrequestSounds(level.sounds);
+    level.sounds.Files.clear();
+    audioSystem.Shutdown(*registry);
 }
 
 }  // namespace

@@ -131,5 +131,26 @@ TEST_F(LevelManagerTest, ShutdownDestroysLevelsWithoutShutdownOrUnload) {
     for (const auto& call : journal) EXPECT_NE(call.find(":Destroy"), std::string::npos) << call;
 }
 
+// The real slots: what each screen does with the entities of the one before.
+TEST(LevelSlots, PlayableEntitiesLiveOnUnderTheWinScreenUntilItIsLeft) {
+    auto registry = std::make_unique<Registry>();
+    system::LevelManager manager;
+    manager.Init(*registry);
+    auto& state = registry->singletons.get<singleton::GameState>();
+    state.nextLevel = levels::LevelIndex::Level1;
+    manager.Update(0.016f, *registry);
+    const Entity platform = registry->create();
+
+    levels::RequestLevel(*registry, levels::LevelIndex::WinScreen);
+    manager.Update(0.016f, *registry);
+    EXPECT_TRUE(registry->alive(platform)) << "the win screen is built on top of the finished level";
+
+    levels::RequestLevel(*registry, levels::LevelIndex::MainMenu);
+    manager.Update(0.016f, *registry);
+    EXPECT_FALSE(registry->alive(platform));
+    EXPECT_EQ(state.previousLevel, levels::LevelIndex::WinScreen);
+    manager.Shutdown(*registry);
+}
+
 }  // namespace
 }  // namespace velkor

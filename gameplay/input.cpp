@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "audio/audio.hpp"
 #include "engine/engine.hpp"
 #include "gameplay/win_system.hpp"
 
@@ -21,7 +22,10 @@ Backend& MutableBackend() noexcept {
 // level, so -5 and a later +5 silence and restore the mix exactly.
 void ShiftMasterVolume(Registry* registry, float delta) {
     if (!registry) return;
-    (void)delta;  // wired to the audio layer's group volume
+    auto& singletons = registry->singletons;
+    const float current =
+        singletons.has<singleton::Audio>() ? singletons.get<singleton::Audio>().GroupVolume[audio::Master] : 0.0f;
+    audio::SetGroupVolume(current + delta, audio::Master);
 }
 
 // Installs our callback and remembers the one it replaced, unless that one is ours already

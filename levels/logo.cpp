@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "audio/audio.hpp"
 #include "gameplay/input.hpp"
 #include "levels/level_manager.hpp"
 #include "serialization/prefab.hpp"
@@ -42,17 +43,24 @@ void Logo::Initialize(Registry& registry) {
     elapsed_ = 0.0f;
     first_ = CreateFromFile(LogoPrefab, registry);
     second_ = CreateFromFile(AudioCreditPrefab, registry);
-    music_ = -1;  // requested and started through the audio layer
+    music_ = audio::RequestSound(MenuMusicPath, true, true);
+    auto& settings = registry.singletons.get<singleton::Audio>();
+    if (settings.MenuMusicChannel == -1) settings.MenuMusicChannel = audio::PlaySound(music_, 1.0f, 0.0f, audio::Music);
 }
 
 void Logo::ReleaseMusic() {
+    // A key and a click in the same frame, or a skip in the frame the logo ends, must not give
+    // back more than this visit took: the menus' own requests would then count for nothing.
     if (music_ < 0) return;
+    audio::UnrequestSound(music_);
     music_ = -1;
 }
 
 void Logo::Update(float dt, Registry& registry) {
     if (elapsed_ < 4.0f) Fade(registry, first_, dt, elapsed_, 2.0f, 4.0f);
-    if (elapsed_ > 4.0f) Fade(registry, second_, dt, elapsed_, 6.0f, 8.0f);
+    // From 4 s on, not only past it: a time of exactly 4 s would otherwise stop both fades, and
+    // with them the clock, for good.
+    if (elapsed_ >= 4.0f) Fade(registry, second_, dt, elapsed_, 6.0f, 8.0f);
     if (elapsed_ > 8.0f) {
         ReleaseMusic();
         RequestLevel(registry, LevelIndex::TeamLogo);
@@ -61,6 +69,11 @@ void Logo::Update(float dt, Registry& registry) {
         ReleaseMusic();
         RequestLevel(registry, LevelIndex::MainMenu);
     }
+}
+
+void Logo::Shutdown(Registry& registry) {
+    ReleaseMusic();  // left some other way than by its own request
+    DestroyAllEntities(registry);
 }
 
 void SingleLogo::Initialize(Registry& registry) {

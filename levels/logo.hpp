@@ -25,6 +25,7 @@ class Logo final : public LogoScreen {
 public:
     void Initialize(Registry& registry) override;
     void Update(float dt, Registry& registry) override;
+    void Shutdown(Registry& registry) override;
 
 private:
     // Gives back this visit's music request, once: the music keeps playing into the menus, which

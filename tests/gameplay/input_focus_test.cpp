@@ -1,0 +1,90 @@
+// Focus and minimise handling against the real audio layer on OpenAL Soft's null back end.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "audio/audio.hpp"
+#include "gameplay/input.hpp"
+#include "tests/audio/openal_backend.hpp"
+
+namespace velkor {
+namespace {
+
+constexpr const char* Loop = "Assets/SFX/Tests/Loop440.wav";
+constexpr float Tolerance = 1e-5f;
+
+class WindowFocus : public testing::Test {
+protected:
+    void SetUp() override {
+        VELKOR_SELECT_OPENAL_BACKEND("null");
+        input::ResetBackend();
+        registry = std::make_unique<Registry>();
+        audioSystem.Init(*registry);
+        input::GetBackend().registry = registry.get();
+        const int loop = audio::RequestSound(Loop, false, true);
+        sfx = audio::PlaySound(loop, 0.9f, 0.0f, audio::SFX);
+        music = audio::PlaySound(loop, 0.6f, 0.0f, audio::Music);
+        ASSERT_GE(sfx, 0);
+        ASSERT_GE(music, 0);
+        sound = loop;
+    }
+    void TearDown() override {
+        input::ResetBackend();
+        if (sound >= 0) audio::UnrequestSound(sound);
+        if (registry) audioSystem.Shutdown(*registry);
+    }
+
+    float Master() { return registry->singletons.get<singleton::Audio>().GroupVolume[audio::Master]; }
+    void ExpectLevels(float sfxLevel, float musicLevel) {
+        EXPECT_NEAR(audio::ChannelVolume(sfx), sfxLevel, Tolerance);
+        EXPECT_NEAR(audio::ChannelVolume(music), musicLevel, Tolerance);
+    }
+
+    std::unique_ptr<Registry> registry;
+    system::Audio audioSystem;
+    int sfx = -1, music = -1, sound = -1;
+};
+
+TEST_F(WindowFocus, LosingAndRegainingFocusRestoresEveryChannel) {
+    input::WindowFocusCallback(nullptr, 0);
+    EXPECT_NEAR(Master(), -5.0f, Tolerance);
+    ExpectLevels(0.9f - 5.0f, 0.6f - 5.0f);  // below zero: silent, each keeping its level
+    input::WindowFocusCallback(nullptr, 1);
+    EXPECT_NEAR(Master(), 0.0f, Tolerance);
+    ExpectLevels(0.9f, 0.6f);
+}
+
+TEST_F(WindowFocus, MinimisingAppliesBothOffsetsAndRestoringRemovesBoth) {
+    input::WindowFocusCallback(nullptr, 0);
+    input::WindowIconifyCallback(nullptr, 1);
+    EXPECT_NEAR(Master(), -10.0f, Tolerance);
+    input::WindowIconifyCallback(nullptr, 0);
+    input::WindowFocusCallback(nullptr, 1);
+    EXPECT_NEAR(Master(), 0.0f, Tolerance);
+    ExpectLevels(0.9f, 0.6f);
+}
+
+TEST_F(WindowFocus, OnlyChangesOfStateMoveTheVolume) {
+    // The window system reports focus when the window first appears: nothing to give back yet.
+    input::WindowFocusCallback(nullptr, 1);
+    input::WindowIconifyCallback(nullptr, 0);
+    EXPECT_NEAR(Master(), 0.0f, Tolerance);
+    ExpectLevels(0.9f, 0.6f);
+    // Repeated losses count once.
+    input::WindowFocusCallback(nullptr, 0);
+    input::WindowFocusCallback(nullptr, 0);
+    input::WindowFocusCallback(nullptr, 1);
+    EXPECT_NEAR(Master(), 0.0f, Tolerance);
+    ExpectLevels(0.9f, 0.6f);
+}
+
+TEST_F(WindowFocus, AMenuVolumeSetWhileUnfocusedSurvivesTheReturn) {
+    input::WindowFocusCallback(nullptr, 0);
+    audio::SetGroupVolume(Master() - 3.0f, audio::Master);  // the options menu's sound-off, say
+    input::WindowFocusCallback(nullptr, 1);
+    EXPECT_NEAR(Master(), -3.0f, Tolerance);
+    ExpectLevels(0.9f - 3.0f, 0.6f - 3.0f);
+}
+
+}  // namespace
+}  // namespace velkor

@@ -5,8 +5,10 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include "audio/audio.hpp"
 #include "gameplay/input.hpp"
 #include "levels/level_manager.hpp"
+#include "tests/audio/openal_backend.hpp"
 
 namespace velkor {
 namespace {
@@ -81,6 +83,64 @@ TEST_F(LogoScreens, OnlyAFreshPressSkips) {
     Press(GLFW_KEY_A);
     Run(logo, 1.0f);
     EXPECT_EQ(Requested(), 0);
+}
+
+TEST_F(LogoScreens, TheClockRunsOnThroughExactlyFourSeconds) {
+    levels::Logo logo;
+    logo.Initialize(*registry);
+    // Quarter-second steps add up exactly, so the elapsed time lands on 4.0 itself.
+    for (int i = 0; i < 33; ++i) logo.Update(0.25f, *registry);
+    EXPECT_EQ(Requested(), levels::LevelIndex::TeamLogo);
+}
+
+class LogoMusic : public LogoScreens {
+protected:
+    void SetUp() override {
+        VELKOR_SELECT_OPENAL_BACKEND("null");
+        audioSystem.Init(*registry);
+    }
+    void TearDown() override { audioSystem.Shutdown(*registry); }
+
+    int MusicRequests() {
+        for (int i = 0; i < audio::SoundCount(); ++i)
+            if (audio::SoundPath(i) == levels::MenuMusicPath) return audio::RequestCount(i);
+        return 0;
+    }
+
+    system::Audio audioSystem;
+};
+
+TEST_F(LogoMusic, StartsTheMenuMusicOnceAndGivesBackItsRequestOnce) {
+    const int before = MusicRequests();  // the sound table lives as long as the process
+    levels::Logo logo;
+    logo.Initialize(*registry);
+    const int channel = registry->singletons.get<singleton::Audio>().MenuMusicChannel;
+    EXPECT_GE(channel, 0) << "the music plays";
+    EXPECT_EQ(MusicRequests(), before + 1);
+
+    // A key and a click in the same frame: one skip, one request given back.
+    Press(GLFW_KEY_SPACE);
+    Press(input::MouseLeft);
+    logo.Update(0.016f, *registry);
+    EXPECT_EQ(Requested(), levels::LevelIndex::MainMenu);
+    EXPECT_EQ(MusicRequests(), before);
+    logo.Update(0.016f, *registry);
+    logo.Shutdown(*registry);
+    EXPECT_EQ(MusicRequests(), before);
+    EXPECT_EQ(registry->singletons.get<singleton::Audio>().MenuMusicChannel, channel)
+        << "the music plays on into the menus";
+
+    // A second visit does not start a second copy of the music.
+    registry->singletons.set(singleton::Input{});
+    levels::Logo again;
+    again.Initialize(*registry);
+    EXPECT_EQ(registry->singletons.get<singleton::Audio>().MenuMusicChannel, channel);
+    EXPECT_EQ(MusicRequests(), before + 1);
+    Run(again, 8.2f);
+    EXPECT_EQ(Requested(), levels::LevelIndex::TeamLogo);
+    EXPECT_EQ(MusicRequests(), before);
+    again.Shutdown(*registry);
+    EXPECT_EQ(MusicRequests(), before);
 }
 
 }  // namespace

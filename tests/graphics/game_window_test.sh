@@ -12,7 +12,8 @@ trap 'rm -f "$out"' EXIT
 pid=$!
 window=""
 for _ in $(seq 100); do
-    window=$(xdotool search --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
+    # By process: the integration tests' windows carry the same title.
+    window=$(xdotool search --all --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && break
     sleep 0.1
 done

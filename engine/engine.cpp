@@ -102,7 +102,8 @@ void Engine::Loop() {
 }
 
 void Engine::Shutdown() {
-    // Audio: stop channel 0 and release "Assets/SFX/test.wav" (added with the audio layer).
+    system::Audio::Stop(0);
+    audio::UnrequestSound("Assets/SFX/test.wav");
     Trace("Engine shutdown begin.\n");
     // Cleared first, so removal listeners run while every system still exists.
     registry_.clear();

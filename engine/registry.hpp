@@ -218,6 +218,9 @@ public:
 
         [[nodiscard]] bool passes(Entity e) const noexcept {
             const Signature& signature = registry_->signatures_[e];
+            // The engine's views carry the single has-all test: compare inline, no indirect call.
+            if (filter_.size() == 1 && filter_.front().test == &registry::HasAll)
+                return (signature & filter_.front().argument) == filter_.front().argument;
             for (const Filter& f : filter_)
                 if (!f.test(signature, f.argument)) return false;
             return true;

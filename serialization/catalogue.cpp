@@ -44,7 +44,7 @@ void FillComponentCatalogue() {
     using namespace component;
     // The order of this table is the order of the component type indices.
     Register<Animation>("Animation", nullptr);
-    Register<Audio>("Audio", nullptr);
+    Register<Audio>("Audio", &ReadAudioComponent);
     Register<Button>("Button", nullptr);
     Register<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
     Register<Collision>("Collision", nullptr);
@@ -64,8 +64,10 @@ void FillComponentCatalogue() {
 
 const ComponentCatalogue& Catalogue() { return MutableCatalogue(); }
 
-std::optional<int> FindComponent(std::string_view name) {
-    const auto& index = Catalogue().index;
+std::optional<int> FindComponent(std::string_view name) { return FindComponent(Catalogue(), name); }
+
+std::optional<int> FindComponent(const ComponentCatalogue& catalogue, std::string_view name) {
+    const auto& index = catalogue.index;
     auto it = index.find(name);
     if (it == index.end()) return std::nullopt;
     return it->second;

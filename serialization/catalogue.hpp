@@ -33,6 +33,7 @@ void FillComponentCatalogue();
 
 // Exact, case-sensitive lookup of a component name.
 [[nodiscard]] std::optional<int> FindComponent(std::string_view name);
+[[nodiscard]] std::optional<int> FindComponent(const ComponentCatalogue& catalogue, std::string_view name);
 
 // The common frame of every reader: add the component when missing, then read into it.
 template <class T, void (*Read)(T&, const rapidjson::Value&)>

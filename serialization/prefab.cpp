@@ -16,11 +16,10 @@ namespace velkor {
 namespace {
 
 // Reads every member of one prefab object into entity e. Unknown names are traced and skipped.
-void ReadMembers(Entity e, const rapidjson::Value& prefab, Registry& registry) {
-    const auto& catalogue = Catalogue();
+void ReadMembers(Entity e, const rapidjson::Value& prefab, Registry& registry, const ComponentCatalogue& catalogue) {
     for (auto it = prefab.MemberBegin(); it != prefab.MemberEnd(); ++it) {
         const std::string_view name(it->name.GetString(), it->name.GetStringLength());
-        const auto index = FindComponent(name);
+        const auto index = FindComponent(catalogue, name);
         const ComponentReader reader = index ? catalogue.readers[*index] : nullptr;
         if (!reader) {
             // A catalogue name without a reader (e.g. "Input") is skipped just like an unknown one.
@@ -58,13 +57,17 @@ rapidjson::Document ReadJsonFile(const std::string& path) {
 }
 
 Entity CreateEntity(const rapidjson::Value& prefab, Registry& registry) {
+    return CreateEntity(prefab, registry, Catalogue());
+}
+
+Entity CreateEntity(const rapidjson::Value& prefab, Registry& registry, const ComponentCatalogue& catalogue) {
     if (!prefab.IsObject()) {
         Trace("Passed document was not an object!\n");
         return NoEntity;
     }
     const Entity e = registry.create();
     try {
-        ReadMembers(e, prefab, registry);
+        ReadMembers(e, prefab, registry, catalogue);
     } catch (const std::exception& error) {
         const char* what = error.what();
         std::cout << ((what && *what) ? what : "Unknown exception") << std::endl;
@@ -76,7 +79,7 @@ void CreateEntities(const rapidjson::Value& group, Registry& registry) {
     if (!group.IsObject()) return;  // null (unreadable file) or not a group: nothing to create
     for (auto it = group.MemberBegin(); it != group.MemberEnd(); ++it) {
         const Entity e = registry.create();
-        if (it->value.IsObject()) ReadMembers(e, it->value, registry);
+        if (it->value.IsObject()) ReadMembers(e, it->value, registry, Catalogue());
     }
 }
 

@@ -9,6 +9,7 @@
 #include <rapidjson/document.h>
 
 #include "engine/registry.hpp"
+#include "serialization/catalogue.hpp"
 
 namespace velkor {
 
@@ -19,6 +20,8 @@ namespace velkor {
 // When a reader throws, its message goes to standard output, the remaining members are skipped
 // and the partly built (still alive) entity is returned.
 Entity CreateEntity(const rapidjson::Value& prefab, Registry& registry);
+// The same against another catalogue (tools and tests that bring their own readers).
+Entity CreateEntity(const rapidjson::Value& prefab, Registry& registry, const ComponentCatalogue& catalogue);
 
 // One entity per member of an object of prefab objects; member names are free text.
 void CreateEntities(const rapidjson::Value& group, Registry& registry);

@@ -99,7 +99,7 @@ Scene& Shared() {
 }
 
 void RunFrames(benchmark::State& state, Scene& scene) {
-    for (int i = 0; i < 120; ++i) scene.Frame();  // particles reach their steady state
+    for (int i = 0; i < 70; ++i) scene.Frame();  // the rain reaches its steady state
     glFinish();
     for (auto _ : state) {
         scene.Frame();

@@ -49,6 +49,9 @@ inline ::testing::AssertionResult Near(const Rgba& actual, const Rgba& expected,
 class GLScene : public ::testing::Test {
 public:
     void SetUp() override {
+        // Initialise GLFW here, retrying: a busy Xvfb now and then refuses a connection, and the
+        // window code (rightly) ends the process on the first failure. It then finds GLFW ready.
+        for (int attempt = 0; attempt < 50 && !glfwInit(); ++attempt) usleep(100000);
         registry_ = std::make_unique<Registry>();
         systems_.push_back(std::make_unique<system::CameraFollow>());
         systems_.push_back(std::make_unique<system::Parallax>());

@@ -1,15 +1,130 @@
-// Draws every visible entity layer by layer.
+// The Graphics system: draws every visible entity once per frame, layer by layer.
+//
+// Owns the mesh format, the Graphics and Light components and the Layers singleton. Entities are
+// drawn one at a time (no batching) in twelve fixed layers, culled against the camera, lit by up to
+// a hundred point lights and spotlights through the lit program, or drawn unlit. Sprite sheets,
+// parallax, particles and skeletal animation only change components and meshes; this draws them.
+//
+// GL objects: a component's mesh and solid-colour texture belong to it and are deleted when the
+// component is removed (entity destroyed, registry cleared), so level loads do not leak them.
+// Copying a Graphics component copies the names, not the objects: never keep two alive.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include <glm/vec2.hpp>
+#include <glm/vec3.hpp>
+#include <glm/vec4.hpp>
+#include <rapidjson/document.h>
+
 #include "engine/system.hpp"
+#include "graphics/texture.hpp"
+
+namespace velkor::util::Graphics {
+
+// Seven floats, interleaved: attribute 0 position, 1 texCoord ((0, 0) = image top-left), 2 colour.
+struct Vertex {
+    glm::vec2 position{0.0f, 0.0f};
+    glm::vec2 texCoord{0.0f, 0.0f};
+    glm::vec3 color{1.0f, 1.0f, 1.0f};
+};
+static_assert(sizeof(Vertex) == 28, "the vertex layout is seven tightly packed floats");
+
+struct Mesh {
+    unsigned vertexArray = 0;
+    unsigned vertexBuffer = 0;
+    unsigned indexBuffer = 0;
+    std::uint64_t indexCount = 0;
+};
+
+// Uploads the lists into a new vertex array with its two buffers. All zero without a GL context.
+[[nodiscard]] Mesh BuildMesh(const std::vector<Vertex>& vertices, const std::vector<unsigned>& indices);
+
+// The white unit quad with the whole texture.
+[[nodiscard]] Mesh DefaultMesh();
+
+// Re-uploads both buffers of an existing mesh with new contents (sizes may change).
+void RefillMesh(Mesh& mesh, const std::vector<Vertex>& vertices, const std::vector<unsigned>& indices);
+
+// Deletes the mesh's GL objects and zeroes it.
+void DeleteMesh(Mesh& mesh);
+
+// The quad of size `size` with texture cell (0, 0)-`cell`, centred on the origin.
+void AppendQuad(std::vector<Vertex>& vertices, std::vector<unsigned>& indices, glm::vec2 size, glm::vec2 cell,
+                glm::vec3 color);
+
+}  // namespace velkor::util::Graphics
 
 namespace velkor::component {
 
-struct Graphics {};
+struct Graphics {
+    util::Graphics::Mesh Mesh{};
+    bool Locked = false;  // screen-fixed: clip space, never culled, never lit
+    bool Renderable = true;
+    bool DoLight = true;
+    const util::TextureEntry* Texture = nullptr;  // null: solid colour
+    glm::vec2 TextureOffset{0.0f, 0.0f};  // added to every texture coordinate (sprite-sheet cell)
+    unsigned SolidColorTexture = 0;
+    std::array<std::uint8_t, 4> SolidColor{0, 0, 0, 0};
+    glm::vec4 Color{1.0f, 1.0f, 1.0f, 1.0f};  // tint
+    int Layer = 8;  // "Default"
+};
 
-struct Light {};
+struct Light {
+    float InnerRadius = 0.0f;
+    float OuterRadius = 0.0f;  // also the reach used to decide whether the light is sent at all
+    float Strength = 0.0f;
+    glm::vec3 Color{0.0f, 0.0f, 0.0f};
+    bool IsSpotlight = false;
+    float MinAngle = 0.0f;  // degrees, counter-clockwise from +x
+    float MaxAngle = 0.0f;
+    bool Enabled = true;
+};
+
+// Needs the registry: textures come from the cache and a "Layer" moves the entity between layers.
+void ReadGraphics(Entity e, Registry& registry, const rapidjson::Value& json);
+
+void ReadLight(Light& light, const rapidjson::Value& json);
 
 }  // namespace velkor::component
+
+namespace velkor::singleton {
+
+inline constexpr int LayerCount = 12;
+inline constexpr int DefaultLayer = 8;
+inline constexpr std::array<std::string_view, LayerCount> LayerNames{
+    "Parallax7", "Parallax6", "Parallax5", "Parallax4", "Parallax3", "Parallax2",
+    "Parallax1", "Background", "Default",   "Foreground", "UI",       "Cursor"};
+
+// Invariant: an entity with a Graphics component is in exactly the array of its Layer; the order
+// inside an array is the draw order within the layer.
+struct Layers {
+    std::array<std::vector<Entity>, LayerCount> Entities;
+    int addHook = -1;  // listener positions on the Graphics pool
+    int removeHook = -1;
+};
+
+}  // namespace velkor::singleton
+
+namespace velkor::util {
+
+// Creates the layers once and hooks them to the Graphics pool; entities that already have a
+// Graphics component are placed in their layers.
+singleton::Layers& GetOrCreateLayers(Registry& registry);
+
+// Layer index of a name, or -1 for an unknown name (exact, case-sensitive).
+[[nodiscard]] int FindLayer(std::string_view name);
+
+// Moves an entity between layers: swap-with-last removal from the old one, append to the new.
+void MoveToLayer(Registry& registry, Entity e, int layer);
+
+inline constexpr int MaxLights = 100;
+inline constexpr float AmbientFactor = 0.8f;
+
+}  // namespace velkor::util
 
 namespace velkor::system {
 
@@ -18,6 +133,36 @@ public:
     void Init(Registry& registry) override;
     void Update(float dt, Registry& registry) override;
     void Shutdown(Registry& registry) override;
+
+    // Draw calls issued by the last update (benchmarks and tests).
+    [[nodiscard]] int DrawCalls() const noexcept { return drawCalls_; }
+    // Lights gathered by the last update, uncapped.
+    [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.inner.size()); }
+
+private:
+    // Uniform locations, looked up once per program instead of at every upload.
+    struct Program {
+        unsigned name = 0;
+        int transform = -1, texOffset = -1, tint = -1;
+        int worldTransform = -1, ambientFactor = -1, numLights = -1;
+        int innerRadii = -1, outerRadii = -1, lightPositions = -1, strengths = -1, colors = -1;
+        int isSpotlight = -1, minAngles = -1, maxAngles = -1;
+    };
+    struct LightArrays {
+        std::vector<float> inner, outer, strength, minAngle, maxAngle;
+        std::vector<glm::vec2> position;
+        std::vector<glm::vec3> color;
+        std::vector<int> spot;
+        void clear();
+    };
+
+    static Program Load(const char* vertexPath, const char* fragmentPath);
+    void GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth);
+
+    Program lit_{};
+    Program plain_{};
+    LightArrays lights_;
+    int drawCalls_ = 0;
 };
 
 }  // namespace velkor::system

@@ -1,5 +1,12 @@
 // The game window and its OpenGL context.
+//
+// One window per run, created by the first system initialisation that asks for it and kept in the
+// `Window` singleton. GLFW owns the platform side; glad loads the GL 3.3 core entry points once the
+// context is current. The three window modes are the only places that move or resize the window;
+// the viewport follows through the framebuffer-size callback installed at creation.
 #pragma once
+
+#include "engine/registry.hpp"
 
 struct GLFWwindow;
 struct GLFWmonitor;
@@ -16,3 +23,29 @@ struct Window {
 };
 
 }  // namespace velkor::singleton
+
+namespace velkor::util {
+
+inline constexpr const char* WindowTitle = "Codename VELKOR";
+
+// Creates the window (full screen on the primary monitor) unless the registry already holds one.
+// A failure to create the window or to load OpenGL ends the process with status -1.
+singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons);
+
+// Destroys the window and terminates GLFW if the singleton is present. Harmless when repeated:
+// every system that may be the last one holding the window calls it at shutdown.
+void DestroyWindow(entity::singleton_registry& singletons);
+
+// True when this thread has a current GL context and the entry points are loaded. Code that
+// creates or deletes GL objects checks it so that windowless unit tests stay safe.
+[[nodiscard]] bool HasGLContext();
+
+// Makes the window's context current if another (or none) is.
+void MakeWindowContextCurrent(const singleton::Window& window);
+
+// The three window modes. `restore` is false for the pause menu's and F11's windowed variants.
+void SetFullScreen(const singleton::Window& window);
+void SetWindowed(const singleton::Window& window, bool restore = true);
+void SetBorderless(const singleton::Window& window);
+
+}  // namespace velkor::util

@@ -46,17 +46,17 @@ void FillComponentCatalogue() {
     Register<Animation>("Animation", nullptr);
     Register<Audio>("Audio", &ReadAudioComponent);
     Register<Button>("Button", nullptr);
-    Register<CameraFollow>("CameraFollow", nullptr);
+    Register<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
     Register<Collision>("Collision", nullptr);
-    Register<Graphics>("Graphics", nullptr);
-    Register<Light>("Light", nullptr);
-    Register<SpriteSheet>("SpriteSheet", nullptr);
+    Register<Graphics>("Graphics", &ReadGraphics);
+    Register<Light>("Light", &ReadComponent<Light, &ReadLight>);
+    Register<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
     Register<HUD>("HUD", nullptr);
     Register<Input>("Input", nullptr);  // added by the KeyboardInput listener, never read from data
     Register<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>);
     Register<OnOffHazard>("OnOffHazard", nullptr);
-    Register<Parallax>("Parallax", nullptr);
-    Register<Particles>("Particles", nullptr);
+    Register<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
+    Register<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     Register<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);
     Register<PlayerBehavior>("PlayerBehavior", nullptr);
     Register<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>);

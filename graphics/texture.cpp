@@ -1,0 +1,207 @@
+#include "graphics/texture.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include <glad/gl.h>
+#include <stb_image.h>
+
+#include "graphics/window.hpp"
+
+namespace velkor::util {
+
+namespace {
+
+constexpr const char* NonPowerOfTwoExtension = "GL_ARB_texture_non_power_of_two";
+
+int NextPowerOfTwo(int v) {
+    int p = 1;
+    while (p < v) p <<= 1;
+    return p;
+}
+
+// The extension is core since OpenGL 2.0, and core-profile contexts need not list it at all; a
+// context of version 3 or later therefore counts as offering it.
+bool OffersNonPowerOfTwo() {
+    static std::optional<bool> answer;
+    if (answer) return *answer;
+    GLint major = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    bool found = major >= 3;
+    if (!found && glGetStringi) {
+        GLint count = 0;
+        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+        for (GLint i = 0; i < count && !found; ++i) {
+            const auto* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, static_cast<GLuint>(i)));
+            found = name && std::strcmp(name, NonPowerOfTwoExtension) == 0;
+        }
+    } else if (!found) {
+        const auto* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+        std::string_view list = all ? all : "";
+        while (!list.empty() && !found) {
+            const auto space = list.find(' ');
+            found = list.substr(0, space) == NonPowerOfTwoExtension;
+            list = space == std::string_view::npos ? std::string_view() : list.substr(space + 1);
+        }
+    }
+    answer = found;
+    return found;
+}
+
+std::vector<unsigned char> ResizeBilinear(const std::vector<unsigned char>& src, int w, int h, int c, int nw, int nh) {
+    std::vector<unsigned char> out(static_cast<std::size_t>(nw) * nh * c);
+    for (int y = 0; y < nh; ++y) {
+        const float fy = std::max(0.0f, (y + 0.5f) * h / nh - 0.5f);
+        const int y0 = std::min(static_cast<int>(fy), h - 1), y1 = std::min(y0 + 1, h - 1);
+        const float ty = fy - y0;
+        for (int x = 0; x < nw; ++x) {
+            const float fx = std::max(0.0f, (x + 0.5f) * w / nw - 0.5f);
+            const int x0 = std::min(static_cast<int>(fx), w - 1), x1 = std::min(x0 + 1, w - 1);
+            const float tx = fx - x0;
+            for (int k = 0; k < c; ++k) {
+                auto at = [&](int xx, int yy) { return static_cast<float>(src[(static_cast<std::size_t>(yy) * w + xx) * c + k]); };
+                const float top = at(x0, y0) * (1 - tx) + at(x1, y0) * tx;
+                const float bottom = at(x0, y1) * (1 - tx) + at(x1, y1) * tx;
+                out[(static_cast<std::size_t>(y) * nw + x) * c + k] = static_cast<unsigned char>(top * (1 - ty) + bottom * ty + 0.5f);
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<unsigned char> ShrinkByBlocks(const std::vector<unsigned char>& src, int w, int h, int c, int fx, int fy) {
+    const int nw = w / fx, nh = h / fy;
+    std::vector<unsigned char> out(static_cast<std::size_t>(nw) * nh * c);
+    for (int y = 0; y < nh; ++y)
+        for (int x = 0; x < nw; ++x)
+            for (int k = 0; k < c; ++k) {
+                unsigned sum = 0;
+                for (int by = 0; by < fy; ++by)
+                    for (int bx = 0; bx < fx; ++bx)
+                        sum += src[((static_cast<std::size_t>(y) * fy + by) * w + (x * fx + bx)) * c + k];
+                out[(static_cast<std::size_t>(y) * nw + x) * c + k] = static_cast<unsigned char>(sum / (fx * fy));
+            }
+    return out;
+}
+
+struct Decoded {
+    unsigned char* pixels = nullptr;
+    int width = 0, height = 0, channels = 0;
+    std::string message;
+};
+
+Decoded Decode(const std::string& path, int wantedChannels) {
+    Decoded d;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        d.message = "Unable to open file";
+        return d;
+    }
+    d.pixels = stbi_load_from_file(file, &d.width, &d.height, &d.channels, wantedChannels);
+    std::fclose(file);
+    d.message = d.pixels ? "Image loaded" : stbi_failure_reason();
+    if (d.pixels && wantedChannels) d.channels = wantedChannels;
+    return d;
+}
+
+}  // namespace
+
+unsigned UploadTexture(const unsigned char* pixels, int width, int height, int channels, std::string& message) {
+    std::vector<unsigned char> image(pixels, pixels + static_cast<std::size_t>(width) * height * channels);
+    if (!HasGLContext()) {
+        message = "Failed to generate an OpenGL texture name; missing OpenGL context?";
+        return 0;
+    }
+    const bool npot = OffersNonPowerOfTwo();
+    GLint maxSize = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
+    if (!npot || width > maxSize || height > maxSize) {
+        const int nw = NextPowerOfTwo(width), nh = NextPowerOfTwo(height);
+        if (nw != width || nh != height) {
+            image = ResizeBilinear(image, width, height, channels, nw, nh);
+            width = nw;
+            height = nh;
+        }
+    }
+    if (width > maxSize || height > maxSize) {
+        const int fx = std::max(1, width / maxSize), fy = std::max(1, height / maxSize);
+        image = ShrinkByBlocks(image, width, height, channels, fx, fy);
+        width /= fx;
+        height /= fy;
+    }
+
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    if (name == 0) {
+        message = "Failed to generate an OpenGL texture name; missing OpenGL context?";
+        return 0;
+    }
+    glBindTexture(GL_TEXTURE_2D, name);
+    // Rows of 1- and 3-channel images need not be 4-byte aligned.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    // The core profile has no luminance formats: one- and two-channel images go up as red and
+    // red-green, and the swizzle hands the shaders (L, L, L, 1) and (L, L, L, A) as before.
+    GLenum format = GL_RGBA;
+    GLint internal = GL_RGBA8;
+    if (channels == 1) {
+        format = GL_RED;
+        internal = GL_R8;
+        const GLint swizzle[] = {GL_RED, GL_RED, GL_RED, GL_ONE};
+        glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
+    } else if (channels == 2) {
+        format = GL_RG;
+        internal = GL_RG8;
+        const GLint swizzle[] = {GL_RED, GL_RED, GL_RED, GL_GREEN};
+        glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, swizzle);
+    } else if (channels == 3) {
+        format = GL_RGB;
+        internal = GL_RGB8;
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, internal, width, height, 0, format, GL_UNSIGNED_BYTE, image.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    message = "Image loaded as an OpenGL texture";
+    return name;
+}
+
+const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const std::string& path) {
+    TextureEntry entry;
+    const auto dot = path.find('.');
+    const bool dds = dot != std::string::npos && path.compare(dot + 1, 3, "DDS") == 0 && path.size() >= dot + 4;
+    if (!dds) {
+        Decoded d = Decode(path, 0);
+        std::cout << "Loading image: " << path << '\n' << d.message << std::endl;
+        if (d.pixels) {
+            std::string uploadMessage;
+            entry = {UploadTexture(d.pixels, d.width, d.height, d.channels, uploadMessage), d.width, d.height};
+            stbi_image_free(d.pixels);
+        }
+    } else {
+        Decoded d = Decode(path, 4);
+        if (d.pixels) {
+            entry.id = UploadTexture(d.pixels, d.width, d.height, 4, d.message);
+            stbi_image_free(d.pixels);
+        }
+        std::cout << d.message << std::endl;
+        entry.width = 1;
+        entry.height = 1;
+    }
+    return &map.insert_or_assign(path, entry).first->second;
+}
+
+const TextureEntry* GetTexture(entity::singleton_registry& singletons, const std::string& path) {
+    auto& cache = singletons.get<singleton::Texture>();
+    singletons.mark_present<singleton::Texture>();
+    if (singletons.has<singleton::Window>()) MakeWindowContextCurrent(singletons.get<singleton::Window>());
+    if (auto it = cache.map.find(path); it != cache.map.end()) return &it->second;
+    return LoadTexture(cache.map, path);
+}
+
+}  // namespace velkor::util

@@ -1,0 +1,45 @@
+// The texture cache: one OpenGL texture per image path, decoded with stb_image on first request.
+//
+// Entries live in a node-based map and are never removed while the game runs, so the pointer a
+// caller gets stays valid for the whole run. A path that failed to load keeps an entry with id 0:
+// it is reported once and never retried. Keys are exact (case-sensitive) paths.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "engine/registry.hpp"
+
+namespace velkor::util {
+
+struct TextureEntry {
+    unsigned id = 0;  // GL texture name; 0 when the image failed to load
+    int width = 0;
+    int height = 0;
+};
+
+}  // namespace velkor::util
+
+namespace velkor::singleton {
+
+// Destroying the map frees no GL textures: they go with the context.
+struct Texture {
+    std::map<std::string, util::TextureEntry> map;
+};
+
+}  // namespace velkor::singleton
+
+namespace velkor::util {
+
+// The cached entry for `path`, loading it on first request. Makes the window's context current
+// first when a window exists (another context may be current).
+const TextureEntry* GetTexture(entity::singleton_registry& singletons, const std::string& path);
+
+// Decodes `path`, uploads it and inserts its entry, also when loading fails.
+const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const std::string& path);
+
+// Uploads decoded pixels (1 to 4 channels) as a 2D texture and returns its name, or 0 without a
+// context. `message` receives the outcome line.
+unsigned UploadTexture(const unsigned char* pixels, int width, int height, int channels, std::string& message);
+
+}  // namespace velkor::util

@@ -1,0 +1,96 @@
+#include "graphics/window.hpp"
+
+#include <cstdlib>
+#include <iostream>
+
+#include <glad/gl.h>
+#include <GLFW/glfw3.h>
+
+namespace velkor::util {
+
+namespace {
+
+void FramebufferSizeCallback(GLFWwindow*, int width, int height) { glViewport(0, 0, width, height); }
+
+}  // namespace
+
+singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
+    if (singletons.has<singleton::Window>()) return singletons.get<singleton::Window>();
+
+    glfwInit();
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
+    GLFWwindow* window = mode ? glfwCreateWindow(mode->width, mode->height, WindowTitle, nullptr, nullptr) : nullptr;
+    if (!window) {
+        std::cout << "Failed to create GLFW window" << std::endl;
+        glfwTerminate();
+        std::exit(-1);
+    }
+    glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
+    glfwMakeContextCurrent(window);
+    glfwSetFramebufferSizeCallback(window, FramebufferSizeCallback);
+    if (!gladLoadGL(glfwGetProcAddress)) {
+        std::cout << "Failed to initialize GLAD" << std::endl;
+        std::exit(-1);
+    }
+    // Some window systems deliver no size event for the initial full-screen switch.
+    int width = 0, height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    glViewport(0, 0, width, height);
+
+    return singletons.set(singleton::Window{window, monitor, mode, 1920.0f, 1080.0f});
+}
+
+void DestroyWindow(entity::singleton_registry& singletons) {
+    if (!singletons.has<singleton::Window>()) return;
+    auto& window = singletons.get<singleton::Window>();
+    if (window.window) {
+        glfwDestroyWindow(window.window);
+        window.window = nullptr;
+        glfwTerminate();
+    }
+}
+
+bool HasGLContext() {
+    // glad's pointers outlive the context, so ask GLFW too. Before glfwInit this returns null.
+    return glad_glGenBuffers != nullptr && glfwGetCurrentContext() != nullptr;
+}
+
+void MakeWindowContextCurrent(const singleton::Window& window) {
+    if (window.window && glfwGetCurrentContext() != window.window) glfwMakeContextCurrent(window.window);
+}
+
+void SetFullScreen(const singleton::Window& window) {
+    if (!window.window || !window.videoMode) return;
+    const GLFWvidmode* mode = window.videoMode;
+    glfwSetWindowMonitor(window.window, window.monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
+}
+
+void SetWindowed(const singleton::Window& window, bool restore) {
+    if (!window.window || !window.videoMode) return;
+    if (restore) {
+        glfwSetWindowAttrib(window.window, GLFW_DECORATED, GLFW_TRUE);
+        glfwSetWindowAttrib(window.window, GLFW_RESIZABLE, GLFW_TRUE);
+        glfwRestoreWindow(window.window);
+    }
+    glfwSetWindowMonitor(window.window, nullptr, 0, 10, static_cast<int>(window.width),
+                         static_cast<int>(window.height), window.videoMode->refreshRate);
+    // Place the frame, not the client area, at the corner so the title bar stays reachable.
+    int left = 0, top = 0, right = 0, bottom = 0;
+    glfwGetWindowFrameSize(window.window, &left, &top, &right, &bottom);
+    glfwSetWindowPos(window.window, left, top);
+}
+
+void SetBorderless(const singleton::Window& window) {
+    if (!window.window || !window.videoMode) return;
+    const GLFWvidmode* mode = window.videoMode;
+    glfwSetWindowAttrib(window.window, GLFW_DECORATED, GLFW_FALSE);
+    glfwRestoreWindow(window.window);
+    glfwSetWindowMonitor(window.window, nullptr, 0, 0, mode->width, mode->height, mode->refreshRate);
+}
+
+}  // namespace velkor::util

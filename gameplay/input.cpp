@@ -5,6 +5,7 @@
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
 #include "gameplay/win_system.hpp"
+#include "graphics/window.hpp"
 
 static_assert(velkor::input::KeyCount == GLFW_KEY_LAST + 1, "one raw entry per GLFW key code");
 static_assert(velkor::input::MouseButtonCount == GLFW_MOUSE_BUTTON_LAST + 1, "one raw entry per mouse button");
@@ -81,7 +82,7 @@ void WindowIconifyCallback(GLFWwindow* window, int iconified) {
 singleton::Input& EnsureInput(Registry& registry) {
     auto& singletons = registry.singletons;
     if (singletons.has<singleton::Input>()) return singletons.get<singleton::Input>();
-    GLFWwindow* window = nullptr;  // the game window, once the window layer provides it
+    GLFWwindow* window = util::GetOrCreateWindow(singletons).window;
     singleton::Input& table = singletons.set(singleton::Input{});
     Backend& raw = MutableBackend();
     raw.registry = &registry;
@@ -118,7 +119,7 @@ namespace velkor::system {
 
 void Input::Init(Registry& registry) {
     auto& singletons = registry.singletons;
-    GLFWwindow* window = nullptr;  // the game window, once the window layer provides it
+    GLFWwindow* window = util::GetOrCreateWindow(singletons).window;
     input::EnsureInput(registry);
     if (!singletons.has<singleton::WinSystem>()) singletons.set(singleton::WinSystem{});
     input::Backend& raw = input::GetBackend();
@@ -146,7 +147,7 @@ void Input::Shutdown(Registry& registry) {
         platform::RestoreAccessibilityKeys(singletons.get<singleton::WinSystem>());
         singletons.remove<singleton::WinSystem>();
     }
-    // The window is destroyed here when still alive (once the window layer provides that).
+    util::DestroyWindow(singletons);  // nothing happens when an earlier system destroyed it
     singletons.remove<singleton::Input>();
     input::ResetBackend();
 }

@@ -4,6 +4,7 @@
 
 #include "audio/audio.hpp"
 #include "gameplay/input.hpp"
+#include "graphics/graphics.hpp"
 #include "levels/level_manager.hpp"
 #include "serialization/prefab.hpp"
 
@@ -16,9 +17,8 @@ constexpr const char* AudioCreditPrefab = "Data/Logos/FmodLogo.json";
 
 // A logo's tint alpha, or nullptr when the entity has no graphics.
 float* Alpha(Registry& registry, Entity e) {
-    (void)registry;
-    (void)e;
-    return nullptr;  // the Graphics component's Color.a
+    if (!registry.alive(e) || !registry.has<component::Graphics>(e)) return nullptr;
+    return &registry.get<component::Graphics>(e).Color.a;
 }
 
 // Rises 1 per second, and from fadeStart to fadeEnd falls a net 1.2 per second.

@@ -7,6 +7,7 @@
 
 #include "audio/audio.hpp"
 #include "gameplay/input.hpp"
+#include "graphics/graphics.hpp"
 #include "levels/level_manager.hpp"
 #include "tests/audio/openal_backend.hpp"
 
@@ -85,11 +86,34 @@ TEST_F(LogoScreens, OnlyAFreshPressSkips) {
     EXPECT_EQ(Requested(), 0);
 }
 
-TEST_F(LogoScreens, TheClockRunsOnThroughExactlyFourSeconds) {
+float AlphaOf(Registry& registry, Entity e) { return registry.get<component::Graphics>(e).Color.a; }
+
+TEST_F(LogoScreens, LogosFadeInForTwoSecondsAndOutForTheNextTwo) {
     levels::Logo logo;
     logo.Initialize(*registry);
+    // The two logos are the screen's first two entities, both starting invisible.
+    const Entity first = 0, second = 1;
+    ASSERT_TRUE(registry->has<component::Graphics>(first));
+    ASSERT_TRUE(registry->has<component::Graphics>(second));
+    EXPECT_EQ(AlphaOf(*registry, first), 0.0f);
     // Quarter-second steps add up exactly, so the elapsed time lands on 4.0 itself.
-    for (int i = 0; i < 33; ++i) logo.Update(0.25f, *registry);
+    auto frames = [&](int n) {
+        for (int i = 0; i < n; ++i) logo.Update(0.25f, *registry);
+    };
+    frames(4);
+    EXPECT_NEAR(AlphaOf(*registry, first), 1.0f, 1e-5f);
+    frames(4);
+    EXPECT_NEAR(AlphaOf(*registry, first), 2.0f, 1e-5f);
+    frames(4);
+    EXPECT_NEAR(AlphaOf(*registry, first), 0.8f, 1e-5f) << "a net fall of 1.2 per second";
+    EXPECT_EQ(AlphaOf(*registry, second), 0.0f) << "the second logo waits for the first";
+    frames(4);
+    const float firstAtEnd = AlphaOf(*registry, first);
+    EXPECT_GT(AlphaOf(*registry, second), 0.0f) << "at exactly 4 s the second logo takes over";
+    frames(8);
+    EXPECT_EQ(AlphaOf(*registry, first), firstAtEnd) << "the first logo is left alone after 4 s";
+    EXPECT_GT(AlphaOf(*registry, second), 1.0f);
+    frames(9);
     EXPECT_EQ(Requested(), levels::LevelIndex::TeamLogo);
 }
 

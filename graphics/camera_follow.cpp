@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "gameplay/input.hpp"
 #include "graphics/window.hpp"
 #include "serialization/json_read.hpp"
 
@@ -35,6 +36,7 @@ void CameraFollow::InitHook(Registry& registry) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     util::CreateCamera(registry.singletons);
     window_ = util::GetOrCreateWindow(registry.singletons).window;
+    (void)input::EnsureInput(registry);
 }
 
 void CameraFollow::UpdateHook(float, View& view) {

@@ -2,9 +2,12 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include <glad/gl.h>
 #include <GLFW/glfw3.h>
+
+#include "engine/trace.hpp"
 
 namespace velkor::util {
 
@@ -26,6 +29,9 @@ singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
     GLFWwindow* window = mode ? glfwCreateWindow(mode->width, mode->height, WindowTitle, nullptr, nullptr) : nullptr;
     if (!window) {
+        const char* reason = nullptr;
+        glfwGetError(&reason);
+        Trace(std::string("GLFW: ") + (reason ? reason : "no monitor or video mode") + "\n");
         std::cout << "Failed to create GLFW window" << std::endl;
         glfwTerminate();
         std::exit(-1);

@@ -12,9 +12,10 @@ int main(int argc, char** argv) {
 #if !defined(_WIN32)
     // Mesa unloads its driver when the last context goes. LeakSanitizer's report at exit then shows
     // the driver's own leaks under no module name, out of reach of tests/lsan.supp; pinning the
-    // libraries keeps them named (and suppressed). Missing files are simply not pinned.
-    for (const char* library : {"libGLX_mesa.so.0", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"})
-        dlopen(library, RTLD_NOW | RTLD_NODELETE);
+    // driver keeps them named (and suppressed). Only the driver: pinning libGLX_mesa as well leaves
+    // GLX without framebuffer configs after glfwTerminate, so a second test in the same process
+    // could not create its window. A missing file is simply not pinned.
+    dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_NOW | RTLD_NODELETE);
 #endif
     velkor::FillComponentCatalogue();
     velkor::test::UseFixtureDisplay();

@@ -18,6 +18,7 @@
 #include "serialization/transform.hpp"
 #include "support/trace_capture.hpp"
 #include "tests/audio/openal_backend.hpp"
+#include "support/json.hpp"
 
 namespace velkor {
 namespace {
@@ -52,12 +53,7 @@ bool Playing(int channel) {
     return playing;
 }
 
-rapidjson::Document Parse(const char* text) {
-    rapidjson::Document doc;
-    doc.Parse(text);
-    EXPECT_FALSE(doc.HasParseError()) << text;
-    return doc;
-}
+using test::Parse;
 
 class AudioLayer : public testing::Test {
 protected:

@@ -7,15 +7,12 @@
 
 #include "serialization/prefab.hpp"
 #include "support/trace_capture.hpp"
+#include "support/json.hpp"
 
 namespace velkor {
 namespace {
 
-rapidjson::Document Parse(const char* text) {
-    rapidjson::Document document;
-    document.Parse(text);
-    return document;
-}
+using test::Parse;
 
 component::KeyboardInput Read(const char* text) {
     component::KeyboardInput keyboard;

@@ -6,15 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "tests/audio/openal_backend.hpp"
+#include "support/json.hpp"
 
 namespace velkor {
 namespace {
 
-rapidjson::Document Parse(const char* text) {
-    rapidjson::Document document;
-    document.Parse(text);
-    return document;
-}
+using test::Parse;
 
 TEST(LevelSingleton, Defaults) {
     const singleton::Level level;

@@ -10,6 +10,7 @@
 #include "serialization/catalogue.hpp"
 #include "serialization/transform.hpp"
 #include "support/trace_capture.hpp"
+#include "support/json.hpp"
 
 namespace velkor {
 namespace {
@@ -22,12 +23,7 @@ std::string WriteFile(const std::string& name, const std::string& text) {
     return path;
 }
 
-rapidjson::Document Parse(const char* text) {
-    rapidjson::Document d;
-    d.Parse(text);
-    EXPECT_FALSE(d.HasParseError());
-    return d;
-}
+using test::Parse;
 
 TEST(ReadJsonFile, MissingFileGivesAnEmptyDocumentAndNoEntity) {
     test::TraceCapture trace;

@@ -5,17 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "serialization/prefab.hpp"
+#include "support/json.hpp"
 
 namespace velkor {
 namespace {
 
 using component::Transform;
 
-rapidjson::Document Parse(const char* text) {
-    rapidjson::Document d;
-    d.Parse(text);
-    return d;
-}
+using test::Parse;
 
 void ExpectColumn(const glm::mat4& m, int column, glm::vec4 expected) {
     for (int row = 0; row < 4; ++row)

@@ -16,6 +16,17 @@ struct CheckPoint {
 
 }  // namespace velkor::singleton
 
+namespace velkor::util {
+
+inline constexpr const char* RespawnEffectPrefab = "Data/Entities/RespawnVFX.json";
+
+// Puts the player (every entity with CameraFollow) back at the CheckPoint position with a short
+// effect, and undoes what happened since that checkpoint: collectables taken are given back and
+// falling platforms return to their level-start places, at rest. Called by the player's death states.
+void Respawn(Registry& registry);
+
+}  // namespace velkor::util
+
 namespace velkor::system {
 
 class PlayerDeath final : public System<std::tuple<component::PlayerBehavior, component::Transform>> {

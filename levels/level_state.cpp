@@ -57,4 +57,10 @@ void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
     }
 }
 
+int PlayLevelSound(Registry& registry, std::string_view name, float volume) {
+    if (!registry.singletons.has<singleton::Level>()) return -1;
+    const auto& level = registry.singletons.get<singleton::Level>();
+    return audio::PlaySound(audio::FindSound(&level.sounds, name), volume, 0.0f, audio::SFX);
+}
+
 }  // namespace velkor::levels

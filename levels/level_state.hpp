@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include <glm/vec2.hpp>
@@ -52,5 +53,9 @@ singleton::Level& EnsureLevel(Registry& registry);
 // into the Level singleton, once per level start: only while propertiesPending is set, which this
 // clears. Without a Level singleton a default one is made, with propertiesPending set.
 void ReadMapProperties(const rapidjson::Value& properties, Registry& registry);
+
+// Plays one of the level's named sounds in the SFX group; the channel, or -1 when there is no Level
+// singleton or the level has no such sound (the audio layer traces the latter).
+int PlayLevelSound(Registry& registry, std::string_view name, float volume);
 
 }  // namespace velkor::levels

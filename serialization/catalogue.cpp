@@ -47,7 +47,7 @@ void FillComponentCatalogue() {
     Register<Audio>("Audio", &ReadAudioComponent);
     Register<Button>("Button", nullptr);
     Register<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
-    Register<Collision>("Collision", nullptr);
+    Register<Collision>("Collision", &ReadComponent<Collision, &ReadCollision>);
     Register<Graphics>("Graphics", &ReadGraphics);
     Register<Light>("Light", &ReadComponent<Light, &ReadLight>);
     Register<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
@@ -58,7 +58,7 @@ void FillComponentCatalogue() {
     Register<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
     Register<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     Register<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);
-    Register<PlayerBehavior>("PlayerBehavior", nullptr);
+    Register<PlayerBehavior>("PlayerBehavior", &ReadComponent<PlayerBehavior, &ReadPlayerBehavior>);
     Register<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>);
 }
 

@@ -50,12 +50,14 @@ KEY_RIGHT, KEY_LEFT, KEY_UP = 262, 263, 265
 KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT = 340, 344
 
 GRAVITY = -40.0
-# Measured feel (tests/gameplay/player_feel_test.cpp): top speed 6 units/s reached in 0.1 s, a stop
-# in 0.13 s, a full jump 2.6 units high and 4.3 units long, a short hop about 0.3 units, a dash of
-# 2.5 units in 1/6 s, 0.1 s of coyote time.
+# Measured feel (tests/gameplay/player_feel_test.cpp): a run of about 6 units/s reached in 0.1 s, a
+# stop within 0.2 s, a full jump 2.6 units high and 4.3 units long, a short hop about 0.3 units, a
+# dash of 2.5 units in 1/6 s, 0.1 s of coyote time. The speed cap applies after each frame's
+# motion, so the body travels at Speed plus one frame of acceleration: 5.2 caps the run at an
+# effective 6.2 units/s on the ground and 6.0 in the air.
 PLAYER = {
     "Acceleration": 60.0,
-    "Speed": 6.0,
+    "Speed": 5.2,
     "TurnSpeed": 2.5,
     "AirControl": 0.8,
     "JumpForce": 14.5,
@@ -479,9 +481,9 @@ START = (3.0, GROUND_TOP + 0.75)
 COURSE = [
     # name, x0, x1, y0, y1
     ("LeftWall", -1.0, 0.0, 5.0, 19.0),
-    ("GroundA", 0.0, 16.0, 6.0, GROUND_TOP),
-    ("Crate", 11.0, 12.0, GROUND_TOP, GROUND_TOP + 2.0),  # a wall to stop against, 2 high: jump it
-    ("Pit1Floor", 16.0, 19.0, 5.0, PIT_TOP),  # a first 3-unit gap
+    ("GroundA", 0.0, 11.0, 6.0, GROUND_TOP),
+    ("Step", 11.0, 16.0, 6.0, GROUND_TOP + 2.0),  # a wall to stop against, 2 high: jump onto it
+    ("Pit1Floor", 16.0, 19.0, 5.0, PIT_TOP),  # a first 3-unit gap, down from the step
     ("GroundB", 19.0, 25.0, 6.0, GROUND_TOP),
     # The coyote ledge: 4.5 units to the far side takes a jump from the very edge; the 0.1 s of
     # grace after running off is what makes it fair.
@@ -497,7 +499,7 @@ COURSE = [
     ("HighLedge", 72.0, 84.0, 5.0, GROUND_TOP + 2.3),
     ("RightWall", 84.0, 85.0, 5.0, 19.0),
 ]
-WALKABLE = {"GroundA", "GroundB", "GroundC", "GroundD", "GroundE", "HighLedge", "Crate"}
+WALKABLE = {"GroundA", "Step", "GroundB", "GroundC", "GroundD", "GroundE", "HighLedge"}
 
 
 def course():

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "audio/audio.hpp"
@@ -73,6 +75,22 @@ void PlayOwnSound(Entity e, const char* name, float volume, Registry& registry, 
     const int played = audio::PlaySound(audio::FindSound(&registry.get<component::Audio>(e), name), volume, 0.0f,
                                         audio::SFX);
     if (channel) *channel = played;
+}
+
+constexpr const char* StateNames[] = {"Idle", "Run", "JumpWindup", "Airborne", "HazardDeath", "FallDeath", "Dash", "Finish"};
+
+const char* NameOf(PlayerState state) {
+    const auto i = static_cast<std::size_t>(state);
+    return i < std::size(StateNames) ? StateNames[i] : "?";
+}
+
+// One line per state change, with where it happened: enough to follow a run from the trace.
+void TraceTransition(Entity e, PlayerState from, PlayerState to, Registry& registry) {
+    const glm::vec2 at = registry.has<component::Transform>(e) ? registry.get<component::Transform>(e).Translation
+                                                                 : glm::vec2(0.0f);
+    char line[160];
+    std::snprintf(line, sizeof line, "Player: %s -> %s at %.2f, %.2f\n", NameOf(from), NameOf(to), at.x, at.y);
+    Trace(line);
 }
 
 component::Animation* AnimationOf(Entity e, Registry& registry) {
@@ -272,6 +290,7 @@ void PlayerBehavior::Transition(Entity e, PlayerState from, PlayerState to, Regi
     }
 
     EnterCamera(e, from, to, registry);
+    TraceTransition(e, from, to, registry);
     auto& after = registry.get<component::PlayerBehavior>(e);
     after.State = after.NextState;
 }

@@ -3,9 +3,8 @@
 #include <iostream>
 #include <memory>
 
-#include "engine/engine.hpp"
+#include "app/game.hpp"
 #include "engine/trace.hpp"
-#include "serialization/catalogue.hpp"
 
 int main(int, char**) {
     velkor::FillComponentCatalogue();
@@ -13,7 +12,7 @@ int main(int, char**) {
         velkor::SetTraceSink([](std::string_view message) { std::cerr << message; });
     }
     // On the heap: the registry's fixed arrays are too large to sit comfortably on the stack.
-    auto engine = std::make_unique<velkor::Engine>();
+    auto engine = velkor::MakeGameEngine();
     engine->Init();
     engine->Loop();
     engine->Shutdown();

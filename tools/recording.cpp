@@ -84,6 +84,7 @@ private:
 void PutState(std::vector<std::uint8_t>& out, const StateSummary& s) {
     PutU64(out, s.hash);
     PutU64(out, s.transformsHash);
+    PutU64(out, s.keysHash);
     PutU32(out, s.entities);
     PutI32(out, s.level);
     PutI32(out, s.collected);
@@ -98,6 +99,7 @@ StateSummary ReadState(Reader& in) {
     StateSummary s;
     s.hash = in.U64();
     s.transformsHash = in.U64();
+    s.keysHash = in.U64();
     s.entities = in.U32();
     s.level = in.I32();
     s.collected = in.I32();
@@ -222,8 +224,8 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
         return result;
     }
     const std::size_t framesEnd = bytes.size() - TrailerSize;
-    // Each frame takes at least 69 bytes, which bounds what a damaged count may make us reserve.
-    if (frameCount > framesEnd / 69) {
+    // Each frame takes at least 77 bytes, which bounds what a damaged count may make us reserve.
+    if (frameCount > framesEnd / 77) {
         result.error = "the recording is corrupt: it claims " + std::to_string(frameCount) + " frames";
         return result;
     }

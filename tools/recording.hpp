@@ -17,9 +17,10 @@
 //   frame*   u8       frame flags: bit 0 = the frame completed and its state summary is valid
 //                     (the last frame of a run ended by an exception has it clear)
 //            f32      frame time dt in seconds
-//            state    u64 hash, u64 hash of the transforms, u32 entity count, i32 current level,
-//                     i32 collected, f32 level time left, i32 player state, f32 x2 player
-//                     velocity, f32 x2 player position, f32 x2 camera position (60 bytes)
+//            state    u64 hash, u64 hash of the transforms, u64 hash of the key table, u32 entity
+//                     count, i32 current level, i32 collected, f32 level time left, i32 player
+//                     state, f32 x2 player velocity, f32 x2 player position, f32 x2 camera
+//                     position (68 bytes)
 //            u32      item count, then the items: u8 kind, then the kind's fields (ItemLayout):
 //                     i32 fields first, then f64 fields
 //   trailer  4 bytes  "VEND"
@@ -88,6 +89,7 @@ struct ItemLayout {
 struct StateSummary {
     std::uint64_t hash = 0;  // over every field below
     std::uint64_t transformsHash = 0;  // every live entity's Transform, by entity identifier
+    std::uint64_t keysHash = 0;  // the Input singleton's key and mouse-button table
     std::uint32_t entities = 0;  // entities with a Transform
     std::int32_t level = -1;  // GameState currentLevel
     std::int32_t collected = 0;

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "engine/engine.hpp"
+#include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "graphics/camera.hpp"
@@ -75,6 +76,11 @@ StateSummary SummariseState(Registry& registry) {
     s.transformsHash = transforms.Value();
     s.entities = static_cast<std::uint32_t>(owners.size());
 
+    if (singletons.has<singleton::Input>()) {
+        Hasher keys;
+        for (const std::int32_t state : singletons.get<singleton::Input>().Keys) keys.Add(state);
+        s.keysHash = keys.Value();
+    }
     if (singletons.has<singleton::GameState>()) s.level = singletons.get<singleton::GameState>().currentLevel;
     if (singletons.has<singleton::Level>()) {
         const auto& level = singletons.get<singleton::Level>();
@@ -92,6 +98,7 @@ StateSummary SummariseState(Registry& registry) {
 
     Hasher all;
     all.Add(s.transformsHash);
+    all.Add(s.keysHash);
     all.Add(s.entities);
     all.Add(s.level);
     all.Add(s.collected);
@@ -110,6 +117,7 @@ std::string DescribeDifference(const StateSummary& recorded, const StateSummary&
         if (!text.empty()) text += "; ";
         text += what + " " + then + " recorded, " + current + " now";
     };
+    if (recorded.keysHash != now.keysHash) text = "the key table differs";
     if (recorded.level != now.level) differs("level", Plain(recorded.level), Plain(now.level));
     if (recorded.playerState != now.playerState)
         differs("player state", Plain(recorded.playerState), Plain(now.playerState));

@@ -51,10 +51,10 @@ void FillComponentCatalogue() {
     Register<Graphics>("Graphics", &ReadGraphics);
     Register<Light>("Light", &ReadComponent<Light, &ReadLight>);
     Register<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
-    Register<HUD>("HUD", nullptr);
+    Register<HUD>("HUD", &ReadComponent<HUD, &ReadHUD>);
     Register<Input>("Input", nullptr);  // added by the KeyboardInput listener, never read from data
     Register<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>);
-    Register<OnOffHazard>("OnOffHazard", nullptr);
+    Register<OnOffHazard>("OnOffHazard", &ReadComponent<OnOffHazard, &ReadOnOffHazard>);
     Register<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
     Register<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     Register<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);

@@ -3,64 +3,12 @@
 #include <exception>
 #include <iostream>
 
-#include "animation/animation.hpp"
-#include "audio/audio.hpp"
 #include "engine/clock.hpp"
 #include "engine/trace.hpp"
-#include "gameplay/action_system.hpp"
-#include "gameplay/collision.hpp"
-#include "gameplay/hud.hpp"
-#include "gameplay/input.hpp"
-#include "gameplay/keyboard_input.hpp"
-#include "gameplay/on_off_hazard.hpp"
-#include "gameplay/physics.hpp"
-#include "gameplay/player_behavior.hpp"
-#include "gameplay/player_death.hpp"
-#include "graphics/camera_follow.hpp"
-#include "graphics/debug_draw.hpp"
-#include "graphics/graphics.hpp"
-#include "graphics/parallax.hpp"
-#include "graphics/particles.hpp"
-#include "graphics/post_render.hpp"
-#include "graphics/pre_render.hpp"
-#include "graphics/sprite_sheet.hpp"
-#include "levels/level_manager.hpp"
-#include "tools/cheat_codes.hpp"
-#include "tools/imgui.hpp"
 
 namespace velkor {
 
-Engine::SystemList MakeGameSystems() {
-    Engine::SystemList list;
-    list.reserve(22);
-    list.push_back(std::make_unique<system::KeyboardInput>());
-    list.push_back(std::make_unique<system::Physics>());
-    list.push_back(std::make_unique<system::CameraFollow>());
-    list.push_back(std::make_unique<system::PlayerDeath>());
-    list.push_back(std::make_unique<system::Parallax>());
-    list.push_back(std::make_unique<system::Collision>());
-    list.push_back(std::make_unique<system::PlayerBehavior>());
-    list.push_back(std::make_unique<system::PreRender>());
-    list.push_back(std::make_unique<system::Animation>());
-    list.push_back(std::make_unique<system::SpriteSheet>());
-    list.push_back(std::make_unique<system::ActionSystem>());
-    list.push_back(std::make_unique<system::Graphics>());
-    list.push_back(std::make_unique<system::Particles>());
-    list.push_back(std::make_unique<system::DebugDraw>());
-    list.push_back(std::make_unique<system::CheatCodes>());
-    list.push_back(std::make_unique<system::ImGui>());
-    list.push_back(std::make_unique<system::PostRender>());
-    list.push_back(std::make_unique<system::Input>());
-    list.push_back(std::make_unique<system::Audio>());
-    list.push_back(std::make_unique<system::LevelManager>());
-    list.push_back(std::make_unique<system::HUD>());
-    list.push_back(std::make_unique<system::OnOffHazard>());
-    return list;
-}
-
-Engine::Engine() : Engine(MakeGameSystems()) {}
-
-Engine::Engine(SystemList systems) : systems_(std::move(systems)) {}
+Engine::Engine(SystemList systems, Steps steps) : systems_(std::move(systems)), steps_(std::move(steps)) {}
 
 Engine::~Engine() {
     // Systems go first, first to last, while the registry they may point into still exists.
@@ -75,7 +23,7 @@ void Engine::Init() {
     auto& singletons = registry_.singletons;
     singletons.get<singleton::Running>().Value = true;
     singletons.mark_present<singleton::Running>();
-    singletons.set(singleton::CheckPoint{});
+    if (steps_.afterInit) steps_.afterInit(registry_);
 }
 
 void Engine::Frame(float dt) {
@@ -102,8 +50,7 @@ void Engine::Loop() {
 }
 
 void Engine::Shutdown() {
-    system::Audio::Stop(0);
-    audio::UnrequestSound("Assets/SFX/test.wav");
+    if (steps_.beforeShutdown) steps_.beforeShutdown();
     Trace("Engine shutdown begin.\n");
     // Cleared first, so removal listeners run while every system still exists.
     registry_.clear();

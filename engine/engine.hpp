@@ -3,6 +3,7 @@
 // Systems never call each other; the order of the list is the only coupling between them.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,11 +28,18 @@ inline constexpr float MaxFrameTime = 0.033333335f;
 class Engine {
 public:
     using SystemList = std::vector<std::unique_ptr<system::iSystem>>;
+    // The game's own steps around the systems' passes, supplied by whoever composes the engine
+    // (app/ for the game). Either may be empty.
+    struct Steps {
+        // Last step of Init, after Running is set: the game's per-run singletons.
+        std::function<void(Registry&)> afterInit;
+        // First step of Shutdown, before the registry is cleared: the game gives back what it
+        // holds outside the registry.
+        std::function<void()> beforeShutdown;
+    };
 
-    // Builds the game's 22 systems in their fixed order.
-    Engine();
-    // Builds an engine around another list of systems (tools and tests).
-    explicit Engine(SystemList systems);
+    // The game composes its list in app/ (MakeGameSystems); tools and tests compose their own.
+    explicit Engine(SystemList systems, Steps steps = {});
     ~Engine();
 
     Engine(const Engine&) = delete;
@@ -52,9 +60,7 @@ public:
 private:
     Registry registry_;
     SystemList systems_;
+    Steps steps_;
 };
-
-// The game's systems, in the order of every init, update and shutdown pass.
-[[nodiscard]] Engine::SystemList MakeGameSystems();
 
 }  // namespace velkor

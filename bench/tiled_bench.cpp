@@ -7,7 +7,7 @@
 
 #include <rapidjson/document.h>
 
-#include "serialization/catalogue.hpp"
+#include "app/game.hpp"
 #include "serialization/tiled.hpp"
 
 namespace {

@@ -7,13 +7,11 @@ Writes
     Data/Entities/MovingPlatform.json          a hover pad that carries the player
     Data/Entities/FallingPlatform.json         a panel that drops a moment after it is stood on
     Data/Entities/DustVFX.json                 the landing puff
-    Data/Entities/RespawnVFX.json              the flash where the player reappears
     Data/Entities/Victory/WinObject.json       the test course's goal
     Data/Entities/Hazards/Hazard.json          the test course's hazard
     Data/Particles/particles.json              rain over the test course
     Data/testLevel.json                        the test course, an entity group
-    Data/testLevelProperties.json              its level settings, as Tiled map properties
-    Data/Audio/testLevelSounds.json            its level sounds
+    Data/Audio/testLevelSounds.json            its level sounds (the level set's, and the falling platform's)
     Assets/Images/Player/*.png, Assets/Images/Platforms/*.png
     Assets/SFX/Player/*.wav, Assets/SFX/Level/*.wav
 
@@ -257,18 +255,6 @@ def puff_sheet():
     return sheet
 
 
-def ring():
-    """The respawn flash: a soft cyan ring."""
-    n = 128
-    y, x = np.mgrid[0:n, 0:n]
-    r = np.hypot(x - n / 2 + 0.5, y - n / 2 + 0.5) / (n / 2)
-    a = np.exp(-((r - 0.7) / 0.12) ** 2) + 0.4 * np.exp(-(r / 0.35) ** 2)
-    arr = np.zeros((n, n, 4))
-    arr[:, :, :3] = CYAN
-    arr[:, :, 3] = 255 * np.clip(a, 0, 1)
-    return Image.fromarray(arr.astype(np.uint8), "RGBA")
-
-
 # ---------------------------------------------------------------------------------------------
 # Sounds
 
@@ -325,29 +311,12 @@ def footstep_loop():
     return loop
 
 
-def hazard_sound():
-    t = seconds(0.38)
-    buzz = np.sign(np.sin(2 * np.pi * 82.0 * t)) * 0.5 + np.sin(2 * np.pi * 164.0 * t) * 0.3
-    crackle = noise(len(t), 30) * (noise(len(t), 31) > 0.85)
-    return fade(0.35 * lowpass(buzz, 0.2) * np.exp(-t * 5.0) + 0.25 * crackle * np.exp(-t * 9.0))
-
-
 def falling_sound():
     t = seconds(0.7)
     rumble = lowpass(noise(len(t), 40), 0.03) * 6.0
     creak, _ = sweep(240.0, 180.0, 0.7)
     env = np.minimum(1.0, t / 0.05) * np.exp(-t * 3.0)
     return fade(np.clip(0.45 * rumble * env + 0.1 * creak * env * (1 + np.sin(2 * np.pi * 9 * t)), -0.9, 0.9))
-
-
-def respawn_sound():
-    t = seconds(0.6)
-    out_ = np.zeros(len(t))
-    for k, f in enumerate((523.25, 659.25, 783.99, 1046.5)):
-        start = k * 0.07
-        env = np.where(t >= start, np.exp(-(t - start) * 7.0), 0.0)
-        out_ += 0.16 * np.sin(2 * np.pi * f * t) * env
-    return fade(out_)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -532,15 +501,12 @@ def main():
     save(hazard_sheet(), f"{PLAT}/hazard.png")
     save(beacon(), f"{PLAT}/goal.png")
     save(puff_sheet(), f"{IMG}/dust.png")
-    save(ring(), f"{IMG}/respawn.png")
 
     write_wav(f"{SFX}/Jump.wav", jump_sound())
     write_wav(f"{SFX}/Dash.wav", dash_sound())
     write_wav(f"{SFX}/Land.wav", land_sound())
     write_wav(f"{SFX}/Footstep.wav", footstep_loop())
-    write_wav(f"{LEVEL_SFX}/Hazard.wav", hazard_sound())
     write_wav(f"{LEVEL_SFX}/FallingPlatform.wav", falling_sound())
-    write_wav(f"{LEVEL_SFX}/Respawn.wav", respawn_sound())
 
     write_json("Data/Entities/Player.json", player_prefab(0.0, 0.0))
     write_json("Data/Entities/Platform.json", platform_prefab())
@@ -551,11 +517,6 @@ def main():
         "Graphics": {"Texture": f"{IMG}/dust.png", "DoLight": False,
                      "Mesh": {"SpriteSheet": {"Dim": [4, 1], "Sprite": [0, 0]}}},
         "SpriteSheet": {"Dimensions": [4, 1], "NumSprites": 4, "PlayAnim": True, "SecondsPerFrame": 0.125},
-    })
-    write_json("Data/Entities/RespawnVFX.json", {
-        "Transform": {"Scale": [2.2, 2.2]},
-        "Graphics": {"Texture": f"{IMG}/respawn.png", "DoLight": False, "Layer": "Foreground",
-                     "Color": [1, 1, 1, 0.85]},
     })
     write_json("Data/Entities/Victory/WinObject.json", {
         "Transform": {"Translation": [81.0, GROUND_TOP + 2.3 + 1.0], "Scale": [1.0, 2.0]},
@@ -583,15 +544,11 @@ def main():
                       "Position": [0, 44], "Color": [1, 1, 1, 1]},
     })
     write_json("Data/testLevel.json", course())
+    # The playable levels' sounds (content/gen_hud.py) and the falling platform's.
     write_json("Data/Audio/testLevelSounds.json", {"Files": [
-        {"Name": "Hazard", "Filepath": f"{LEVEL_SFX}/Hazard.wav"},
-        {"Name": "FallingPlatform", "Filepath": f"{LEVEL_SFX}/FallingPlatform.wav"},
-        {"Name": "Respawn", "Filepath": f"{LEVEL_SFX}/Respawn.wav"},
+        {"Name": name, "Filepath": f"{LEVEL_SFX}/{name}.wav"}
+        for name in ("Collectable", "CheckpointReached", "Hazard", "Respawn", "Win", "FallingPlatform")
     ]})
-    write_json("Data/testLevelProperties.json", [
-        {"name": "Audio", "type": "file", "value": "Data/Audio/testLevelSounds.json"},
-        {"name": "FallDelayTime", "type": "float", "value": 0.5},
-    ])
 
 
 if __name__ == "__main__":

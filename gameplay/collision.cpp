@@ -8,8 +8,10 @@
 #include <glm/common.hpp>
 
 #include "gameplay/actions.hpp"
+#include "gameplay/effects.hpp"
 #include "gameplay/goals.hpp"
 #include "gameplay/player_behavior.hpp"
+#include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"
 #include "levels/level_state.hpp"
@@ -185,22 +187,33 @@ void SetGrounded(Entity player, Registry& registry) {
     if (registry.has<component::PlayerBehavior>(player)) registry.get<component::PlayerBehavior>(player).Grounded = true;
 }
 
+// An action on a falling platform acts only if it is still the same entity and the respawn has
+// not put the platform back since the action was queued.
+struct PlatformHandle {
+    util::EntityHandle entity;
+    std::uint32_t placement = 0;
+
+    static PlatformHandle Of(Registry& registry, Entity platform) {
+        return {util::EntityHandle::Of(registry, platform), util::FallingPlatformGeneration(registry, platform)};
+    }
+    template <class C>
+    C* Get(Registry& registry) const {
+        if (!entity.alive(registry) || !registry.has<C>(entity.id)) return nullptr;
+        if (util::FallingPlatformGeneration(registry, entity.id) != placement) return nullptr;
+        return &registry.get<C>(entity.id);
+    }
+};
+
 // Puts the platform back where it is now, at rest, when the return time has passed.
 void ScheduleReturn(Entity platform, Registry& registry) {
     const glm::vec2 home = registry.get<component::Transform>(platform).Translation;
-    const util::EntityHandle handle = util::EntityHandle::Of(registry, platform);
+    const PlatformHandle handle = PlatformHandle::Of(registry, platform);
     auto& root = util::RootActions(registry);
     root.AddTimedAction(FallingPlatformReturnTime).Callbacks.push_back([&registry, handle, home] {
-        if (!handle.alive(registry) || !registry.has<component::Transform>(handle.id)) return;
-        auto& t = registry.get<component::Transform>(handle.id);
-        t.Translation = home;
-        t.Dirty = true;
+        if (auto* t = handle.Get<component::Transform>(registry)) t->SetTranslation(home);
     });
     root.AddTimedAction(FallingPlatformReturnTime).Callbacks.push_back([&registry, handle] {
-        if (!handle.alive(registry) || !registry.has<component::Physics>(handle.id)) return;
-        auto& physics = registry.get<component::Physics>(handle.id);
-        physics.Acceleration.y = 0.0f;
-        physics.Velocity.y = 0.0f;
+        if (auto* physics = handle.Get<component::Physics>(registry)) physics->Acceleration.y = physics->Velocity.y = 0.0f;
     });
 }
 
@@ -221,15 +234,14 @@ void FallingPlatformResponse(Entity platform, Entity player, glm::vec2 n, Regist
 
     if (registry.get<component::Physics>(platform).Acceleration.y == 0.0f) {
         ScheduleReturn(platform, registry);
-        levels::PlayLevelSound(registry, "FallingPlatform", 0.8f);
+        util::PlayLevelSound(registry, "FallingPlatform", 0.8f);
         // Looked up again: the actions and the sound above may have touched the registry.
         registry.get<component::Physics>(platform).Acceleration.y = FallingPlatformCreep;
     }
     const float delay = levels::EnsureLevel(registry).FallDelayTime;
-    const util::EntityHandle handle = util::EntityHandle::Of(registry, platform);
+    const PlatformHandle handle = PlatformHandle::Of(registry, platform);
     util::RootActions(registry).AddTimedAction(delay).Callbacks.push_back([&registry, handle] {
-        if (handle.alive(registry) && registry.has<component::Physics>(handle.id))
-            registry.get<component::Physics>(handle.id).Acceleration.y = FallingPlatformGravity;
+        if (auto* physics = handle.Get<component::Physics>(registry)) physics->Acceleration.y = FallingPlatformGravity;
     });
 }
 
@@ -251,14 +263,12 @@ void PlayerResponse(Entity player, Entity other, glm::vec2 n, Registry& registry
         case Collision::Collectable:
             util::CollectableResponse(other, registry);
             break;
-        case Collision::Hazard: {
-            if (!registry.has<component::PlayerBehavior>(player)) break;
-            const auto& behavior = registry.get<component::PlayerBehavior>(player);
-            if (behavior.State == component::PlayerState::HazardDeath || behavior.Immune) break;
-            levels::PlayLevelSound(registry, "Hazard", 1.0f);
-            registry.get<component::PlayerBehavior>(player).NextState = component::PlayerState::HazardDeath;
+        case Collision::Hazard:
+            // Not while dying or finishing, never when immune: the death rules decide.
+            if (registry.has<component::PlayerBehavior>(player) &&
+                util::RequestEnding(registry.get<component::PlayerBehavior>(player), util::Ending::HazardDeath))
+                util::PlayLevelSound(registry, "Hazard", 1.0f);
             break;
-        }
         case Collision::MovingPlatform:
             if (n.y == 1.0f) {
                 const bool wasGrounded = registry.has<component::PlayerBehavior>(player) &&
@@ -282,7 +292,7 @@ void PlayerResponse(Entity player, Entity other, glm::vec2 n, Registry& registry
             if (n.y == 1.0f) SetGrounded(player, registry);
             PushOut(player, other, n, registry);
             break;
-        case Collision::HazardOff:
+        default:  // a switched-off hazard, or a tag no response knows
             break;
     }
 }

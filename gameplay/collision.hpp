@@ -47,8 +47,10 @@ struct Collision {
     };
     enum Type : std::int32_t { Circle = 0, Rectangle = 1 };
 
-    Tag ColliderTag = Player;
-    Type ColliderType = Circle;
+    // Plain 32-bit values holding a Tag and a Type: data and other systems (the blinking hazard)
+    // write them as numbers.
+    std::int32_t ColliderTag = Player;
+    std::int32_t ColliderType = Circle;
     // Rectangle: width and height as multiples of the transform's scale. Circle: x is the radius
     // multiplier ("Radius_Offset"); y is never read from data.
     glm::vec2 Size_Offset{0.0f, 0.0f};

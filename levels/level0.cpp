@@ -1,5 +1,6 @@
 #include "levels/level0.hpp"
 
+#include "audio/audio.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_death.hpp"
@@ -14,9 +15,9 @@ namespace velkor::levels {
 void Level0::Load(Registry&) {}
 
 void Level0::Initialize(Registry& registry) {
-    // A fresh level record, so the course's own properties are read whatever came before.
+    // A fresh level record (default fall delay, no timer pressure) with the course's own sounds.
     if (registry.singletons.has<singleton::Level>()) registry.singletons.remove<singleton::Level>();
-    ReadMapProperties(ReadJsonFile(TestCoursePropertiesFile), registry);
+    component::ReadAudio(EnsureLevel(registry).sounds, ReadJsonFile(TestCourseSoundsFile), NoEntity, registry);
 
     CreateEntities(ReadJsonFile(TestCourseFile), registry);
     CreateEntity(ReadJsonFile(TestGoalPrefab), registry);

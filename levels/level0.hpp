@@ -8,8 +8,8 @@
 namespace velkor::levels {
 
 inline constexpr const char* TestCourseFile = "Data/testLevel.json";
-// The course's level settings in the form of a Tiled map's properties (its sounds, the fall delay).
-inline constexpr const char* TestCoursePropertiesFile = "Data/testLevelProperties.json";
+// The course's level sounds (hazard, falling platform, respawn, goal...).
+inline constexpr const char* TestCourseSoundsFile = "Data/Audio/testLevelSounds.json";
 inline constexpr const char* TestGoalPrefab = "Data/Entities/Victory/WinObject.json";
 inline constexpr const char* TestParticlesPrefab = "Data/Particles/particles.json";
 inline constexpr const char* TestHazardPrefab = "Data/Entities/Hazards/Hazard.json";

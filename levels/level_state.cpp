@@ -5,6 +5,7 @@
 
 #include "engine/trace.hpp"
 #include "serialization/prefab.hpp"
+#include "serialization/tiled.hpp"
 
 namespace velkor::levels {
 
@@ -22,6 +23,14 @@ void ReadLevelSounds(singleton::Level& level, const rapidjson::Value& value, Reg
     const rapidjson::Document document = ReadJsonFile(value.GetString());
     // The level owns these requests; its sounds belong to no entity, so none plays as ambient.
     component::ReadAudio(level.sounds, document, NoEntity, registry);
+}
+
+void ReadTiledMapProperties(const rapidjson::Value* properties, Registry& registry) {
+    if (properties) {
+        ReadMapProperties(*properties, registry);
+    } else if (!registry.singletons.has<singleton::Level>()) {
+        EnsureLevel(registry).propertiesPending = true;
+    }
 }
 
 }  // namespace
@@ -57,10 +66,8 @@ void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
     }
 }
 
-int PlayLevelSound(Registry& registry, std::string_view name, float volume) {
-    if (!registry.singletons.has<singleton::Level>()) return -1;
-    const auto& level = registry.singletons.get<singleton::Level>();
-    return audio::PlaySound(audio::FindSound(&level.sounds, name), volume, 0.0f, audio::SFX);
+void LoadTiledMap(const rapidjson::Value& map, Registry& registry) {
+    velkor::LoadTiledMap(map, registry, TiledOptions{TiledDirectory, &ReadTiledMapProperties});
 }
 
 }  // namespace velkor::levels

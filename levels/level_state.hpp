@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 #include <glm/vec2.hpp>
@@ -18,6 +17,9 @@ struct Level {
     struct FallingPlatform {
         glm::vec2 position{0.0f, 0.0f};  // translation when the level was initialised
         Entity entity = NoEntity;
+        // Raised by every respawn that puts the platform back: fall and reset actions queued
+        // before it carry the old value and do nothing.
+        std::uint32_t generation = 0;
     };
     struct MovingPlatform {
         glm::vec2 state{0.0f, 0.0f};  // the collider's moving-platform state when the level was initialised
@@ -54,8 +56,13 @@ singleton::Level& EnsureLevel(Registry& registry);
 // clears. Without a Level singleton a default one is made, with propertiesPending set.
 void ReadMapProperties(const rapidjson::Value& properties, Registry& registry);
 
-// Plays one of the level's named sounds in the SFX group; the channel, or -1 when there is no Level
-// singleton or the level has no such sound (the audio layer traces the latter).
-int PlayLevelSound(Registry& registry, std::string_view name, float volume);
+}  // namespace velkor::levels
+
+namespace velkor::levels {
+
+// Loads a Tiled map from "Data/Tiled/" into the current level: its entities, and its properties
+// into the Level singleton (a map without properties leaves them pending, making a default Level
+// if there is none).
+void LoadTiledMap(const rapidjson::Value& map, Registry& registry);
 
 }  // namespace velkor::levels

@@ -15,6 +15,7 @@ mkdir -p "$out"
 rm -f "$out"/*.png "$out/game.log"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
 
+source "$here/../support/game_window.sh"
 pid=""
 fail() {
     echo "FAIL: $*"
@@ -51,20 +52,9 @@ settled() {  # screenshot name: the edge once the following camera has come to r
 
 "$game" --level 6 >"$out/game.log" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no game window"
+window=$(game_window "$pid") || fail "$window"
 xdotool mousemove 960 540
-for _ in $(seq 20); do
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
-    sleep 0.1
-done
+focus_window "$window"
 for _ in $(seq 50); do
     grep -q "Level switch from -1 to 6" "$out/game.log" && break
     sleep 0.1

@@ -29,16 +29,10 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from city import AMBER, CYAN, NIGHT, PINK, STEEL, out  # noqa: E402
 from gen_audio import RATE, fade, seconds, write_wav  # noqa: E402
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-
-NIGHT = (14, 8, 34)
-STEEL = (36, 34, 60)
 STEEL_LIGHT = (62, 58, 96)
-CYAN = (40, 240, 255)
-PINK = (255, 50, 190)
-AMBER = (255, 170, 60)
 RED = (255, 60, 80)
 MINT = (90, 255, 180)
 
@@ -67,12 +61,6 @@ PLAYER = {
     "SlowRate": 45.0,
     "SkipWindup": True,
 }
-
-
-def out(path):
-    full = os.path.join(ROOT, path)
-    os.makedirs(os.path.dirname(full), exist_ok=True)
-    return full
 
 
 def write_json(path, value):

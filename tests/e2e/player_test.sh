@@ -94,16 +94,5 @@ now=$(settled on_step) || fail "no ground edge at rest after the jump"
 read -r row2 left2 right2 <<<"$now"
 echo "after the jump: ground edge at row $row2, from x $left2 to $right2"
 
-xdotool keydown alt+F4
-sleep 0.3
-xdotool keyup alt+F4
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+quit_game
 echo "PASS"

@@ -2,6 +2,7 @@
 // replay sessions driving a small windowless engine through the input-source seam.
 #include "tools/replay.hpp"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -57,6 +58,10 @@ Recording SampleRecording() {
         {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},
         {ItemKind::WindowSizeQuery, {640, 360, 0, 0}, {}},
         {ItemKind::CloseQuery, {1, 0, 0, 0}, {}},
+        {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},  // repeats are stored short
+        {ItemKind::KeyDownQuery, {293, 1, 0, 0}, {}},
+        {ItemKind::KeyDownQuery, {342, 0, 0, 0}, {}},
+        {ItemKind::CursorQuery, {}, {1.0e300, 0.0}},  // not a repeat: the sign of zero differs
     };
     Frame b;
     b.dt = 0.033333335f;
@@ -91,6 +96,9 @@ TEST(RecordingFormat, RoundTripKeepsEveryFieldAndTheWriterStreamsTheSameBytes) {
         EXPECT_EQ(read.recording.frames[f].state, original.frames[f].state);
         EXPECT_EQ(read.recording.frames[f].items, original.frames[f].items);
     }
+    const auto& items = read.recording.frames[0].items;
+    EXPECT_TRUE(std::signbit(items[items.size() - 4].v[1]) && !std::signbit(items.back().v[1]))
+        << "a poll is stored short only when it repeats the previous answer bit for bit";
 
     const std::string path = (fs::temp_directory_path() / "velkor_writer_test.rec").string();
     Writer writer;
@@ -142,6 +150,12 @@ TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
              Reseal(b);
          },
          "unfinished but is not the last"},
+        {"a repeat of a poll never made",
+         [](auto& b) {
+             b[24 + 1 + 4 + 68 + 4] = 64 | 0x80;
+             Reseal(b);
+         },
+         "repeats a poll it has not made"},
         {"a count claiming more frames",
          [](auto& b) {
              b[b.size() - 8] = 3;

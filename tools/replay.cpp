@@ -319,8 +319,6 @@ public:
         if (!options_.fast) Pace(simulated_);
         BeginCommon(registry);
         simulated_ += frame.dt;
-        nextEvent_ = 0;
-        nextQuery_ = 0;
         return frame.dt;
     }
 
@@ -347,6 +345,8 @@ public:
         }
         if (!difference.empty()) return Diverged(registry, difference);
         ++frame_;
+        nextEvent_ = 0;
+        nextQuery_ = 0;
         if (frame_ == recording_.frames.size()) Stop(registry, 0);  // the file has ended
     }
 
@@ -439,6 +439,7 @@ private:
     }
 
     Recording recording_;
+    // Within the current frame. Polls made while the engine initialises belong to frame 0.
     std::size_t nextEvent_ = 0;
     std::size_t nextQuery_ = 0;
     std::string divergence_;

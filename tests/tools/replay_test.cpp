@@ -14,6 +14,7 @@
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "serialization/transform.hpp"
+#include "tools/input_script.hpp"
 #include "tools/recording.hpp"
 #include "tools/state_hash.hpp"
 
@@ -207,6 +208,7 @@ public:
         (void)input::KeyDown(nullptr, 65);  // a poll before the first frame: it belongs to frame 0
     }
     void Update(float dt, Registry& registry) override {
+        input::PollEvents(nullptr);
         if (input::KeyDown(nullptr, 262)) registry.get<component::Transform>(entity_).Translation.x += dt;
         if (++frames_ == stopAfter) registry.singletons.mark_present<singleton::Running>().Value = false;
     }
@@ -318,6 +320,72 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     EXPECT_NE(lateShot.error.find("has 20 frames (0 to 19)"), std::string::npos) << lateShot.error;
     EXPECT_NE(dynamic_cast<input::LiveSource*>(&input::CurrentSource()), nullptr) << "a finished session leaves the live source";
     fs::remove(path);
+}
+
+TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
+    Recording r;
+    ASSERT_EQ(ParseInputScript("# walk right, jump\nlevel 6\nhold Right 5 10\npress Space 8\nmouse 0 2 3\n"
+                               "cursor 4 10.5 20\nhold 65 1 2  # by code\n",
+                               r),
+              "");
+    EXPECT_TRUE(r.fixedStep);
+    EXPECT_EQ(r.startLevel, 6);
+    ASSERT_EQ(r.frames.size(), 15u) << "one frame past the last event";
+    EXPECT_EQ(r.frames[14].dt, FixedStep);
+    EXPECT_EQ(r.frames[5].items, (std::vector<Item>{{ItemKind::Key, {262, 0, 1, 0}, {}}}));
+    EXPECT_EQ(r.frames[8].items, (std::vector<Item>{{ItemKind::Key, {32, 0, 1, 0}, {}}}));
+    EXPECT_EQ(r.frames[14].items, (std::vector<Item>{{ItemKind::Key, {32, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[2].items, (std::vector<Item>{{ItemKind::MouseButton, {0, 1, 0, 0}, {}},
+                                                    {ItemKind::Key, {65, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[4].items, (std::vector<Item>{{ItemKind::CursorPosition, {}, {10.5, 20.0}}}));
+
+    const std::pair<const char*, const char*> faults[] = {
+        {"hold Right 5", "line 1: expected \"hold KEY FROM TO\""},
+        {"\nhold Rigth 1 2", "line 2: unknown key \"Rigth\""},
+        {"hold Left 4 4", "line 1: a key must go up after it goes down"},
+        {"level 12", "line 1: expected \"level N (0 to 11)\""},
+        {"frames 10\nhold A 2 10", "an event at frame 10 is past the run's 10 frames"},
+        {"jump 3", "line 1: unknown command \"jump\""},
+        {"# nothing", "the script has no frames (give \"frames N\")"},
+        {"mouse 9 1 2", "line 1: unknown mouse button \"9\""},
+    };
+    for (const auto& [script, error] : faults) EXPECT_EQ(ParseInputScript(script, r), error) << script;
+}
+
+TEST(ReplaySession, AScriptDrivesTheGameAndTheRunIsRecordedForAnExactReplay) {
+    const fs::path dir = fs::temp_directory_path();
+    const std::string script = (dir / "velkor_walk.txt").string();
+    const std::string run = (dir / "velkor_walk.rec").string();
+    std::ofstream(script) << "hold Right 5 10\nframes 20\n";
+
+    SessionOptions scripted;
+    scripted.scriptPath = script;
+    scripted.recordPath = run;
+    scripted.fast = true;
+    const RunResult first = RunSession(scripted);
+    ASSERT_EQ(first.status, 0) << first.error;
+
+    const DecodeResult written = ReadRecordingFile(run);
+    ASSERT_TRUE(written.ok()) << written.error;
+    ASSERT_EQ(written.recording.frames.size(), 20u);
+    for (std::size_t f = 0; f < 20; ++f) {
+        const Item& poll = written.recording.frames[f].items.back();
+        ASSERT_EQ(poll.kind, ItemKind::KeyDownQuery);
+        EXPECT_EQ(poll.i[1], f >= 5 && f < 10 ? 1 : 0) << "frame " << f << ": the key is down from 5 to 9";
+    }
+    const auto& frames = written.recording.frames;
+    EXPECT_EQ(frames[0].state.transformsHash, frames[4].state.transformsHash) << "still before the key";
+    EXPECT_NE(frames[4].state.transformsHash, frames[5].state.transformsHash) << "moving from frame 5";
+    EXPECT_NE(frames[8].state.transformsHash, frames[9].state.transformsHash) << "moving in frame 9";
+    EXPECT_EQ(frames[9].state.transformsHash, frames[19].state.transformsHash) << "still once the key is up";
+
+    SessionOptions exact;
+    exact.replayPath = run;
+    exact.fast = true;
+    const RunResult again = RunSession(exact);
+    EXPECT_EQ(again.status, 0) << "the recorded run of a script replays exactly: " << again.error;
+    fs::remove(script);
+    fs::remove(run);
 }
 
 }  // namespace

@@ -121,6 +121,19 @@ std::string DescribeQuery(const Item& q) {
     return text;
 }
 
+// Ends a recording being written. A frame that an exception interrupted is kept, marked
+// unfinished, so that a replay can show the run ends the same way. Returns the exit status.
+int CloseRecording(Writer& writer, Frame& current, bool interrupted, const std::string& path) {
+    if (interrupted) {
+        current.completed = false;
+        writer.Write(current);
+    }
+    std::string error;
+    if (writer.Finish(error)) return 0;
+    std::cerr << "velkor: cannot record to '" << path << "': " << error << '\n';
+    return BadRecordingStatus;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Plain sessions: the fixed step, --fast and shots without a recording.
 
@@ -187,18 +200,7 @@ public:
 
     int Finish() override {
         input::SetSource(nullptr);
-        if (inFrame_) {
-            // An exception ended the run inside this frame: keep what it took, marked unfinished,
-            // so the replay can show that it ends the same way.
-            current_.completed = false;
-            writer_.Write(current_);
-        }
-        std::string error;
-        if (!writer_.Finish(error)) {
-            std::cerr << "velkor: cannot record to '" << options_.recordPath << "': " << error << '\n';
-            return BadRecordingStatus;
-        }
-        return 0;
+        return CloseRecording(writer_, current_, inFrame_, options_.recordPath);
     }
 
     // input::Source: the live window, with everything the game reads written down.
@@ -382,15 +384,8 @@ public:
             }
         }
         if (writer_.IsOpen()) {
-            if (inFrame_) {
-                out_.completed = false;
-                writer_.Write(out_);
-            }
-            std::string error;
-            if (!writer_.Finish(error)) {
-                std::cerr << "velkor: cannot record to '" << options_.recordPath << "': " << error << '\n';
-                return status == 0 ? BadRecordingStatus : status;
-            }
+            const int written = CloseRecording(writer_, out_, inFrame_, options_.recordPath);
+            if (status == 0) status = written;
         }
         return status;
     }

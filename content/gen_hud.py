@@ -85,9 +85,9 @@ def digit_sheet():
             on = name in lit
             # Unlit segments stay as faint ghosts, like a real display.
             colour = (255, 255, 255, 255) if on else (255, 255, 255, 34)
-            draw.line([(x0 * s, y0 * s), (x1 * s, y1 * s)], fill=colour, width=8 * s)
+            draw.line([(x0 * s, y0 * s), (x1 * s, y1 * s)], fill=colour, width=10 * s)
             for x, y in ((x0, y0), (x1, y1)):
-                r = 4 * s
+                r = 5 * s
                 draw.ellipse([x * s - r, y * s - r, x * s + r, y * s + r], fill=colour)
         cell = big.resize((cell_w, cell_h), Image.LANCZOS)
         sheet.alpha_composite(glow(cell, 3, 1.4), (digit * cell_w, 0))
@@ -284,7 +284,7 @@ def write_images():
     save(bar(256, 32, False), "Assets/Images/HUD/timer_bg.png")
     save(lamp(64), "Assets/Images/HUD/timer_flash.png")
     save(thin_line(64, 8), "Assets/Images/HUD/collectibles_bar.png")
-    save(panel(720, 150), "Assets/Images/HUD/panel.png")
+    save(panel(720, 128), "Assets/Images/HUD/panel.png")
     save(gem(96, CYAN), "Assets/Images/Goals/gem.png")
     save(orb(64), "Assets/Images/Effects/orb.png")
     save(beacon(256), "Assets/Images/Goals/checkpoint.png")
@@ -311,8 +311,8 @@ def write_prefabs():
     write_json("Data/Entities/HUD/CollectiblesBar.json",
                hud_element("CollectiblesBar", "Assets/Images/HUD/collectibles_bar.png"))
 
-    # The plate behind the timer and the counter: 360 x 75 pixels at the top centre.
-    plate = {"Transform": {"Translation": [0.0, 1.0 - 42 / (SCREEN_H / 2)], "Scale": pixels_to_screen(360, 75)},
+    # The plate behind the timer and the counter: 360 x 64 pixels at the top centre.
+    plate = {"Transform": {"Translation": [0.0, 1.0 - 37 / (SCREEN_H / 2)], "Scale": pixels_to_screen(360, 64)},
              "Graphics": screen("Assets/Images/HUD/panel.png", "Foreground")}
     plate["Graphics"]["Color"] = [1.0, 1.0, 1.0, 0.9]
     write_json("Data/Entities/HUD.json", plate)

@@ -16,13 +16,11 @@ class HUDOnScreen : public test::GLScene {
 protected:
     void SetUp() override {
         GLScene::SetUp();
-        for (const char* path : {"Data/Entities/HUD.json", "Data/TotalCollectibles.json", "Data/Entities/TimerDigit.json",
-                                 "Data/Entities/TimerDigit1.json", "Data/Entities/TimerDigit2.json",
-                                 "Data/Entities/CollectibleDigit.json", "Data/Entities/CollectibleDigit1.json",
-                                 "Data/Entities/HUD/TimerBar.json", "Data/Entities/HUD/TimerBG.json",
-                                 "Data/Entities/HUD/TimerFlash.json", "Data/Entities/HUD/CollectiblesBar.json"})
-            ASSERT_NE(CreateEntity(ReadJsonFile(path), registry()), NoEntity) << path;
+        util::CreateHud(registry());
+        ASSERT_EQ(registry().pool<component::HUD>().size(), 9u) << "every element";
         auto& level = levels::EnsureLevel(registry());
+        EXPECT_TRUE(registry().has<component::Graphics>(level.levelHud)) << "the plate";
+        EXPECT_TRUE(registry().has<component::Graphics>(level.collectiblesCounter)) << "the counter's icon";
         level.MaxTime = 60.0f;
         level.CollectiblesRequred = 3;
     }

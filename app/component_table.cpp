@@ -26,7 +26,7 @@ void FillComponentCatalogue() {
     using namespace component;
     // One line per type. The order of this table is the order of the component type indices; a
     // null reader means the type is never read from data.
-    RegisterComponent<Animation>("Animation", nullptr);
+    RegisterComponent<Animation>("Animation", &ReadAnimation);
     RegisterComponent<Audio>("Audio", &ReadAudioComponent);
     RegisterComponent<Button>("Button", nullptr);
     RegisterComponent<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);

@@ -45,7 +45,7 @@ void FillComponentCatalogue() {
     // The order of this table is the order of the component type indices.
     Register<Animation>("Animation", nullptr);
     Register<Audio>("Audio", &ReadAudioComponent);
-    Register<Button>("Button", nullptr);
+    Register<Button>("Button", &ReadButton);
     Register<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
     Register<Collision>("Collision", nullptr);
     Register<Graphics>("Graphics", &ReadGraphics);

@@ -72,10 +72,28 @@ logos.GLYPHS[DOWN_ARROW] = logos.GLYPHS.pop("V_")
 class canvas:
     """A logo canvas at a chosen supersampling (large pictures are drawn at 1x)."""
 
-    def __init__(self, width, height, supersample=2):
+    def __init__(self, width, height, supersample=2, edge_fade=True):
         self.supersample = supersample
+        self.edge_fade = edge_fade
         logos.SUPERSAMPLE = supersample
         self.c = logos.Canvas(width, height)
+
+    def save(self, path):
+        """Saves the picture; unless it fills the screen, its glow fades out over the last few pixels
+        of each edge instead of ending in a visible box."""
+        c = self.c
+        if self.edge_fade:
+            n = 10.0 * self.supersample
+
+            def ramp(size):
+                d = np.minimum(np.arange(size), np.arange(size)[::-1]) / n
+                d = np.clip(d, 0.0, 1.0)
+                return d * d * (3 - 2 * d)
+            mask = np.outer(ramp(c.h), ramp(c.w))
+            c.alpha = c.alpha * mask
+            c.rgb = c.rgb * mask[..., None]
+        logos.SUPERSAMPLE = self.supersample
+        c.save(path)
 
     def __getattr__(self, name):
         method = getattr(self.c, name)
@@ -219,7 +237,7 @@ def skyline(c, w, h, base, heights, top_colour, bottom_colour, window_colour, se
 def city_background(path, title=True, heading=None, labels=(), veil=0.0):
     """Full-screen night city: sky, two skyline rows, a horizon grid; the title or a heading."""
     w, h = SCREEN_W, SCREEN_H
-    c = canvas(w, h, 1)
+    c = canvas(w, h, 1, edge_fade=False)
     full = c.polygon_mask([(0, 0), (w, 0), (w, h), (0, h)])
     c.gradient_fill(full, (8, 4, 22), (52, 16, 78), 0, h * 0.72)
     # A haze band over the horizon and a sun behind the towers.
@@ -249,7 +267,7 @@ def city_background(path, title=True, heading=None, labels=(), veil=0.0):
 
 def loading_background(path):
     w, h = SCREEN_W, SCREEN_H
-    c = canvas(w, h, 1)
+    c = canvas(w, h, 1, edge_fade=False)
     full = c.polygon_mask([(0, 0), (w, 0), (w, h), (0, h)])
     c.gradient_fill(full, (6, 3, 16), (30, 10, 50), 0, h)
     label(c, "LOADING", w / 2, 470, 90, CYAN, tracking=0.6, glow=1.0)
@@ -315,8 +333,8 @@ def digits_art(path, cw, ch):
     for d in range(10):
         c = canvas(cw, ch)
         height = ch * 0.66
-        c.neon(logos.centred_text(str(d), cw / 2, (ch - height) / 2, height), (235, 235, 255), width=ch * 0.075,
-               glow=0.6, core=WHITE)
+        c.neon(logos.centred_text(str(d), cw / 2, (ch - height) / 2, height), (235, 235, 255), width=ch * 0.07,
+               glow=0.3, core=WHITE)
         tmp = out(ART + "_digit_cell.png")
         c.save(tmp)
         cell = Image.open(tmp).convert("RGBA")
@@ -641,7 +659,7 @@ def lose_screen():
 
 def pause_menu(controls):
     w, h = SCREEN_W, SCREEN_H
-    c = canvas(w, h, 1)
+    c = canvas(w, h, 1, edge_fade=False)
     c.fill(c.polygon_mask([(0, 0), (w, 0), (w, h), (0, h)]), NIGHT, opacity=0.62)
     cx, cy = (1 - 0.55) * w / 2, h / 2
     plate(c, cx - 280, cy - 420, cx + 280, cy + 420, CYAN, (26, 14, 56), (8, 6, 20), 0.9, radius=34, width=4.5)

@@ -1,6 +1,10 @@
 #include "levels/menu_screen.hpp"
 
 #include "audio/audio.hpp"
+#include "gameplay/hud.hpp"
+#include "gameplay/physics.hpp"
+#include "graphics/graphics.hpp"
+#include "levels/level_state.hpp"
 #include "levels/logo.hpp"
 
 namespace velkor::levels {
@@ -33,22 +37,14 @@ void MusicRequest::Release() {
     index_ = -1;
 }
 
-}  // namespace velkor::levels
-
-#include "gameplay/hud.hpp"
-#include "gameplay/physics.hpp"
-#include "graphics/graphics.hpp"
-#include "levels/level_state.hpp"
-
-namespace velkor::levels {
-
 void FreezeFinishedLevel(Registry& registry) {
     physics::Active(registry) = false;
     for (Entity e : registry.view<component::HUD, component::Graphics>()) SetVisible(registry, e, false);
     if (registry.singletons.has<singleton::Level>()) {
+        // Entity 0 is also what a record that no level filled in holds: hide it only if it is HUD.
         const auto& level = registry.singletons.get<singleton::Level>();
-        SetVisible(registry, level.levelHud, false);
-        SetVisible(registry, level.collectiblesCounter, false);
+        for (Entity e : {level.levelHud, level.collectiblesCounter})
+            if (e != 0 || (registry.alive(e) && registry.has<component::HUD>(e))) SetVisible(registry, e, false);
     }
 }
 

@@ -45,10 +45,6 @@ private:
     int index_ = -1;
 };
 
-}  // namespace velkor::levels
-
-namespace velkor::levels {
-
 // The end-of-level screens stand over the finished level: the simulation stops and the level's
 // HUD (every HUD element and the Level record's HUD and counter entities) is hidden.
 void FreezeFinishedLevel(Registry& registry);

@@ -1,22 +1,56 @@
-// Entry point: fill the catalogue, build the engine, run it, shut it down.
+// Entry point: read the command line, fill the catalogue, build the engine, run it, shut it down.
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 
-#include "engine/engine.hpp"
+#include "app/code_paths.hpp"
+#include "app/game.hpp"
+#include "app/launch_options.hpp"
 #include "engine/trace.hpp"
-#include "serialization/catalogue.hpp"
+#include "levels/level_manager.hpp"
+#include "tools/content_check.hpp"
+#include "tools/replay.hpp"
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    const char* program = argc > 0 ? argv[0] : "velkor";
+    const velkor::app::LaunchParse launch = velkor::app::ParseLaunchOptions(argc, argv);
+    if (!launch.ok()) {
+        std::cerr << program << ": " << launch.error << '\n' << velkor::app::UsageLine(program) << '\n';
+        return velkor::app::BadUsageStatus;
+    }
+    if (launch.options.help) {
+        std::cout << velkor::app::UsageLine(program) << '\n';
+        return 0;
+    }
+
     velkor::FillComponentCatalogue();
     if (std::getenv("VELKOR_TRACE")) {
         velkor::SetTraceSink([](std::string_view message) { std::cerr << message; });
     }
+    if (launch.options.checkContent) return velkor::content::CheckContent(velkor::GameCodePaths(), std::cout) == 0 ? 0 : 1;
+
+    // Record, replay, the fixed step and shots. A recording is read whole and checked before any
+    // window opens; a bad one ends the run here.
+    std::unique_ptr<velkor::replay::Session> session;
+    if (const velkor::replay::SessionOptions wanted = launch.options.Session(); wanted.Wanted()) {
+        std::string error;
+        session = velkor::replay::Session::Open(wanted, error);
+        if (!session) {
+            std::cerr << program << ": " << error << '\n';
+            return velkor::replay::BadRecordingStatus;
+        }
+    }
+
     // On the heap: the registry's fixed arrays are too large to sit comfortably on the stack.
-    auto engine = std::make_unique<velkor::Engine>();
+    auto engine = velkor::MakeGameEngine();
     engine->Init();
-    engine->Loop();
+    // A developer's start: the first frame switches straight to the chosen level, past the logos.
+    const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
+    if (startLevel != velkor::app::LaunchOptions::NoLevel)
+        velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
+    engine->Loop(session.get());
     engine->Shutdown();
+    const int status = session ? session->Finish() : 0;
     engine.reset();
-    return 0;
+    return status;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/game.hpp"
 #include "gameplay/action_system.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/input.hpp"

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "app/game.hpp"
 #include "engine/registry.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_behavior.hpp"

@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 #include <glad/gl.h>
 
+#include "app/game.hpp"
 #include "engine/engine.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"

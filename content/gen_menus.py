@@ -2,7 +2,8 @@
 """Menus: every screen around the levels, in the neon style of the logos.
 
 Writes the artwork under Assets/Menus/ (backgrounds, panels, buttons with their hover variants,
-the cursor, the loading bar, the win screen's stars and digits, the credits roll), the menu sounds
+the cursor, the loading bar, the win screen's stars, the credits roll; the win screen shows its figures on the
+HUD's digits), the menu sounds
 (Assets/SFX/Menus/ButtonPush.wav, ButtonHover.wav, Assets/SFX/Victory.mp3) and the prefabs the
 screens create (Data/*.json, Data/Entities/..., Data/PauseMenu/...).
 
@@ -327,23 +328,6 @@ def stars_art(path, cw, ch):
     sheet.save(out(path), optimize=True)
 
 
-def digits_art(path, cw, ch):
-    """The ten digits in a row, white so that the screen's tint colours them."""
-    sheet = Image.new("RGBA", (cw * 10, ch))
-    for d in range(10):
-        c = canvas(cw, ch)
-        height = ch * 0.66
-        c.neon(logos.centred_text(str(d), cw / 2, (ch - height) / 2, height), (235, 235, 255), width=ch * 0.07,
-               glow=0.3, core=WHITE)
-        tmp = out(ART + "_digit_cell.png")
-        c.save(tmp)
-        cell = Image.open(tmp).convert("RGBA")
-        cell.load()
-        os.remove(tmp)
-        sheet.paste(cell, (d * cw, 0))
-    sheet.save(out(path), optimize=True)
-
-
 CREDITS = [
     ("title", "CODENAME VELKOR"),
     ("small", "A NEON PLATFORMER"),
@@ -618,7 +602,7 @@ def win_screen():
     py = lambda ny: (1 - ny) * SCREEN_H / 2 - (SCREEN_H - h) / 2
     right_label(c, "COLLECTED", px(-0.07), py(-0.05), 34, WHITE)
     right_label(c, "TIME TAKEN", px(-0.07), py(-0.19), 34, WHITE)
-    left_label(c, "SEC", px(0.16), py(-0.19), 26, VIOLET)
+    left_label(c, "SEC", px(0.11), py(-0.19), 26, VIOLET)
     c.save(out(ART + "WinPanel.png"))
     write("Data/WinScreen.json", sprite(ART + "WinPanel.png", 0.0, 0.0, w, h, "UI", alpha=0.0))
 
@@ -636,13 +620,6 @@ def win_screen():
                                 ("NextLevelButton", "WinScreenNextLevel", "NEXT LEVEL", 0.54)):
         text_button(d + file + ".json", name, text, x, -0.5, 340, 110, MAGENTA if x > 0.5 else CYAN, swap=False)
 
-    # The win screen's own digits, in the order the screen lists them.
-    digits_art(ART + "Digits.png", 96, 144)
-    for file in ("TimerDigit", "TimerDigit1", "TimerDigit2", "CollectibleDigit", "CollectibleDigit1"):
-        digit = sprite(ART + "Digits.png", 0.0, 0.0, 96, 144, "UI")
-        digit["Graphics"]["Mesh"] = {"SpriteSheet": {"Dim": [10, 1], "Sprite": [0, 0]}}
-        digit["SpriteSheet"] = {"Dimensions": [10, 1], "NumSprites": 10, "PlayAnim": False}
-        write("Data/WinScreen/" + file + ".json", digit)
 
 
 def lose_screen():

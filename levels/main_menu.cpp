@@ -8,16 +8,6 @@
 
 namespace velkor::levels {
 
-namespace {
-
-constexpr const char* ButtonDir = "Data/Entities/Buttons/MainMenu/";
-
-Entity CreateButton(Registry& registry, const char* file) {
-    return CreateFromFile((std::string(ButtonDir) + file).c_str(), registry);
-}
-
-}  // namespace
-
 void MainMenu::Initialize(Registry& registry) {
     util::GetOrCreateWindow(registry.singletons);
     input::EnsureInput(registry);
@@ -25,18 +15,18 @@ void MainMenu::Initialize(Registry& registry) {
     SetCursorHidden(registry, false);
     background_ = CreateFromFile("Data/MainMenu.json", registry);
     StartMenuMusicFrom(registry, background_, "MenuMusic");
-    buttons_[Play] = CreateButton(registry, "PlayGameButton.json");
-    buttons_[Exit] = CreateButton(registry, "ExitGameButton.json");
-    buttons_[Options] = CreateButton(registry, "OptionsGameButton.json");
-    buttons_[CreditsButton] = CreateButton(registry, "CreditsGameButton.json");
+    buttons_[Play] = CreateFromFile("Data/Entities/Buttons/MainMenu/PlayGameButton.json", registry);
+    buttons_[Exit] = CreateFromFile("Data/Entities/Buttons/MainMenu/ExitGameButton.json", registry);
+    buttons_[Options] = CreateFromFile("Data/Entities/Buttons/MainMenu/OptionsGameButton.json", registry);
+    buttons_[CreditsButton] = CreateFromFile("Data/Entities/Buttons/MainMenu/CreditsGameButton.json", registry);
     exitPanel_ = CreateFromFile("Data/ExitMenu.json", registry);
     controlsPanel_ = CreateFromFile("Data/ControlsScreen.json", registry);
-    buttons_[Yes] = CreateButton(registry, "YesButton.json");
-    buttons_[No] = CreateButton(registry, "NoButton.json");
-    buttons_[Controls] = CreateButton(registry, "ControlsGameButton.json");
+    buttons_[Yes] = CreateFromFile("Data/Entities/Buttons/MainMenu/YesButton.json", registry);
+    buttons_[No] = CreateFromFile("Data/Entities/Buttons/MainMenu/NoButton.json", registry);
+    buttons_[Controls] = CreateFromFile("Data/Entities/Buttons/MainMenu/ControlsGameButton.json", registry);
     playPanel_ = CreateFromFile("Data/PlayMenu.json", registry);
-    buttons_[CyberCity] = CreateButton(registry, "CyberCityButton.json");
-    buttons_[Underground] = CreateButton(registry, "UndergroundButton.json");
+    buttons_[CyberCity] = CreateFromFile("Data/Entities/Buttons/MainMenu/CyberCityButton.json", registry);
+    buttons_[Underground] = CreateFromFile("Data/Entities/Buttons/MainMenu/UndergroundButton.json", registry);
     hover_.fill(false);
 }
 

@@ -10,8 +10,6 @@ namespace velkor::levels {
 
 namespace {
 
-constexpr const char* ButtonDir = "Data/Entities/Buttons/Option/";
-
 float MasterVolume(Registry& registry) { return registry.singletons.get<singleton::Audio>().GroupVolume[audio::Master]; }
 
 }  // namespace
@@ -31,10 +29,12 @@ void ApplyWindowMode(Registry& registry, int mode) {
 void OptionsMenu::Initialize(Registry& registry) {
     util::GetOrCreateWindow(registry.singletons);
     CreateFromFile("Data/OptionsMenu.json", registry);
-    const std::string dir = ButtonDir;
-    for (const char* file : {"BackToMainButton.json", "VolumeButton.json", "On.json", "Off.json", "WindowSize0.json",
-                             "WindowSize1.json", "WindowSize2.json"})
-        CreateFromFile((dir + file).c_str(), registry);
+    for (const char* path :
+         {"Data/Entities/Buttons/Option/BackToMainButton.json", "Data/Entities/Buttons/Option/VolumeButton.json",
+          "Data/Entities/Buttons/Option/On.json", "Data/Entities/Buttons/Option/Off.json",
+          "Data/Entities/Buttons/Option/WindowSize0.json", "Data/Entities/Buttons/Option/WindowSize1.json",
+          "Data/Entities/Buttons/Option/WindowSize2.json"})
+        CreateFromFile(path, registry);
     // Found by name once everything exists; only identifiers are kept.
     buttons_ = {FindButton(registry, "BackToMain"), FindButton(registry, "Volume"), FindButton(registry, "WindowSize0"),
                 FindButton(registry, "WindowSize1"), FindButton(registry, "WindowSize2")};

@@ -16,8 +16,8 @@ namespace {
 
 constexpr const char* VictoryPath = "Assets/SFX/Victory.mp3";
 constexpr std::array<const char*, 5> DigitPrefabs{
-    "Data/WinScreen/TimerDigit.json", "Data/WinScreen/TimerDigit1.json", "Data/WinScreen/TimerDigit2.json",
-    "Data/WinScreen/CollectibleDigit.json", "Data/WinScreen/CollectibleDigit1.json"};
+    "Data/Entities/TimerDigit.json", "Data/Entities/TimerDigit1.json", "Data/Entities/TimerDigit2.json",
+    "Data/Entities/CollectibleDigit.json", "Data/Entities/CollectibleDigit1.json"};
 constexpr glm::vec4 DigitColor{0.976f, 0.529f, 1.0f, 1.0f};
 
 }  // namespace
@@ -51,8 +51,11 @@ void WinScreen::Initialize(Registry& registry) {
     const bool secondLevel = level.secondLevel;
     background_ = CreateFromFile("Data/WinScreen.json", registry);
     stars_ = CreateFromFile("Data/WinScreenStars.json", registry);
-    for (const char* file : {"MainMenuButton.json", "PlayAgainButton.json", "CreditsButton.json", "NextLevelButton.json"})
-        CreateFromFile((std::string("Data/Entities/Buttons/WinScreen/") + file).c_str(), registry);
+    for (const char* path : {"Data/Entities/Buttons/WinScreen/MainMenuButton.json",
+                             "Data/Entities/Buttons/WinScreen/PlayAgainButton.json",
+                             "Data/Entities/Buttons/WinScreen/CreditsButton.json",
+                             "Data/Entities/Buttons/WinScreen/NextLevelButton.json"})
+        CreateFromFile(path, registry);
     for (std::size_t i = 0; i < digits_.size(); ++i) digits_[i] = CreateFromFile(DigitPrefabs[i], registry);
     buttons_ = {FindButton(registry, "WinScreenMainMenu"), FindButton(registry, "WinScreenPlayAgain"),
                 FindButton(registry, "WinScreenCredits"), FindButton(registry, "WinScreenNextLevel")};

@@ -1,7 +1,8 @@
 // The component catalogue: the 17 component types, their names in data files and their readers.
 //
-// Filled once at start-up, before anything else touches a component type, which also fixes the
-// component type indices 0..16 in table order. Read-only afterwards.
+// The game fills it once at start-up (FillComponentCatalogue in app/), before anything else touches
+// a component type, which also fixes the component type indices 0..16 in table order. Read-only
+// afterwards.
 #pragma once
 
 #include <array>
@@ -26,8 +27,13 @@ struct ComponentCatalogue {
     std::array<ComponentReader, entity::MaxComponents> readers{};
 };
 
-// Fills the catalogue. Later calls change nothing.
-void FillComponentCatalogue();
+// Enters a component type under its data-file name. A null reader means the type is never read
+// from data. Registering T asks for T's type index, so registration order fixes the indices.
+void RegisterComponent(std::size_t index, const char* name, ComponentReader reader);
+template <class T>
+void RegisterComponent(const char* name, ComponentReader reader) {
+    RegisterComponent(entity::ComponentIndex<T>(), name, reader);
+}
 
 [[nodiscard]] const ComponentCatalogue& Catalogue();
 

@@ -11,6 +11,7 @@
 #include <rapidjson/document.h>
 #include <sndfile.h>
 
+#include "app/game.hpp"
 #include "audio/device.hpp"
 #include "engine/engine.hpp"
 #include "graphics/camera.hpp"
@@ -499,7 +500,7 @@ TEST(AudioEngine, ShutdownStopsChannelZeroAndReleasesTheTestSound) {
     test::TraceCapture traces;
     Engine::SystemList systems;
     systems.push_back(std::make_unique<system::Audio>());
-    auto engine = std::make_unique<Engine>(std::move(systems));
+    auto engine = MakeGameEngine(std::move(systems));
     engine->Init();
     const int test = audio::RequestSound("Assets/SFX/test.wav", false, false);
     ASSERT_GE(test, 0);
@@ -514,7 +515,7 @@ TEST(AudioEngine, ShutdownStopsChannelZeroAndReleasesTheTestSound) {
     // Without a request the path is unknown, which is only reported.
     Engine::SystemList again;
     again.push_back(std::make_unique<system::Audio>());
-    engine = std::make_unique<Engine>(std::move(again));
+    engine = MakeGameEngine(std::move(again));
     engine->Init();
     traces.clear();
     engine->Shutdown();

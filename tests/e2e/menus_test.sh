@@ -5,7 +5,8 @@
 #      the whole window (the BACK button sits where the window's size puts it) and a click on BACK,
 #      aimed in the window's own pixels, still lands on it;
 #   3. play -> CYBER CITY -> the loading bar fills -> the level slot;
-#   4. a second run: main menu -> exit -> yes ends the game with status 0.
+#   4. the win screen on its own: NEXT LEVEL -> loading -> the second level's slot;
+#   5. main menu -> exit -> yes ends the game with status 0.
 #   menus_test.sh <velkor binary> <output dir for screenshots and logs>
 # Runs its own Xvfb with a screen larger than the windowed mode (2560 x 1440), so that the three
 # window modes differ in size. Runs from the repository root.
@@ -15,6 +16,7 @@
 # the top-left corner (the game clamps it there); moves that add up to the target then place it.
 set -euo pipefail
 game=$1 out=$2
+source "$(dirname "$0")/../support/game_window.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.log
 
@@ -51,23 +53,19 @@ await() {
     fail "never saw: $1"
 }
 
+# start_game <name> [--level N]: without a level, through the first logo to the main menu.
 start_game() {
     log="$out/$1.log"
-    "$game" >"$log" 2>&1 &
+    shift
+    "$game" "$@" >"$log" 2>&1 &
     pid=$!
-    window=""
-    for _ in $(seq 150); do
-        window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "no game window"
-    for _ in $(seq 30); do
-        xdotool windowfocus --sync "$window" 2>/dev/null || true
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
-        sleep 0.1
-    done
+    window=$(game_window "$pid") || fail "$window"
+    focus_window "$window"
+    if [ $# -gt 0 ]; then
+        await "Level switch from -1 to $2"
+        sleep 1.0
+        return
+    fi
     await "Level switch from -1 to 0"
     xdotool keydown Escape
     sleep 0.3
@@ -198,7 +196,18 @@ kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
 
-# Second run: exit -> yes ends the game with status 0.
+# The win screen (started on its own, over no level): NEXT LEVEL leads through the loading screen
+# to the other level.
+start_game win --level 9
+shot win_screen
+click 0.54 -0.5 "---------------  WinScreenNextLevel ---------------"
+await "Level switch from 9 to 5"
+await "Level switch from 5 to 8"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+# Last run: exit -> yes ends the game with status 0.
 start_game second
 click -0.62 -0.52 "--------------- MainMenuExitGame ---------------"
 click 0.19 -0.12 "--------------- MenuExitGame(Yes) ---------------"

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/game.hpp"
 #include "audio/audio.hpp"
 #include "gameplay/keyboard_input.hpp"
 #include "gameplay/on_off_hazard.hpp"
@@ -78,7 +79,7 @@ struct Rig {
             probes.push_back(probe.get());
             list.push_back(std::move(probe));
         }
-        engine = std::make_unique<Engine>(std::move(list));
+        engine = MakeGameEngine(std::move(list));
     }
     std::size_t Count(const std::string& entry) const { return std::count(log.begin(), log.end(), entry); }
 };

@@ -14,6 +14,7 @@
 #include <glad/gl.h>
 #include <stb_image_write.h>
 
+#include "app/game.hpp"
 #include "engine/engine.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/camera_follow.hpp"

@@ -108,14 +108,18 @@ TEST_F(LevelManagerTest, DelayedSwitchFiresInTheFrameTheDelayRunsOut) {
     EXPECT_EQ(State().pendingLevel, -1);
 }
 
-TEST_F(LevelManagerTest, ADelayedSwitchSurvivesLevelChangesAndReArmingOverwritesIt) {
+TEST_F(LevelManagerTest, AnImmediateSwitchEndsADelayedOneAndReArmingOverwritesIt) {
     Frame();
     levels::RequestLevelAfter(*registry, 7, 1.0f);
     Frame(0.5f);
     levels::RequestLevel(*registry, 5);
     Frame(0.25f);
     EXPECT_EQ(State().currentLevel, 5);
-    EXPECT_TRUE(State().switchPending);
+    EXPECT_FALSE(State().switchPending) << "carrying out a switch drops the one still armed";
+    Frame(0.5f);
+    EXPECT_EQ(State().currentLevel, 5);
+    levels::RequestLevelAfter(*registry, 7, 1.0f);
+    Frame(0.2f);
     levels::RequestLevelAfter(*registry, 8, 0.5f);
     Frame(0.3f);
     EXPECT_EQ(State().currentLevel, 5) << "the old delay would have run out here";

@@ -417,42 +417,6 @@ TEST_F(Menus, CursorFollowsThePointerAndNeverTouchesAnotherScreensEntities) {
     EXPECT_FALSE(levels::Cursor().active);
 }
 
-// Level manager with recording levels: an immediate switch drops a delayed one still armed.
-class Recorder final : public util::iLevel {
-public:
-    void Load(Registry&) override {}
-    void Initialize(Registry&) override { ++visits; }
-    void Update(float, Registry&) override {}
-    void Shutdown(Registry&) override {}
-    void Unload(Registry&) override {}
-    int visits = 0;
-};
-
-TEST_F(Menus, AnImmediateSwitchCancelsAPendingDelayedOne) {
-    auto& state = registry->singletons.get<singleton::GameState>();
-    std::vector<Recorder*> levels;
-    for (int i = 0; i < LevelIndex::Count; ++i) {
-        auto level = std::make_unique<Recorder>();
-        levels.push_back(level.get());
-        state.levels.push_back(std::move(level));
-    }
-    state.nextLevel = LevelIndex::Level1;
-    system::LevelManager manager;
-    manager.Update(0.016f, *registry);
-    levels::RequestLevelAfter(*registry, LevelIndex::WinScreen, 0.6f);  // the player reached the goal
-    manager.Update(0.1f, *registry);
-    levels::RequestLevel(*registry, LevelIndex::MainMenu);  // then chose the main menu from the pause menu
-    for (int i = 0; i < 60; ++i) manager.Update(0.1f, *registry);
-    EXPECT_EQ(state.currentLevel, LevelIndex::MainMenu);
-    EXPECT_EQ(levels[LevelIndex::WinScreen]->visits, 0);
-    EXPECT_FALSE(state.switchPending);
-
-    // A delayed switch alone still fires.
-    levels::RequestLevelAfter(*registry, LevelIndex::Credits, 0.3f);
-    for (int i = 0; i < 4; ++i) manager.Update(0.1f, *registry);
-    EXPECT_EQ(state.currentLevel, LevelIndex::Credits);
-}
-
 class PauseMenu : public Menus {
 protected:
     singleton::PauseMenu& Menu() { return registry->singletons.get<singleton::PauseMenu>(); }

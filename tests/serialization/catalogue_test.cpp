@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/game.hpp"
 #include "animation/animation.hpp"
 #include "gameplay/hud.hpp"
 #include "graphics/sprite_sheet.hpp"

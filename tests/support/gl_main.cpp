@@ -5,7 +5,7 @@
 #include <dlfcn.h>
 #endif
 
-#include "serialization/catalogue.hpp"
+#include "app/game.hpp"
 #include "support/gl_display.hpp"
 
 int main(int argc, char** argv) {

@@ -29,7 +29,7 @@ function(velkor_add_gl_tests target)
   target_include_directories(${target} PRIVATE ${VELKOR_TEST_SUPPORT}/..)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   target_compile_definitions(${target} PRIVATE VELKOR_XVFB_DISPLAY_FILE="${VELKOR_XVFB_STATE}/display")
-  target_link_libraries(${target} PRIVATE velkor_engine GTest::gtest GTest::gmock)
+  target_link_libraries(${target} PRIVATE velkor_app GTest::gtest GTest::gmock)
   gtest_discover_tests(${target}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     DISCOVERY_TIMEOUT 60

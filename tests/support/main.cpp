@@ -2,7 +2,7 @@
 // indices are the game's own in every test.
 #include <gtest/gtest.h>
 
-#include "serialization/catalogue.hpp"
+#include "app/game.hpp"
 
 int main(int argc, char** argv) {
     velkor::FillComponentCatalogue();

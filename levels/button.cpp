@@ -96,9 +96,9 @@ void ApplyLook(Registry& registry, Entity e, ButtonLook look, bool over) {
 void PlayEntitySound(Registry& registry, Entity e, std::string_view name) {
     const component::Audio* sounds =
         registry.alive(e) && registry.has<component::Audio>(e) ? &registry.get<component::Audio>(e) : nullptr;
-    const int entry = audio::FindSound(sounds, name);
+    const int entry = audio::FindSound(sounds, name);  // the sound's index, -1 if none
     Trace("Menu sound " + std::string(name) + "\n");
-    audio::PlaySound(entry >= 0 ? sounds->Files[static_cast<std::size_t>(entry)].Index : -1, 1.0f, 0.0f, audio::SFX);
+    audio::PlaySound(entry, 1.0f, 0.0f, audio::SFX);
 }
 
 bool HandleButton(Registry& registry, const ButtonRun& run, bool& hover) {

@@ -1,13 +1,11 @@
 #include "levels/credits.hpp"
 
-#include "graphics/window.hpp"
 #include "levels/level_manager.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::levels {
 
 void Credits::Initialize(Registry& registry) {
-    util::GetOrCreateWindow(registry.singletons);
     elapsed_ = 0.0f;
     hover_ = false;
     text_ = CreateFromFile("Data/Credits.json", registry);

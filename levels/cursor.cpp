@@ -39,7 +39,7 @@ void CreateCursor(Registry& registry) {
         // Still up from a screen that did not take it down: its entity goes if it lives here.
         if (state.registry == &registry) DestroyCursor(registry);
         else if (state.window) glfwSetCursorPosCallback(state.window, state.previous);
-        state = CursorState{state.entity, 0, nullptr, nullptr, true, false, nullptr, state.x, state.y, state.width, state.height};
+        ForgetCursor();
     }
     state.entity = CreateFromFile(CursorPrefab, registry);
     state.generation = registry.generation(state.entity);
@@ -92,6 +92,16 @@ void DestroyCursor(Registry& registry) {
     state.previous = nullptr;
     state.entity = NoEntity;
     state.registry = nullptr;
+    state.hidden = true;
+    state.active = false;
+}
+
+void ForgetCursor() noexcept {
+    CursorState& state = Cursor();
+    state.entity = NoEntity;
+    state.registry = nullptr;
+    state.window = nullptr;
+    state.previous = nullptr;
     state.hidden = true;
     state.active = false;
 }

@@ -45,6 +45,10 @@ void SetCursorHidden(Registry& registry, bool hidden);
 // Destroys the entity, removes the callback; the cursor is then hidden and inactive.
 void DestroyCursor(Registry& registry);
 
+// Forgets the cursor without touching the registry or the window, which may both be gone (the
+// level manager's shutdown, after the window has been destroyed).
+void ForgetCursor() noexcept;
+
 // Moves the windowless pointer (tools and tests) and runs the callback as the window would.
 void MoveWindowlessPointer(double x, double y);
 

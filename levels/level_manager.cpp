@@ -4,6 +4,7 @@
 
 #include "engine/trace.hpp"
 #include "levels/credits.hpp"
+#include "levels/cursor.hpp"
 #include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
 #include "levels/lose_screen.hpp"
@@ -86,6 +87,7 @@ void LevelManager::Shutdown(Registry& registry) {
     auto& singletons = registry.singletons;
     // Levels go without their Shutdown or Unload: the registry has been cleared already.
     singletons.get<singleton::GameState>().levels.clear();
+    levels::ForgetCursor();  // it lived in this registry, on a window that is gone by now
     singletons.remove<singleton::GameState>();
 }
 

@@ -1,13 +1,11 @@
 #include "levels/lose_screen.hpp"
 
 #include "graphics/graphics.hpp"
-#include "graphics/window.hpp"
 #include "levels/level_manager.hpp"
 
 namespace velkor::levels {
 
 void LoseScreen::Initialize(Registry& registry) {
-    util::GetOrCreateWindow(registry.singletons);
     CreateCursor(registry);
     SetCursorHidden(registry, false);
     FreezeFinishedLevel(registry);

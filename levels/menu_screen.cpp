@@ -21,9 +21,9 @@ void StartMenuMusicFrom(Registry& registry, Entity e, const char* name) {
     if (settings.MenuMusicChannel != -1) return;
     const component::Audio* sounds =
         registry.alive(e) && registry.has<component::Audio>(e) ? &registry.get<component::Audio>(e) : nullptr;
-    const int entry = audio::FindSound(sounds, name);
+    const int entry = audio::FindSound(sounds, name);  // the sound's index, -1 if none
     settings.MenuMusicChannel =
-        audio::PlaySound(entry >= 0 ? sounds->Files[static_cast<std::size_t>(entry)].Index : -1, 1.0f, 0.0f, audio::Music);
+        audio::PlaySound(entry, 1.0f, 0.0f, audio::Music);
 }
 
 void StopMenuMusic(Registry& registry) {

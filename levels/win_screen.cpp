@@ -42,7 +42,6 @@ int StarsStopFrame(int collected) {
 }
 
 void WinScreen::Initialize(Registry& registry) {
-    util::GetOrCreateWindow(registry.singletons);
     CreateCursor(registry);
     SetCursorHidden(registry, false);
     FreezeFinishedLevel(registry);

@@ -8,8 +8,8 @@ Writes
   Assets/Images/Tiled/{Platform,...}.png      platform art named by the prefabs
   Data/Tiled/Tilesets/CityTiles.json          sprite-sheet tileset
   Data/Tiled/Tilesets/CityProps.json          collection tileset
-  Data/Tiled/Templates/*.json                 platform templates (rectangles with a "Source")
-  Data/Tiled/Prefabs/*.json                   the entity prefabs the map names
+  Data/Tiled/Templates/*.json                 platform templates: the game's platform prefabs in this art
+  Data/Tiled/Prefabs/*.json                   the map's own prefabs (ground tiles, scenery, sky)
   Data/Tiled/TestMap.json                     a 40 x 12 street with a gap, platforms and props
 
 Paths: the map's tileset and template references are relative to Data/Tiled/ (where the map lives);
@@ -314,18 +314,11 @@ def collider(tag, resolution=None, extra=None):
 
 def prefabs():
     ground = {"Transform": {}, "Graphics": {}, "Physics": {}, "Collision": collider("Platform")}
-    platform = {"Transform": {}, "Graphics": {"Texture": f"{IMAGES}/Platform.png", "Layer": "Foreground"},
-                "Physics": {}, "Collision": collider("Platform")}
-    moving = {"Transform": {}, "Graphics": {"Texture": f"{IMAGES}/MovingPlatform.png", "Layer": "Foreground"},
-              "Physics": {"Velocity": [1.5, 0]}, "Collision": collider("MovingPlatform", "MovingPlatform", {"Move_Period": [2, 0]})}
-    falling = {"Transform": {}, "Graphics": {"Texture": f"{IMAGES}/FallingPlatform.png", "Layer": "Foreground"},
-               "Physics": {}, "Collision": collider("FallingPlatform", "FalRec")}
     scenery = {"Transform": {}, "Graphics": {"Layer": "Default"}}
     beam = {"Transform": {}, "Graphics": {"Texture": f"{IMAGES}/Beam.png", "Layer": "Default", "DoLight": False}}
     skyline = {"Transform": {"Translation": [20, 6], "Scale": [40, 12]},
                "Graphics": {"Texture": "Assets/Images/TestScene/sky.png", "Layer": "Parallax7"}}
-    files = {"Ground": ground, "Platform": platform, "MovingPlatform": moving, "FallingPlatform": falling,
-             "Scenery": scenery, "Beam": beam, "Skyline": skyline}
+    files = {"Ground": ground, "Scenery": scenery, "Beam": beam, "Skyline": skyline}
     for name, data in files.items():
         write_json(f"{PREFABS}/{name}.json", data)
 
@@ -361,10 +354,14 @@ def templates():
     for name, cells in (("Platform", 3), ("MovingPlatform", 2), ("FallingPlatform", 2)):
         save(platform_art(cells, {"Platform": CYAN, "MovingPlatform": PINK, "FallingPlatform": AMBER}[name], name,
                           cracked=name == "FallingPlatform"), f"{IMAGES}/{name}.png")
+        # The game's platform prefabs, dressed in this map's art: one image for the whole platform.
         write_json(f"Data/Tiled/Templates/{name}.json", {
             "object": {"height": CELL // 2, "id": 1, "name": name, "properties": props(
-                prop("Source", "string", f"{PREFABS}/{name}.json")), "rotation": 0, "type": "", "visible": True,
-                "width": cells * CELL},
+                prop("Source", "string", f"Data/Entities/{name}.json"),
+                prop("/Graphics/Texture", "string", f"{IMAGES}/{name}.png"),
+                prop("/Graphics/Layer", "string", "Foreground"),
+                prop("/Graphics/Mesh/UVSize/0", "float", 1.0), prop("/Graphics/Mesh/UVSize/1", "float", 1.0)),
+                "rotation": 0, "type": "", "visible": True, "width": cells * CELL},
             "type": "template"})
     beam = Image.new("RGBA", (256, 16), (0, 0, 0, 0))
     d = ImageDraw.Draw(beam)
@@ -424,7 +421,7 @@ def test_map():
         obj(template="Templates/Platform.json", x=20 * CELL, y=7 * CELL, width=3 * CELL, height=CELL // 2),
         obj(template="Templates/Platform.json", x=24 * CELL, y=5 * CELL, width=4 * CELL, height=CELL // 2),
         obj(template="Templates/MovingPlatform.json", x=14 * CELL, y=9 * CELL, width=2 * CELL, height=CELL // 2,
-            properties=props(prop("/Physics/Velocity/0", "float", 1.25))),
+            properties=props(prop("/Physics/Velocity/0", "float", 1.0))),
         obj(template="Templates/FallingPlatform.json", x=29 * CELL, y=int(6.5 * CELL), width=2 * CELL, height=CELL // 2),
         obj(name="Beam", x=4 * CELL, y=2 * CELL, width=256, height=16, rotation=30,
             properties=props(prop("Source", "string", f"{PREFABS}/Beam.json"))),

@@ -465,9 +465,11 @@ void MapLoader::Finish(EntityDocument& e, float widthDivisor, float heightDiviso
         }
         const Value* value = Member(*property, "value");
         constexpr double FloatMax = 3.4028234e38;
-        if (value && value->IsInt()) {
+        // Tiled writes a whole "float" property as a JSON integer: its type says what was meant.
+        const bool floatType = StringIs(Member(*property, "type"), "float");
+        if (value && value->IsInt() && !floatType) {
             pointer.Set(d, value->GetInt());
-        } else if (value && value->IsDouble() && std::abs(value->GetDouble()) <= FloatMax) {
+        } else if (value && (value->IsDouble() || value->IsInt()) && std::abs(value->GetDouble()) <= FloatMax) {
             pointer.Set(d, static_cast<double>(static_cast<float>(value->GetDouble())));
         } else if (value && value->IsBool()) {
             pointer.Set(d, value->GetBool());

@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include "gameplay/collision.hpp"
 #include "gameplay/physics.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/texture.hpp"
@@ -231,6 +232,7 @@ TEST_F(TiledMap, PropertyValuesKeepTheirTypesAndBadOnesAreTraced) {
     Load(Map(ObjectLayer(R"({"x": 0, "y": 1280, "properties": [
         {"name": "/HUD/int", "type": "int", "value": 7},
         {"name": "/HUD/float", "type": "float", "value": 0.1},
+        {"name": "/HUD/whole", "type": "float", "value": 2},
         {"name": "/HUD/bool", "type": "bool", "value": true},
         {"name": "/HUD/text", "type": "string", "value": "neon"},
         {"name": "/HUD/list/2", "type": "int", "value": 5},
@@ -244,13 +246,54 @@ TEST_F(TiledMap, PropertyValuesKeepTheirTypesAndBadOnesAreTraced) {
         {"name": "Source", "type": "string", "value": "$DIR/Box.json"}]})")),
          true);
     EXPECT_EQ(RecordedDocuments(), (std::vector<std::string>{
-        R"({"Transform":{"Translation":[0.0,0.0]},"HUD":{"int":8,"float":0.10000000149011612,"bool":true,"text":"neon","list":[null,null,5]}})"}));
+        R"({"Transform":{"Translation":[0.0,0.0]},"HUD":{"int":8,"float":0.10000000149011612,"whole":2.0,"bool":true,"text":"neon","list":[null,null,5]}})"}));
     for (const char* message : {"/HUD/null has unrecogonized type class\n", "/HUD/huge has unrecogonized type float\n",
                                 "/HUD/unsigned has unrecogonized type int\n",
                                 "Property Graphics is not a JSON pointer; ignored.\n",
                                 "Property  is not a JSON pointer; ignored.\n",
                                 "Property /bad~2escape is not a JSON pointer; ignored.\n"})
         EXPECT_EQ(trace.count(message), 1u) << message;
+}
+
+TEST_F(TiledMap, ObjectAndTileSizesReachTheColliders) {
+    Write("Wall.json", R"({"Transform": {"Scale": [7, 7]}, "Physics": {}, "Collision": {"ColliderType": "Rectangle",
+        "Collider": {"Size_Offset": [1, 1], "Pos_Offset": [0, 0.25]}, "ColliderTag": "Platform"}})");
+    Write("WallTemplate.json", R"({"object": {"width": 256, "height": 64, "properties": [
+        {"name": "Source", "type": "string", "value": "$DIR/Wall.json"}]}})");
+    Write("Solid.json", R"({"image": "../../../Assets/Images/Sheet.png", "imagewidth": 512, "imageheight": 256,
+        "tilewidth": 128, "tileheight": 128, "tiles": [{"id": 0, "properties": [
+            {"name": "Source", "type": "string", "value": "$DIR/Wall.json"}]}]})");
+    const std::string wall = R"("properties": [{"name": "Source", "type": "string", "value": "$DIR/Wall.json"}])";
+    Load(R"({"tilewidth": 128, "tileheight": 128, "height": 10, "tilesets": [{"firstgid": 1, "source": "Solid.json"}],
+             "layers": [{"type": "tilelayer", "width": 2, "height": 1, "data": [0, 1]},
+                        {"type": "objectgroup", "name": "Walls", "objects": [
+                            {"x": 256, "y": 384, "width": 192, "height": 64, )" + wall + R"(},
+                            {"x": 256, "y": 384, "width": 192, "height": 64, "rotation": 90, )" + wall + R"(},
+                            {"template": "WallTemplate.json", "x": 0, "y": 1280, "height": 128}]}]})");
+    struct Expected {
+        glm::vec2 centre, half;
+        float rotation;
+    } expected[] = {
+        // The cell: the sheet's cell size, one tile.
+        {{1.5f, 0.5f + 0.25f}, {0.5f, 0.5f}, 0},
+        // 192 x 64 pixels: 1.5 x 0.5 tiles, whatever the prefab's own scale.
+        {{2.75f, 6.75f + 0.125f}, {0.75f, 0.25f}, 0},
+        // Colliders stay axis-aligned: a rotated object keeps its unrotated box about its centre.
+        {{2.0f - 0.25f, 7.0f - 0.75f + 0.125f}, {0.75f, 0.25f}, -90},
+        // The template's width, the object's own height (which alone moves the centre, downwards).
+        {{0.0f, -0.5f + 0.25f}, {1.0f, 0.5f}, 0},
+    };
+    ASSERT_EQ(Alive(), std::size(expected));
+    for (Entity e = 0; e < std::size(expected); ++e) {
+        SCOPED_TRACE(e);
+        const auto box = collision::BoxOf(TransformOf(e), registry->get<component::Collision>(e));
+        EXPECT_NEAR(box.centre.x, expected[e].centre.x, 1e-5f);
+        EXPECT_NEAR(box.centre.y, expected[e].centre.y, 1e-5f);
+        EXPECT_NEAR(box.half.x, expected[e].half.x, 1e-6f);
+        EXPECT_NEAR(box.half.y, expected[e].half.y, 1e-6f);
+        EXPECT_FLOAT_EQ(TransformOf(e).Rotation, expected[e].rotation);
+        EXPECT_EQ(registry->get<component::Collision>(e).ColliderTag, component::Collision::Platform);
+    }
 }
 
 TEST_F(TiledMap, ImageLayersTakeEverythingFromTheirProperties) {
@@ -497,8 +540,8 @@ TEST(TiledContent, TestMapNamesOnlyFilesThatExist) {
         }
     }
     EXPECT_EQ(out.find("Unable to open file"), std::string::npos) << out;
-    // The street, the walls, both ledges and the platforms are bodies.
-    EXPECT_GT(registry->pool<component::Physics>().size(), 80u);
+    // The street, the walls, both ledges and the platforms collide.
+    EXPECT_GT(registry->pool<component::Collision>().size(), 80u);
     EXPECT_EQ(registry->singletons.get<singleton::Level>().MaxTime, 120.0f);
 }
 

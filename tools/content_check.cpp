@@ -92,16 +92,22 @@ void Checker::Report(const std::string& file, const std::string& where, std::str
 
 void Checker::Run(const CodeNames& code) {
     for (const CodePath& named : code.files) Check(named.path, Form::Guess, named.origin, "");
-    // Everything else under Data/: files the code reaches by a computed name, or by none.
-    std::vector<std::string> rest;
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(fs::path(root_) / "Data", error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_regular_file() && it->path().extension() == ".json")
-            rest.push_back(fs::relative(it->path(), root_).generic_string());
+    // Everything else: JSON under Data/ and atlases and skeletons under Assets/, which the code
+    // reaches by a computed name, or by none.
+    std::vector<std::pair<std::string, Form>> rest;
+    for (const char* folder : {"Data", "Assets"}) {
+        std::error_code error;
+        for (auto it = fs::recursive_directory_iterator(fs::path(root_) / folder, error);
+             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+            if (!it->is_regular_file()) continue;
+            const std::string extension = it->path().extension().string();
+            const std::string path = fs::relative(it->path(), root_).generic_string();
+            if (extension == ".json") rest.emplace_back(path, Form::Guess);
+            else if (extension == ".atlas") rest.emplace_back(path, Form::Atlas);
+        }
     }
     std::sort(rest.begin(), rest.end());
-    for (const std::string& path : rest) Check(path, Form::Guess, "", "");
+    for (const auto& [path, form] : rest) Check(path, form, "", "");
     for (const CodePath& sound : code.sounds)
         if (!soundNames_.count(sound.path))
             Report(sound.origin, "", "the code plays sound \"" + std::string(sound.path) +

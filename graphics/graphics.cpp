@@ -327,6 +327,17 @@ bool IsSoftwareRenderer(std::string_view renderer) {
     return false;
 }
 
+unsigned OnePixelTexture(std::array<unsigned char, 4> rgba) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return name;
+}
+
 }  // namespace
 
 float Graphics::DefaultRenderScale(std::string_view renderer, const char* override) {
@@ -383,13 +394,7 @@ void Graphics::CreateLightGeometry() {
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-    const unsigned char black[4] = {0, 0, 0, 0};
-    glGenTextures(1, &noLight_);
-    glBindTexture(GL_TEXTURE_2D, noLight_);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    noLight_ = OnePixelTexture({0, 0, 0, 0});
 }
 
 void Graphics::CreateStream() {
@@ -406,14 +411,7 @@ void Graphics::CreateStream() {
     for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-
-    const unsigned char white[4] = {255, 255, 255, 255};
-    glGenTextures(1, &white_);
-    glBindTexture(GL_TEXTURE_2D, white_);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    white_ = OnePixelTexture({255, 255, 255, 255});
 }
 
 void Graphics::Resize(Target& target, int width, int height, bool floating) {

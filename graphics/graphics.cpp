@@ -1,13 +1,16 @@
 #include "graphics/graphics.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include <glad/gl.h>
 #include <glm/gtc/type_ptr.hpp>
 
+#include "engine/trace.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"
 #include "graphics/shader.hpp"
@@ -297,19 +300,56 @@ constexpr const char* LitVertexShader = "Data/Shaders/LightVertexShaderSource.tx
 constexpr const char* LitFragmentShader = "Data/Shaders/MultipleLightFragmentShader.txt";
 constexpr const char* PlainVertexShader = "Data/Shaders/vertexShaderSource.txt";
 constexpr const char* PlainFragmentShader = "Data/Shaders/fragmentShaderSource.txt";
+constexpr const char* LightMapVertexShader = "Data/Shaders/LightMapVertexShader.txt";
+constexpr const char* LightMapFragmentShader = "Data/Shaders/LightMapFragmentShader.txt";
 constexpr const char* TooManyLights = "TOO MANY LIGHTS";
+constexpr const char* RenderScaleVariable = "VELKOR_RENDER_SCALE";
+
+// Layers from here up (UI, cursor) are drawn at the window's full size.
+constexpr int FullSizeLayers = 10;
+
+// The light map shader's fan: its centre and the 17 rim points of FAN_SEGMENTS = 16.
+constexpr int LightFanVertices = 18;
+
+// The unit the light map is bound to; everything else samples unit 0.
+constexpr int LightMapUnit = 1;
+
+// Names the Mesa, SwiftShader and Windows software rasterisers give in GL_RENDERER.
+bool IsSoftwareRenderer(std::string_view renderer) {
+    std::string lower(renderer);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "software", "swiftshader", "gdi generic"})
+        if (lower.find(name) != std::string::npos) return true;
+    return false;
+}
+
+// What the draw loop last sent, so that runs of alike entities send nothing again.
+struct SentState {
+    unsigned program = 0;
+    unsigned texture = 0;
+    bool textureKnown = false;
+    struct PerProgram {
+        bool known = false;
+        glm::vec2 texOffset{};
+        glm::vec4 tint{};
+    } lit, plain;
+};
 
 }  // namespace
 
-void Graphics::LightArrays::clear() {
-    inner.clear();
-    outer.clear();
-    strength.clear();
-    minAngle.clear();
-    maxAngle.clear();
-    position.clear();
-    color.clear();
-    spot.clear();
+float Graphics::DefaultRenderScale(std::string_view renderer, const char* override) {
+    if (override && *override) {
+        char* end = nullptr;
+        const float value = std::strtof(override, &end);
+        if (end != override && *end == '\0' && std::isfinite(value))
+            return std::clamp(value, MinRenderScale, 1.0f);
+        Trace(std::string(RenderScaleVariable) + " is not a number: " + override + "\n");
+    }
+    return IsSoftwareRenderer(renderer) ? SoftwareRenderScale : 1.0f;
+}
+
+void Graphics::SetRenderScale(float scale) noexcept {
+    renderScale_ = std::isfinite(scale) ? std::clamp(scale, MinRenderScale, 1.0f) : 1.0f;
 }
 
 Graphics::Program Graphics::Load(const char* vertexPath, const char* fragmentPath) {
@@ -319,18 +359,71 @@ Graphics::Program Graphics::Load(const char* vertexPath, const char* fragmentPat
     p.transform = at("transform");
     p.texOffset = at("texOffset");
     p.tint = at("tint");
-    p.worldTransform = at("worldTransform");
     p.ambientFactor = at("ambientFactor");
-    p.numLights = at("numLights");
-    p.innerRadii = at("innerRadii");
-    p.outerRadii = at("outerRadii");
-    p.lightPositions = at("lightPositions");
-    p.strengths = at("strengths");
-    p.colors = at("colors");
-    p.isSpotlight = at("isSpotlight");
-    p.minAngles = at("minAngles");
-    p.maxAngles = at("maxAngles");
+    p.lightMap = at("lightMap");
+    p.lightMapScale = at("lightMapScale");
+    p.viewProjection = at("viewProjection");
     return p;
+}
+
+void Graphics::CreateLightGeometry() {
+    glGenVertexArrays(1, &lightVertexArray_);
+    glGenBuffers(1, &lightFan_);
+    glGenBuffers(1, &lightInstances_);
+    glBindVertexArray(lightVertexArray_);
+    float fan[LightFanVertices];
+    for (int i = 0; i < LightFanVertices; ++i) fan[i] = static_cast<float>(i);
+    glBindBuffer(GL_ARRAY_BUFFER, lightFan_);
+    glBufferData(GL_ARRAY_BUFFER, sizeof(fan), fan, GL_STATIC_DRAW);
+    glVertexAttribPointer(0, 1, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glEnableVertexAttribArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, lightInstances_);
+    const auto stride = static_cast<GLsizei>(sizeof(LightInstance));
+    auto instanced = [&](GLuint location, GLint size, std::size_t offset) {
+        glVertexAttribPointer(location, size, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offset));
+        glVertexAttribDivisor(location, 1);
+        glEnableVertexAttribArray(location);
+    };
+    instanced(1, 2, offsetof(LightInstance, position));
+    instanced(2, 3, offsetof(LightInstance, radiiStrength));
+    instanced(3, 3, offsetof(LightInstance, color));
+    instanced(4, 3, offsetof(LightInstance, cone));
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+
+    const unsigned char black[4] = {0, 0, 0, 0};
+    glGenTextures(1, &noLight_);
+    glBindTexture(GL_TEXTURE_2D, noLight_);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void Graphics::Resize(Target& target, int width, int height, bool floating) {
+    if (target.framebuffer && target.width == width && target.height == height) return;
+    Release(target);
+    glGenTextures(1, &target.texture);
+    glBindTexture(GL_TEXTURE_2D, target.texture);
+    // Light sums go past 1 and need more than 8 bits to stay within a step of the exact result.
+    glTexImage2D(GL_TEXTURE_2D, 0, floating ? GL_RGBA32F : GL_RGBA8, width, height, 0, GL_RGBA,
+                 floating ? GL_FLOAT : GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glGenFramebuffers(1, &target.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target.texture, 0);
+    target.width = width;
+    target.height = height;
+}
+
+void Graphics::Release(Target& target) {
+    if (target.framebuffer) glDeleteFramebuffers(1, &target.framebuffer);
+    if (target.texture) glDeleteTextures(1, &target.texture);
+    target = Target{};
 }
 
 void Graphics::Init(Registry& registry) {
@@ -341,6 +434,14 @@ void Graphics::Init(Registry& registry) {
     util::GetOrCreateLayers(registry);
     lit_ = Load(LitVertexShader, LitFragmentShader);
     plain_ = Load(PlainVertexShader, PlainFragmentShader);
+    lightMapProgram_ = Load(LightMapVertexShader, LightMapFragmentShader);
+    glUseProgram(lit_.name);
+    glUniform1i(lit_.lightMap, LightMapUnit);
+    glUniform1f(lit_.ambientFactor, util::AmbientFactor);
+    glUseProgram(0);
+    CreateLightGeometry();
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    renderScale_ = DefaultRenderScale(renderer ? renderer : "", std::getenv(RenderScaleVariable));
 }
 
 void Graphics::GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth) {
@@ -350,44 +451,97 @@ void Graphics::GatherLights(Registry& registry, const glm::vec2& cameraPosition,
     const auto& owners = pool.entities();
     for (std::size_t i = 0; i < owners.size(); ++i) {
         const Entity e = owners[i];
-        if (!registry.has<component::Transform>(e)) continue;
+        if (!transforms.contains(e)) continue;
         const component::Light& light = pool.components()[i];
         if (!light.Enabled) continue;
         const glm::vec2 position = transforms.get(e).Translation;
         if (glm::length(cameraPosition - position) > light.OuterRadius + viewWidth) continue;
-        lights_.inner.push_back(light.InnerRadius);
-        lights_.outer.push_back(light.OuterRadius);
-        lights_.position.push_back(position);
-        lights_.color.push_back(light.Color);
-        lights_.strength.push_back(light.Strength);
-        lights_.spot.push_back(light.IsSpotlight ? 1 : 0);
-        lights_.minAngle.push_back(light.MinAngle);
-        lights_.maxAngle.push_back(light.MaxAngle);
-        if (lights_.inner.size() > static_cast<std::size_t>(util::MaxLights)) std::cout << TooManyLights << std::endl;
+        lights_.push_back({position,
+                           {light.InnerRadius, light.OuterRadius, light.Strength},
+                           light.Color,
+                           {light.IsSpotlight ? 1.0f : 0.0f, light.MinAngle, light.MaxAngle}});
+        if (lights_.size() > static_cast<std::size_t>(util::MaxLights)) std::cout << TooManyLights << std::endl;
     }
+}
+
+void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height) {
+    Resize(lightMap_, width, height, true);
+    glBindFramebuffer(GL_FRAMEBUFFER, lightMap_.framebuffer);
+    glViewport(0, 0, width, height);
+    const float none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glClearBufferfv(GL_COLOR, 0, none);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glUseProgram(lightMapProgram_.name);
+    glUniformMatrix4fv(lightMapProgram_.viewProjection, 1, GL_FALSE, glm::value_ptr(pv));
+    glBindBuffer(GL_ARRAY_BUFFER, lightInstances_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(lights_.size() * sizeof(LightInstance)), lights_.data(),
+                 GL_STREAM_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindVertexArray(lightVertexArray_);
+    glDrawArraysInstanced(GL_TRIANGLE_FAN, 0, LightFanVertices, static_cast<GLsizei>(lights_.size()));
+    glBindVertexArray(0);
+    ++drawCalls_;
 }
 
 void Graphics::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
     drawCalls_ = 0;
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     const singleton::Camera& camera = singletons.get<singleton::Camera>();
     const glm::mat4 pv = util::ProjectionMatrix(camera) * util::ViewMatrix(camera);
     GatherLights(registry, camera.Position, camera.ViewWidth);
-    const int lightCount = static_cast<int>(lights_.inner.size());
-    // The arrays hold 100 entries; the count itself goes to the shader uncut and it clamps.
-    const int uploaded = std::min(lightCount, util::MaxLights);
     const bool outlines = singletons.get<singleton::DebugDraw>().EnableMesh;
+
+    // The frame ends up in whatever framebuffer and viewport were current (the window's, normally).
+    GLint viewport[4] = {};
+    GLint output = 0;
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &output);
+    const int width = std::max(viewport[2], 1), height = std::max(viewport[3], 1);
+    const bool offscreen = renderScale_ < 1.0f;
+    const int sceneWidth = offscreen ? std::max(1, static_cast<int>(std::lround(width * renderScale_))) : width;
+    const int sceneHeight = offscreen ? std::max(1, static_cast<int>(std::lround(height * renderScale_))) : height;
+
+    glEnable(GL_BLEND);
+    if (!lights_.empty()) DrawLightMap(pv, sceneWidth, sceneHeight);
+    glActiveTexture(GL_TEXTURE0 + LightMapUnit);
+    glBindTexture(GL_TEXTURE_2D, lights_.empty() ? noLight_ : lightMap_.texture);
+    glActiveTexture(GL_TEXTURE0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    // Where the draws go: the scene target at the render scale, then the output at full size.
+    auto beginPass = [&](unsigned framebuffer, int x, int y, int w, int h) {
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glViewport(x, y, w, h);
+        glUseProgram(lit_.name);
+        // gl_FragCoord counts from the framebuffer's corner, not the viewport's.
+        glUniform2f(lit_.lightMapScale, 1.0f / static_cast<float>(x + w), 1.0f / static_cast<float>(y + h));
+    };
+    if (offscreen) {
+        Resize(scene_, sceneWidth, sceneHeight, false);
+        beginPass(scene_.framebuffer, 0, 0, sceneWidth, sceneHeight);
+        glClear(GL_COLOR_BUFFER_BIT);  // with the clear colour the frame began with
+    } else {
+        beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
+    }
 
     auto& layers = util::GetOrCreateLayers(registry);
     auto& graphicsPool = registry.pool<component::Graphics>();
     auto& transforms = registry.pool<component::Transform>();
     const glm::mat4 identity(1.0f);
+    SentState sent;
+    sent.program = lit_.name;
 
-    for (const auto& layer : layers.Entities) {
-        for (const Entity e : layer) {
+    for (int layer = 0; layer < singleton::LayerCount; ++layer) {
+        if (layer == FullSizeLayers && offscreen) {
+            glBindFramebuffer(GL_READ_FRAMEBUFFER, scene_.framebuffer);
+            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<unsigned>(output));
+            glBlitFramebuffer(0, 0, sceneWidth, sceneHeight, viewport[0], viewport[1], viewport[0] + width,
+                              viewport[1] + height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+            beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
+            sent.program = lit_.name;
+        }
+        for (const Entity e : layers.Entities[layer]) {
             component::Graphics& g = graphicsPool.get(e);
             if (!g.Renderable) continue;
             component::Transform* t = transforms.contains(e) ? &transforms.get(e) : nullptr;
@@ -398,42 +552,43 @@ void Graphics::Update(float, Registry& registry) {
             }
             const bool lit = !g.Locked && g.DoLight;
             const Program& p = lit ? lit_ : plain_;
-            glUseProgram(p.name);
+            auto& last = lit ? sent.lit : sent.plain;
+            if (sent.program != p.name) {
+                glUseProgram(p.name);
+                sent.program = p.name;
+            }
 
             const glm::mat4& model = t ? t->GetMatrix() : identity;
             const glm::mat4 transform = !t ? identity : g.Locked ? model : pv * model;
-            if (lit) {
-                glUniformMatrix4fv(p.worldTransform, 1, GL_FALSE, glm::value_ptr(model));
-                glUniform1f(p.ambientFactor, util::AmbientFactor);
-                glUniform1i(p.numLights, lightCount);
-                if (uploaded > 0) {
-                    glUniform1fv(p.innerRadii, uploaded, lights_.inner.data());
-                    glUniform1fv(p.outerRadii, uploaded, lights_.outer.data());
-                    glUniform2fv(p.lightPositions, uploaded, glm::value_ptr(lights_.position.front()));
-                    glUniform1fv(p.strengths, uploaded, lights_.strength.data());
-                    glUniform3fv(p.colors, uploaded, glm::value_ptr(lights_.color.front()));
-                    glUniform1iv(p.isSpotlight, uploaded, lights_.spot.data());
-                    glUniform1fv(p.minAngles, uploaded, lights_.minAngle.data());
-                    glUniform1fv(p.maxAngles, uploaded, lights_.maxAngle.data());
-                }
-            }
             glUniformMatrix4fv(p.transform, 1, GL_FALSE, glm::value_ptr(transform));
-            glUniform2fv(p.texOffset, 1, glm::value_ptr(g.TextureOffset));
-            glUniform4fv(p.tint, 1, glm::value_ptr(g.Color));
+            if (!last.known || last.texOffset != g.TextureOffset) {
+                glUniform2fv(p.texOffset, 1, glm::value_ptr(g.TextureOffset));
+                last.texOffset = g.TextureOffset;
+            }
+            if (!last.known || last.tint != g.Color) {
+                glUniform4fv(p.tint, 1, glm::value_ptr(g.Color));
+                last.tint = g.Color;
+            }
+            last.known = true;
 
             if (t && outlines)
                 util::QueueRectangle(singletons.get<singleton::DebugDraw>(), t->Translation, t->Scale, {0.0f, 1.0f, 0.0f},
                                      t->Rotation);
 
             if (g.Texture) {
-                glBindTexture(GL_TEXTURE_2D, g.Texture->id);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
+                if (!sent.textureKnown || sent.texture != g.Texture->id) {
+                    glBindTexture(GL_TEXTURE_2D, g.Texture->id);
+                    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+                    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
+                    sent.texture = g.Texture->id;
+                    sent.textureKnown = true;
+                }
             } else {
                 glBindTexture(GL_TEXTURE_2D, g.SolidColorTexture);
                 glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, g.SolidColor.data());
                 glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
                 glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+                sent.textureKnown = false;
             }
             // A component added in code has no mesh yet; drawing with vertex array 0 is an error.
             if (g.Mesh.vertexArray != 0 && g.Mesh.indexCount > 0) {
@@ -441,21 +596,33 @@ void Graphics::Update(float, Registry& registry) {
                 glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(g.Mesh.indexCount), GL_UNSIGNED_INT, nullptr);
                 ++drawCalls_;
             }
-            glBindVertexArray(0);
-            glBindTexture(GL_TEXTURE_2D, 0);
-            glUseProgram(0);
         }
     }
+    glBindVertexArray(0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glActiveTexture(GL_TEXTURE0 + LightMapUnit);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glActiveTexture(GL_TEXTURE0);
+    glUseProgram(0);
 }
 
 void Graphics::Shutdown(Registry& registry) {
     auto& singletons = registry.singletons;
-    // The programs go while the context still exists.
+    // The GL objects go while the context still exists.
     if (util::HasGLContext()) {
         glDeleteProgram(plain_.name);
         glDeleteProgram(lit_.name);
+        glDeleteProgram(lightMapProgram_.name);
+        glDeleteVertexArrays(1, &lightVertexArray_);
+        const GLuint buffers[] = {lightFan_, lightInstances_};
+        glDeleteBuffers(2, buffers);
+        glDeleteTextures(1, &noLight_);
+        Release(scene_);
+        Release(lightMap_);
     }
-    plain_ = lit_ = Program{};
+    plain_ = lit_ = lightMapProgram_ = Program{};
+    lightVertexArray_ = lightFan_ = lightInstances_ = noLight_ = 0;
+    scene_ = lightMap_ = Target{};
     util::DestroyWindow(singletons);
     singletons.remove<singleton::Texture>();
     singletons.remove<singleton::Camera>();

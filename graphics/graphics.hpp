@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
@@ -128,40 +129,69 @@ inline constexpr float AmbientFactor = 0.8f;
 
 namespace velkor::system {
 
+// How a frame is drawn (the look is the same either way):
+//  - The lights in range are summed once into a light map covering the screen, one instanced fan
+//    per light over the disc or cone it reaches; every lit fragment reads its sum there. Cost follows the screen area
+//    the lights cover, not lights times fragments, so a frame may hold more than the hundred lights
+//    the message warns about.
+//  - Layers up to "Foreground" may be drawn into an off-screen target at a fraction of the window's
+//    size and stretched onto it; "UI" and "Cursor" are always drawn at full size so text stays sharp.
+//  - State (program, texture, uniforms) is only sent when it changes from the previous draw.
 class Graphics final : public iSystem {
 public:
     void Init(Registry& registry) override;
     void Update(float dt, Registry& registry) override;
     void Shutdown(Registry& registry) override;
 
-    // Draw calls issued by the last update (benchmarks and tests).
+    // Fraction of the window's width and height the scene is drawn at, within [MinRenderScale, 1].
+    // Init picks 1 on a hardware GPU and 0.5 on a software rasteriser; VELKOR_RENDER_SCALE overrides it.
+    void SetRenderScale(float scale) noexcept;
+    [[nodiscard]] float RenderScale() const noexcept { return renderScale_; }
+    static constexpr float MinRenderScale = 0.25f;
+    static constexpr float SoftwareRenderScale = 0.5f;
+    // The default for a GL_RENDERER string: software rasterisers get SoftwareRenderScale.
+    [[nodiscard]] static float DefaultRenderScale(std::string_view renderer, const char* override);
+
+    // Draw calls issued by the last update (benchmarks and tests), lights included.
     [[nodiscard]] int DrawCalls() const noexcept { return drawCalls_; }
     // Lights gathered by the last update, uncapped.
-    [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.inner.size()); }
+    [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.size()); }
 
 private:
     // Uniform locations, looked up once per program instead of at every upload.
     struct Program {
         unsigned name = 0;
         int transform = -1, texOffset = -1, tint = -1;
-        int worldTransform = -1, ambientFactor = -1, numLights = -1;
-        int innerRadii = -1, outerRadii = -1, lightPositions = -1, strengths = -1, colors = -1;
-        int isSpotlight = -1, minAngles = -1, maxAngles = -1;
+        int ambientFactor = -1, lightMap = -1, lightMapScale = -1, viewProjection = -1;
     };
-    struct LightArrays {
-        std::vector<float> inner, outer, strength, minAngle, maxAngle;
-        std::vector<glm::vec2> position;
-        std::vector<glm::vec3> color;
-        std::vector<int> spot;
-        void clear();
+    // One light as the light-map pass reads it (instance attributes 1 to 4).
+    struct LightInstance {
+        glm::vec2 position;
+        glm::vec3 radiiStrength;  // inner, outer, strength
+        glm::vec3 color;
+        glm::vec3 cone;  // is spotlight, min angle, max angle
+    };
+    // A colour texture with its framebuffer, re-made when the size changes.
+    struct Target {
+        unsigned framebuffer = 0, texture = 0;
+        int width = 0, height = 0;
     };
 
     static Program Load(const char* vertexPath, const char* fragmentPath);
     void GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth);
+    void CreateLightGeometry();
+    static void Resize(Target& target, int width, int height, bool floating);
+    static void Release(Target& target);
+    void DrawLightMap(const glm::mat4& pv, int width, int height);
 
     Program lit_{};
     Program plain_{};
-    LightArrays lights_;
+    Program lightMapProgram_{};
+    std::vector<LightInstance> lights_;
+    unsigned lightVertexArray_ = 0, lightFan_ = 0, lightInstances_ = 0;
+    unsigned noLight_ = 0;  // 1 x 1 black light map for frames without lights
+    Target scene_{}, lightMap_{};
+    float renderScale_ = 1.0f;
     int drawCalls_ = 0;
 };
 

@@ -9,6 +9,7 @@ Images (Assets/Images/HUD/, Assets/Images/Effects/, Assets/Images/Goals/):
     panel.png             the dark glass plate the HUD sits on
     gem.png               the collectable (also the counter's icon); orb.png the flying pickup
     checkpoint.png        a beacon post, two frames: amber (still to reach), green (reached)
+    goal.png              the goal's arch, two frames: magenta (still to reach), gold (reached)
     hazard.png            an electric barrier
     burst_*.png           effect sheets: rings and sparks, one row of frames each
 
@@ -197,6 +198,25 @@ def beacon(size):
     return sheet
 
 
+def gate(size):
+    """The goal: a neon arch, two frames side by side: magenta while still to reach, gold once reached."""
+    w, h = size // 2, size
+    sheet = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+    for frame, colour in enumerate((MAGENTA, GOLD)):
+        s = 4
+        big = Image.new("RGBA", (w * s, h * s), (0, 0, 0, 0))
+        draw = ImageDraw.Draw(big)
+        x0, x1, top, bottom = 14 * s, w * s - 14 * s, 20 * s, h * s - 6 * s
+        draw.rounded_rectangle([x0, top, x1, bottom], radius=(x1 - x0) // 2, fill=colour + (60,),
+                               outline=colour + (255,), width=7 * s)
+        draw.rounded_rectangle([x0 + 16 * s, top + 16 * s, x1 - 16 * s, bottom - 8 * s], radius=(x1 - x0) // 2 - 16 * s,
+                               outline=WHITE + (200,), width=2 * s)
+        draw.rectangle([x0 - 6 * s, bottom - 6 * s, x1 + 6 * s, bottom + 6 * s], fill=(80, 86, 120, 255))
+        layer = glow(big.resize((w, h), Image.LANCZOS), 6, 1.6)
+        sheet.alpha_composite(layer, (frame * w, 0))
+    return sheet
+
+
 def barrier(width, height):
     rng = np.random.default_rng(9)
     s = 2
@@ -312,6 +332,7 @@ def write_images():
     save(gem(96, CYAN), "Assets/Images/Goals/gem.png")
     save(orb(64), "Assets/Images/Effects/orb.png")
     save(beacon(256), "Assets/Images/Goals/checkpoint.png")
+    save(gate(256), "Assets/Images/Goals/goal.png")
     save(barrier(128, 256), "Assets/Images/Goals/hazard.png")
     save(burst_sheet(6, 192, GREEN, 14, 1), "Assets/Images/Effects/burst_checkpoint.png")
     save(burst_sheet(8, 256, GOLD, 24, 2), "Assets/Images/Effects/burst_win.png")

@@ -6,6 +6,9 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec4.hpp>
 
+#include <string>
+
+#include "engine/trace.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/effects.hpp"
 #include "gameplay/player_behavior.hpp"
@@ -37,6 +40,8 @@ int FlightCoin() {
     static std::uniform_int_distribution<int> coin(0, 1);
     return coin(generator);
 }
+
+std::string Where(glm::vec2 p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
 
 glm::vec2 TranslationOr(Registry& registry, Entity e, glm::vec2 fallback) {
     return registry.has<component::Transform>(e) ? registry.get<component::Transform>(e).Translation : fallback;
@@ -108,7 +113,10 @@ void FlyToCounter(Registry& registry, Entity collectable, Entity flying) {
     arrived->Callbacks.push_back([&registry, item, strength, lit] {
         // The level the item belonged to has been left: nothing of it is counted or lit again.
         if (!item.alive(registry)) return;
-        if (registry.singletons.has<singleton::Level>()) registry.singletons.get<singleton::Level>().collected += 1;
+        if (registry.singletons.has<singleton::Level>()) {
+            const int collected = ++registry.singletons.get<singleton::Level>().collected;
+            Trace("Collected " + std::to_string(collected) + "\n");
+        }
         const rapidjson::Document prefab = ReadJsonFile(CounterEffect);
         DestroyAfter(registry, CreateEntity(prefab, registry), 1.2f);
         if (lit && registry.has<component::Light>(item.id)) {
@@ -149,6 +157,7 @@ void CheckpointResponse(Entity checkpoint, Registry& registry) {
     auto& singletons = registry.singletons;
     if (!singletons.has<singleton::CheckPoint>()) singletons.set(singleton::CheckPoint{});
     singletons.get<singleton::CheckPoint>().RespawnPosition = at;
+    Trace("Checkpoint reached at " + Where(at) + "\n");
     // Items taken so far stay taken for good.
     if (singletons.has<singleton::Level>()) singletons.get<singleton::Level>().takenCollectables.clear();
 }
@@ -161,6 +170,7 @@ void GoalResponse(Entity goal, Registry& registry) {
         if (!RequestEnding(players.get(players.entities().front()), Ending::Finish)) return;
     }
     MarkUsed(registry, goal);
+    Trace("Goal reached\n");
     PlayLevelSound(registry, "Win", 1.0f);
     (void)RootActions(registry);
     SpawnEffect(registry, WinEffect, TranslationOr(registry, goal, {}));

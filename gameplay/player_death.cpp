@@ -1,8 +1,10 @@
 #include "gameplay/player_death.hpp"
 
 #include <iostream>
+#include <string>
 #include <vector>
 
+#include "engine/trace.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/collision.hpp"
 #include "gameplay/effects.hpp"
@@ -92,6 +94,7 @@ void Respawn(Registry& registry) {
     for (const Entity player : players) {
         if (!registry.has<component::Transform>(player)) continue;
         registry.get<component::Transform>(player).SetTranslation(checkpoint);
+        Trace("Respawn at " + std::to_string(checkpoint.x) + " " + std::to_string(checkpoint.y) + "\n");
         if (singletons.has<singleton::Level>()) PlayLevelSound(registry, "Respawn", 1.0f);
         const Entity effect = SpawnEffect(registry, RespawnEffect, checkpoint);
         RootActions(registry).AddTimedAction(1.0f).Callbacks.push_back(DestroyEntityLater(registry, effect));

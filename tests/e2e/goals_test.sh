@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The test course's goals as a player meets them, on the real binary (--level 6, fixed step):
+#   1. the HUD is up: the timer's digits and the collectible counter at 00;
+#   2. holding Right, the player takes the first item (the counter turns to 01 a second later,
+#      with the pickup sound), passes the checkpoint (it turns green) and runs into the blinking
+#      hazard by the step;
+#   3. the player comes back at the checkpoint, not at the start;
+#   4. Alt+F4 quits with status 0, and the recorded mix is not silent.
+# Every wait is on the game's own trace lines, never on a guess of how long a frame takes.
+#   goals_test.sh <velkor binary> <xvfb state dir> <output dir for screenshots and logs>
+set -euo pipefail
+game=$1 state=$2 out=$3
+if [ -z "${DISPLAY:-}" ]; then export DISPLAY=":$(cat "$state/display")"; fi
+mkdir -p "$out"
+rm -f "$out"/*.png "$out/game.log" "$out/mix.wav"
+printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$out/mix.wav" >"$out/alsoft.conf"
+export ALSOFT_CONF="$out/alsoft.conf" ALSOFT_DRIVERS=wave VELKOR_TRACE=1
+
+source "$(dirname "$0")/../support/game_window.sh"
+pid=""
+fail() {
+    echo "FAIL: $*"
+    [ -f "$out/game.log" ] && grep -v "^Loading image\|^Image loaded\|^Reading JSON" "$out/game.log" | tail -n 30
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    exit 1
+}
+# Waits up to $2 seconds for a line of the game's log matching $1.
+await() {
+    for _ in $(seq $(($2 * 10))); do
+        grep -q "$1" "$out/game.log" && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for '$1'"
+        sleep 0.1
+    done
+    fail "no '$1' within $2 s"
+}
+# Share of the pixels of a region (WxH+X+Y on the 1920 x 1080 screen) that are lit in a colour:
+# fx test on r, g, b in 0..1.
+share() {
+    convert "$1" -crop "$2" +repage -fx "$3" -colorspace Gray -format '%[fx:mean]' info:
+}
+
+"$game" --level 6 --fixed-step >"$out/game.log" 2>&1 &
+pid=$!
+window=$(game_window "$pid") || fail "$window"
+focus_window "$window"
+await "Level switch from -1 to 6" 10
+sleep 1
+import -window root "$out/start.png"
+
+xdotool keydown Right
+await "Checkpoint reached at" 10
+await "Respawn at" 15
+xdotool keyup Right
+await "Collected 1" 5
+sleep 1
+import -window root "$out/respawned.png"
+
+# The counter's units digit (its glyph cell on screen) changed from 0 to 1.
+counter=20x36+1072+16
+before=$(convert "$out/start.png" -crop "$counter" +repage -colorspace Gray -format '%[fx:mean]' info:)
+after=$(convert "$out/respawned.png" -crop "$counter" +repage -colorspace Gray -format '%[fx:mean]' info:)
+echo "collectible counter brightness: $before at the start, $after after the pickup"
+awk -v b="$before" -v a="$after" 'BEGIN { exit !(b - a > 0.01 || a - b > 0.01) }' || fail "the counter did not change"
+
+# Back at the checkpoint: it glows green in the middle of the screen, where the camera follows
+# the player, and the player is not at the start any more.
+green=$(share "$out/respawned.png" 600x500+660+300 'g > 0.7 && r < 0.6 && b < 0.8 ? 1 : 0')
+echo "green share around the player after the respawn: $green"
+awk -v g="$green" 'BEGIN { exit !(g > 0.0005) }' || fail "no green checkpoint near the respawned player"
+grep -q "Respawn at 7.000000 9.000000" "$out/game.log" || fail "the respawn was not at the checkpoint"
+
+xdotool keydown alt+F4
+sleep 0.3
+xdotool keyup alt+F4
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "exit status $status"
+[ -s "$out/mix.wav" ] || fail "no sound was mixed"
+echo "PASS"

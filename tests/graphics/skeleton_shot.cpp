@@ -11,9 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <glad/gl.h>
-#include <stb_image_write.h>
-
 #include "animation/animation.hpp"
 #include "app/game.hpp"
 #include "engine/engine.hpp"
@@ -23,6 +20,7 @@
 #include "graphics/pre_render.hpp"
 #include "graphics/window.hpp"
 #include "serialization/prefab.hpp"
+#include "support/back_buffer_png.hpp"
 
 namespace {
 
@@ -36,15 +34,7 @@ public:
     void Shutdown(Registry&) override {}
     void Update(float, Registry&) override {
         if (!armed) return;
-        GLint viewport[4] = {};
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        const int w = viewport[2], h = viewport[3];
-        std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * h * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        stbi_flip_vertically_on_write(1);
-        if (!stbi_write_png(path_.c_str(), w, h, 3, pixels.data(), w * 3)) std::cerr << "could not write " << path_ << "\n";
+        test::WriteBackBufferPng(path_);
     }
     bool armed = false;
 

@@ -592,9 +592,13 @@ void Graphics::Update(float, Registry& registry) {
     const int sceneHeight = offscreen ? std::max(1, static_cast<int>(std::lround(height * renderScale_))) : height;
 
     glEnable(GL_BLEND);
-    if (!lights_.empty()) DrawLightMap(pv, sceneWidth, sceneHeight);
+    // Menus and other frames without a lit draw need no light map.
+    const bool lightMap = !lights_.empty() && std::any_of(runs_.begin(), runs_.end(), [&](const Run& run) {
+        return run.program == lit_.name;
+    });
+    if (lightMap) DrawLightMap(pv, sceneWidth, sceneHeight);
     glActiveTexture(GL_TEXTURE0 + LightMapUnit);
-    glBindTexture(GL_TEXTURE_2D, lights_.empty() ? noLight_ : lightMap_.texture);
+    glBindTexture(GL_TEXTURE_2D, lightMap ? lightMap_.texture : noLight_);
     glActiveTexture(GL_TEXTURE0);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 

@@ -587,7 +587,9 @@ void Graphics::Update(float, Registry& registry) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &output);
     const int width = std::max(viewport[2], 1), height = std::max(viewport[3], 1);
-    const bool offscreen = renderScale_ < 1.0f;
+    // Logos and menus often draw nothing below the UI layer: then there is nothing to stretch.
+    const bool offscreen = renderScale_ < 1.0f &&
+                           std::any_of(runs_.begin(), runs_.end(), [](const Run& run) { return !run.fullSize; });
     const int sceneWidth = offscreen ? std::max(1, static_cast<int>(std::lround(width * renderScale_))) : width;
     const int sceneHeight = offscreen ? std::max(1, static_cast<int>(std::lround(height * renderScale_))) : height;
 

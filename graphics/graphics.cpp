@@ -588,14 +588,20 @@ void Graphics::Update(float, Registry& registry) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &output);
     const int width = std::max(viewport[2], 1), height = std::max(viewport[3], 1);
-    const bool offscreen = renderScale_ < 1.0f;
+    // Logos and menus often draw nothing below the UI layer: then there is nothing to stretch.
+    const bool offscreen = renderScale_ < 1.0f &&
+                           std::any_of(runs_.begin(), runs_.end(), [](const Run& run) { return !run.fullSize; });
     const int sceneWidth = offscreen ? std::max(1, static_cast<int>(std::lround(width * renderScale_))) : width;
     const int sceneHeight = offscreen ? std::max(1, static_cast<int>(std::lround(height * renderScale_))) : height;
 
     glEnable(GL_BLEND);
-    if (!lights_.empty()) DrawLightMap(pv, sceneWidth, sceneHeight);
+    // Menus and other frames without a lit draw need no light map.
+    const bool lightMap = !lights_.empty() && std::any_of(runs_.begin(), runs_.end(), [&](const Run& run) {
+        return run.program == lit_.name;
+    });
+    if (lightMap) DrawLightMap(pv, sceneWidth, sceneHeight);
     glActiveTexture(GL_TEXTURE0 + LightMapUnit);
-    glBindTexture(GL_TEXTURE_2D, lights_.empty() ? noLight_ : lightMap_.texture);
+    glBindTexture(GL_TEXTURE_2D, lightMap ? lightMap_.texture : noLight_);
     glActiveTexture(GL_TEXTURE0);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 

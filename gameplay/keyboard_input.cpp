@@ -90,9 +90,9 @@ void KeyboardInput::InitHook(Registry& registry) {
 void KeyboardInput::UpdateHook(float, View& view) {
     Registry& registry = view.get_registry();
     const auto& table = registry.singletons.get<singleton::Input>();
-    auto& keyboards = registry.pool<component::KeyboardInput>();
-    auto& intents = registry.pool<component::Input>();
-    for (Entity e : view) component::ApplyBindings(keyboards.get(e), table, intents.get(e));
+    view.each([&table](Entity, const component::KeyboardInput& keyboard, component::Input& intent) {
+        component::ApplyBindings(keyboard, table, intent);
+    });
 }
 
 void KeyboardInput::ShutdownHook(Registry& registry) {

@@ -40,9 +40,9 @@ void Physics::InitHook(Registry& registry) {
 void Physics::UpdateHook(float dt, View& view) {
     Registry& registry = view.get_registry();
     if (!physics::Active(registry)) return;
-    auto& bodies = registry.pool<component::Physics>();
-    auto& transforms = registry.pool<component::Transform>();
-    for (Entity e : view) physics::Step(bodies.get(e), transforms.get(e), dt);
+    view.each([dt](Entity, component::Physics& body, component::Transform& transform) {
+        physics::Step(body, transform, dt);
+    });
 }
 
 void Physics::ShutdownHook(Registry& registry) {

@@ -31,9 +31,9 @@ void Parallax::InitHook(Registry& registry) { util::CreateCamera(registry.single
 void Parallax::UpdateHook(float, View& view) {
     Registry& registry = view.get_registry();
     const glm::vec2 camera = registry.singletons.get<singleton::Camera>().Position;
-    for (const Entity e : view)
-        registry.get<component::Graphics>(e).TextureOffset =
-            util::ParallaxOffset(registry.get<component::Parallax>(e), camera);
+    view.each([camera](Entity, const component::Parallax& parallax, component::Graphics& graphics) {
+        graphics.TextureOffset = util::ParallaxOffset(parallax, camera);
+    });
 }
 
 void Parallax::ShutdownHook(Registry& registry) { registry.singletons.remove<singleton::Camera>(); }

@@ -100,14 +100,13 @@ namespace velkor::system {
 void Particles::InitHook(Registry& registry) { util::CreateCamera(registry.singletons); }
 
 void Particles::UpdateHook(float dt, View& view) {
-    Registry& registry = view.get_registry();
-    for (const Entity e : view) {
-        util::StepParticles(registry.get<component::Particles>(e), registry.get<component::Transform>(e), dt, vertices_,
-                            indices_);
-        util::Graphics::RefillMesh(registry.get<component::Graphics>(e).Mesh, vertices_, indices_);
+    view.each([this, dt](Entity, component::Particles& particles, component::Transform& transform,
+                         component::Graphics& graphics) {
+        util::StepParticles(particles, transform, dt, vertices_, indices_);
+        util::Graphics::RefillMesh(graphics.Mesh, vertices_, indices_);
         vertices_.clear();
         indices_.clear();
-    }
+    });
 }
 
 void Particles::ShutdownHook(Registry& registry) { registry.singletons.remove<singleton::Camera>(); }

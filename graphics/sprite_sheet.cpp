@@ -65,12 +65,9 @@ namespace velkor::system {
 void SpriteSheet::InitHook(Registry&) {}
 
 void SpriteSheet::UpdateHook(float dt, View& view) {
-    Registry& registry = view.get_registry();
-    for (const Entity e : view) {
-        auto& sheet = registry.get<component::SpriteSheet>(e);
+    view.each([this, dt](Entity, component::SpriteSheet& sheet, component::Graphics& g) {
         util::AdvanceSprite(sheet, dt);
-        if (sheet.Index == sheet.UploadedIndex || sheet.Dimensions.x <= 0 || sheet.Dimensions.y <= 0) continue;
-        auto& g = registry.get<component::Graphics>(e);
+        if (sheet.Index == sheet.UploadedIndex || sheet.Dimensions.x <= 0 || sheet.Dimensions.y <= 0) return;
         const glm::vec2 cell{1.0f / static_cast<float>(sheet.Dimensions.x), 1.0f / static_cast<float>(sheet.Dimensions.y)};
         vertices_.clear();
         indices_.clear();
@@ -78,7 +75,7 @@ void SpriteSheet::UpdateHook(float dt, View& view) {
         util::Graphics::RefillMesh(g.Mesh, vertices_, indices_);
         g.TextureOffset = util::SpriteCellOffset(sheet.Index, sheet.Dimensions);
         sheet.UploadedIndex = sheet.Index;
-    }
+    });
 }
 
 void SpriteSheet::ShutdownHook(Registry&) {}

@@ -26,22 +26,22 @@ void FillComponentCatalogue() {
     using namespace component;
     // One line per type. The order of this table is the order of the component type indices; a
     // null reader means the type is never read from data.
-    RegisterComponent<Animation>("Animation", nullptr);
+    RegisterComponent<Animation>("Animation", &ReadAnimation);
     RegisterComponent<Audio>("Audio", &ReadAudioComponent);
     RegisterComponent<Button>("Button", nullptr);
     RegisterComponent<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
-    RegisterComponent<Collision>("Collision", nullptr);
+    RegisterComponent<Collision>("Collision", &ReadComponent<Collision, &ReadCollision>);
     RegisterComponent<Graphics>("Graphics", &ReadGraphics);
     RegisterComponent<Light>("Light", &ReadComponent<Light, &ReadLight>);
     RegisterComponent<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
-    RegisterComponent<HUD>("HUD", nullptr);
+    RegisterComponent<HUD>("HUD", &ReadComponent<HUD, &ReadHUD>);
     RegisterComponent<Input>("Input", nullptr);  // added by the KeyboardInput listener, never read from data
     RegisterComponent<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>);
-    RegisterComponent<OnOffHazard>("OnOffHazard", nullptr);
+    RegisterComponent<OnOffHazard>("OnOffHazard", &ReadComponent<OnOffHazard, &ReadOnOffHazard>);
     RegisterComponent<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
     RegisterComponent<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     RegisterComponent<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);
-    RegisterComponent<PlayerBehavior>("PlayerBehavior", nullptr);
+    RegisterComponent<PlayerBehavior>("PlayerBehavior", &ReadComponent<PlayerBehavior, &ReadPlayerBehavior>);
     RegisterComponent<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>);
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/trace.hpp"
 #include "serialization/prefab.hpp"
+#include "serialization/tiled.hpp"
 
 namespace velkor::levels {
 
@@ -22,6 +23,14 @@ void ReadLevelSounds(singleton::Level& level, const rapidjson::Value& value, Reg
     const rapidjson::Document document = ReadJsonFile(value.GetString());
     // The level owns these requests; its sounds belong to no entity, so none plays as ambient.
     component::ReadAudio(level.sounds, document, NoEntity, registry);
+}
+
+void ReadTiledMapProperties(const rapidjson::Value* properties, Registry& registry) {
+    if (properties) {
+        ReadMapProperties(*properties, registry);
+    } else if (!registry.singletons.has<singleton::Level>()) {
+        EnsureLevel(registry).propertiesPending = true;
+    }
 }
 
 }  // namespace
@@ -55,6 +64,10 @@ void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
         if (NameIs(name->value, "Audio")) ReadLevelSounds(level, v, registry);
         if (NameIs(name->value, "FallDelayTime") && v.IsNumber()) level.FallDelayTime = static_cast<float>(v.GetDouble());
     }
+}
+
+void LoadTiledMap(const rapidjson::Value& map, Registry& registry) {
+    velkor::LoadTiledMap(map, registry, TiledOptions{TiledDirectory, &ReadTiledMapProperties});
 }
 
 }  // namespace velkor::levels

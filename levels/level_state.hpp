@@ -17,6 +17,9 @@ struct Level {
     struct FallingPlatform {
         glm::vec2 position{0.0f, 0.0f};  // translation when the level was initialised
         Entity entity = NoEntity;
+        // Raised by every respawn that puts the platform back: fall and reset actions queued
+        // before it carry the old value and do nothing.
+        std::uint32_t generation = 0;
     };
     struct MovingPlatform {
         glm::vec2 state{0.0f, 0.0f};  // the collider's moving-platform state when the level was initialised
@@ -52,5 +55,14 @@ singleton::Level& EnsureLevel(Registry& registry);
 // into the Level singleton, once per level start: only while propertiesPending is set, which this
 // clears. Without a Level singleton a default one is made, with propertiesPending set.
 void ReadMapProperties(const rapidjson::Value& properties, Registry& registry);
+
+}  // namespace velkor::levels
+
+namespace velkor::levels {
+
+// Loads a Tiled map from "Data/Tiled/" into the current level: its entities, and its properties
+// into the Level singleton (a map without properties leaves them pending, making a default Level
+// if there is none).
+void LoadTiledMap(const rapidjson::Value& map, Registry& registry);
 
 }  // namespace velkor::levels

@@ -1,5 +1,4 @@
-// The developer-tool host on a real window: F11, the empty ImGui frame, the overlay, shutdown, and
-// the cheats it switches.
+// The developer-tool host on a real window: F11, the empty ImGui frame, the overlay, shutdown.
 #include <array>
 #include <filesystem>
 #include <vector>
@@ -7,9 +6,7 @@
 #include <imgui.h>
 
 #include "gameplay/input.hpp"
-#include "gameplay/player_behavior.hpp"
 #include "graphics/gl_scene.hpp"
-#include "tools/cheat_codes.hpp"
 #include "tools/imgui.hpp"
 
 namespace velkor::test {
@@ -134,53 +131,6 @@ TEST_F(ImGuiHostGL, ShutdownAfterAnotherSystemClosedTheWindowWritesTheLayoutFile
     EXPECT_TRUE(std::filesystem::exists(ini));
     EXPECT_EQ(::ImGui::GetCurrentContext(), nullptr);
     // A second shutdown (the fixture's) finds nothing left to do.
-}
-
-// The cheats need no window of their own: a Window record without one keeps them headless.
-TEST(CheatCodes, CheatsForceThePlayersFieldsAndGiveBackThePrefabValues) {
-    auto owned = std::make_unique<Registry>();
-    Registry& registry = *owned;
-    registry.singletons.set(singleton::Window{});
-    system::CheatCodes cheats;
-    cheats.Init(registry);
-    auto& switches = registry.singletons.get<singleton::DeveloperCheats>();
-
-    const auto makePlayer = [&](bool immune, bool infinite) {
-        const Entity e = registry.create();
-        registry.add<component::Transform>(e);
-        auto& behavior = registry.add<component::PlayerBehavior>(e);
-        behavior.Immune = immune;
-        behavior.InfiniteJump = infinite;
-        return e;
-    };
-    const Entity first = makePlayer(false, true);
-    const auto fields = [&](Entity e) {
-        const auto& b = registry.get<component::PlayerBehavior>(e);
-        return std::pair{b.Immune, b.InfiniteJump};
-    };
-
-    cheats.Update(0.016f, registry);
-    EXPECT_EQ(fields(first), std::pair(false, true)) << "cheats off change nothing";
-
-    switches.Immune = true;
-    switches.InfiniteJump = true;
-    cheats.Update(0.016f, registry);
-    EXPECT_EQ(fields(first), std::pair(true, true));
-
-    // A level reload replaces the player while the cheats stay on: the new one gets them too,
-    // and switching them off restores the new player's own values.
-    registry.destroy(first);
-    const Entity second = makePlayer(false, false);
-    cheats.Update(0.016f, registry);
-    EXPECT_EQ(fields(second), std::pair(true, true));
-    switches.Immune = false;
-    switches.InfiniteJump = false;
-    cheats.Update(0.016f, registry);
-    EXPECT_EQ(fields(second), std::pair(false, false));
-
-    EXPECT_EQ(util::FindPlayer(registry), std::optional<Entity>(second));
-    cheats.Shutdown(registry);
-    EXPECT_FALSE(registry.singletons.has<singleton::DeveloperCheats>());
 }
 
 }  // namespace

@@ -48,13 +48,20 @@ singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     glfwGetFramebufferSize(window, &width, &height);
     glViewport(0, 0, width, height);
 
-    return singletons.set(singleton::Window{window, monitor, mode, 1920.0f, 1080.0f});
+    return singletons.set(singleton::Window{window, monitor, mode, 1920.0f, 1080.0f, {}});
 }
 
 void DestroyWindow(entity::singleton_registry& singletons) {
     if (!singletons.has<singleton::Window>()) return;
     auto& window = singletons.get<singleton::Window>();
     if (window.window) {
+        MakeWindowContextCurrent(window);
+        // Moved out first: a hook that destroys the window again finds nothing left to run.
+        auto hooks = std::move(window.beforeDestroy);
+        window.beforeDestroy.clear();
+        for (auto& hook : hooks) {
+            if (hook) hook();
+        }
         glfwDestroyWindow(window.window);
         window.window = nullptr;
         glfwTerminate();

@@ -6,6 +6,9 @@
 // the viewport follows through the framebuffer-size callback installed at creation.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "engine/registry.hpp"
 
 struct GLFWwindow;
@@ -20,6 +23,9 @@ struct Window {
     const GLFWvidmode* videoMode = nullptr;  // its video mode at creation
     float width = 1920.0f;  // client size of the windowed mode, never changed at run time
     float height = 1080.0f;
+    // Run, in order, just before the window and its context go: whoever keeps GL objects or window
+    // callbacks of its own (the developer-tool host) releases them here while the context exists.
+    std::vector<std::function<void()>> beforeDestroy;
 };
 
 }  // namespace velkor::singleton

@@ -1,17 +1,65 @@
-// Hosts the developer tools and handles F11.
+// Hosts Dear ImGui in the game window, switches between full screen and a window on F11, and shows
+// the developer overlay on F1 (tools/developer_overlay.hpp).
+//
+// Over Debian's Dear ImGui 1.86 with its GLFW and OpenGL 3 back ends:
+//  - one ImGui frame per game frame, after the scene and the debug shapes; with the overlay hidden
+//    the frame is empty and the game's image is unchanged;
+//  - keyboard and gamepad navigation, no mouse-cursor changes by ImGui, dark style; docking and
+//    multiple viewports only when the library offers them (IMGUI_HAS_DOCK, IMGUI_HAS_VIEWPORT),
+//    which this build does not;
+//  - GLSL "#version 330 core", which every OpenGL 3.3 core context accepts;
+//  - the back ends are torn down through the window's beforeDestroy hooks, while the GL context and
+//    the window still exist, whichever system destroys the window first; the ImGui context goes at
+//    this system's shutdown, which writes "imgui.ini" in the working directory.
 #pragma once
+
+#include <memory>
 
 #include "engine/system.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "serialization/transform.hpp"
+#include "tools/developer_overlay.hpp"
+
+struct ImGuiContext;
+
+namespace velkor::singleton {
+struct Window;
+}
 
 namespace velkor::system {
 
 class ImGui final : public System<std::tuple<component::Transform, component::PlayerBehavior>> {
+public:
+    inline static constexpr int FullScreenKey = 300;  // F11
+    inline static constexpr const char* GlslVersion = "#version 330 core";
+
+    ImGui() = default;
+    ImGui(const ImGui&) = delete;
+    ImGui& operator=(const ImGui&) = delete;
+    // An engine torn down without its shutdown still frees the context.
+    ~ImGui() override;
+
+    [[nodiscard]] const tools::OverlayState& Overlay() const noexcept { return overlay_; }
+
 protected:
     void InitHook(Registry& registry) override;
     void UpdateHook(float dt, View& view) override;
     void ShutdownHook(Registry& registry) override;
+
+private:
+    void ShutdownBackends() noexcept;
+    void DestroyContext() noexcept;
+    void ToggleOverlay();
+
+    singleton::Window* windowState_ = nullptr;  // singleton slots never move
+    bool fullscreenToggle_ = false;  // false: the next F11 leaves full screen
+    bool backends_ = false;  // both back ends are initialised
+    ::ImGuiContext* context_ = nullptr;
+    // The window's teardown hook holds a weak reference: a system destroyed before the window
+    // leaves behind a hook that does nothing.
+    std::shared_ptr<ImGui*> self_ = std::make_shared<ImGui*>(this);
+    int cursorModeBeforeOverlay_ = 0;
+    tools::OverlayState overlay_;
 };
 
 }  // namespace velkor::system

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The developer overlay in the real game, as a developer uses it:
+#   1. the game starts in the test level; F1 shows the overlay at the top left (screenshots);
+#   2. a click on the overlay's level button "4" switches to the options level;
+#   3. F1 hides the overlay again; Alt+F4 ends the game with status 0.
+#   overlay_test.sh <velkor binary> <xvfb state dir> <output dir>
+set -euo pipefail
+game=$1 state=$2 out=$3
+if [ -z "${DISPLAY:-}" ]; then export DISPLAY=":$(cat "$state/display")"; fi
+mkdir -p "$out"
+rm -f "$out"/*.png "$out/game.log"
+export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+
+pid=""
+fail() {
+    echo "FAIL: $*"
+    [ -f "$out/game.log" ] && tail -n 40 "$out/game.log"
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    exit 1
+}
+# A key held like a finger holds it: frames are slow on a busy machine.
+tap() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.5; }
+# Mean brightness (0..1) of the overlay's corner of the screen.
+corner() { convert "$1" -crop 400x200+20+20 +repage -colorspace Gray -format '%[fx:mean]' info:; }
+
+"$game" --level 6 >"$out/game.log" 2>&1 &
+pid=$!
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no game window"
+xdotool mousemove 960 540
+for _ in $(seq 20); do
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
+    sleep 0.1
+done
+for _ in $(seq 50); do
+    grep -q "Level switch from -1 to 6" "$out/game.log" && break
+    sleep 0.1
+done
+grep -q "Level switch from -1 to 6" "$out/game.log" || fail "the game did not start in the test level"
+sleep 1
+import -window root "$out/hidden.png"
+
+tap F1
+import -window root "$out/shown.png"
+hidden=$(corner "$out/hidden.png") shown=$(corner "$out/shown.png")
+echo "overlay corner brightness: hidden $hidden, shown $shown"
+awk -v h="$hidden" -v s="$shown" 'BEGIN { d = s - h; if (d < 0) d = -d; exit !(d > 0.02) }' || fail "F1 showed no overlay"
+
+# The level buttons are the first row of the overlay: button i is centred at (38 + 36 i, 70).
+xdotool mousemove 182 70
+sleep 0.4
+xdotool mousedown 1
+sleep 0.3
+xdotool mouseup 1
+for _ in $(seq 50); do
+    grep -q "Level switch from 6 to 4" "$out/game.log" && break
+    sleep 0.1
+done
+grep -q "Level switch from 6 to 4" "$out/game.log" || fail "the overlay's level button did not switch levels"
+import -window root "$out/switched.png"
+
+tap F1
+import -window root "$out/hidden_again.png"
+again=$(corner "$out/hidden_again.png")
+shown_now=$(corner "$out/switched.png")
+echo "after the switch: shown $shown_now, hidden again $again"
+awk -v a="$again" -v s="$shown_now" 'BEGIN { d = s - a; if (d < 0) d = -d; exit !(d > 0.02) }' || fail "F1 did not hide the overlay"
+
+xdotool keydown alt+F4
+sleep 0.3
+xdotool keyup alt+F4
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "PASS"

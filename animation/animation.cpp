@@ -1,11 +1,208 @@
 #include "animation/animation.hpp"
 
+#include <cmath>
+
+#include "engine/trace.hpp"
+#include "graphics/texture.hpp"
+#include "serialization/json_read.hpp"
+#include "serialization/prefab.hpp"
+
+namespace velkor::component {
+
+namespace {
+
+constexpr float DefaultMix = 0.5f;
+
+}  // namespace
+
+Animation::Animation(const Animation& other)
+    : atlas(other.atlas),
+      skeletonData(other.skeletonData),
+      stateData(other.stateData),
+      skeleton(other.skeleton ? std::make_unique<spine::Skeleton>(*other.skeleton) : nullptr),
+      state(other.state ? std::make_unique<spine::AnimationState>(*other.state) : nullptr),
+      current(other.current),
+      aliases(other.aliases) {}
+
+Animation& Animation::operator=(const Animation& other) {
+    if (this != &other) *this = Animation(other);
+    return *this;
+}
+
+void ReadAnimation(Entity e, Registry& registry, const rapidjson::Value& json) {
+    registry.get_or_add<Animation>(e);
+    std::string atlasPath, jsonPath, dataPath;
+    if (!json::ReadString(json, "Atlas", atlasPath) || !json::ReadString(json, "Json", jsonPath)) return;
+    json::ReadString(json, "Data", dataPath);
+
+    Animation loaded;
+    {
+        util::Animation::TextureLoader loader(registry);
+        loaded.atlas = spine::Atlas::Load(atlasPath, &loader);
+    }
+    if (loaded.atlas) loaded.skeletonData = spine::ReadSkeletonData(jsonPath, *loaded.atlas);
+    if (loaded.skeletonData) {
+        loaded.skeleton = std::make_unique<spine::Skeleton>(*loaded.skeletonData);
+        auto stateData = std::make_shared<spine::AnimationStateData>(*loaded.skeletonData);
+        ReadAnimationData(loaded, *stateData, dataPath);
+        loaded.stateData = std::move(stateData);
+        loaded.state = std::make_unique<spine::AnimationState>(*loaded.stateData);
+    } else {
+        loaded = Animation();  // what failed was traced; the component stays empty
+    }
+    // Looked up again: reading may have run hooks that add components to the entity.
+    registry.get<Animation>(e) = std::move(loaded);
+}
+
+void ReadAnimationData(Animation& component, spine::AnimationStateData& stateData, const std::string& path) {
+    const rapidjson::Document document = ReadJsonFile(path);
+    stateData.defaultMix = DefaultMix;
+    if (!document.IsObject()) return;
+    json::ReadFloat(document, "DefaultMix", stateData.defaultMix);
+    if (const auto* mixes = json::Find(document, "Mixes"); mixes && mixes->IsArray()) {
+        for (const auto& mix : mixes->GetArray()) {
+            if (!mix.IsArray() || mix.Size() < 3 || !mix[0].IsString() || !mix[1].IsString() || !mix[2].IsNumber()) {
+                Trace("Animation data " + path + ": a mix is not [from, to, seconds]\n");
+                continue;
+            }
+            if (!stateData.SetMix(mix[0].GetString(), mix[1].GetString(), static_cast<float>(mix[2].GetDouble())))
+                Trace("Animation data " + path + ": no animation for the mix " + mix[0].GetString() + " -> " +
+                      mix[1].GetString() + "\n");
+        }
+    }
+    if (const auto* aliases = json::Find(document, "AnimationAliases"); aliases && aliases->IsObject()) {
+        for (const auto& alias : aliases->GetObject()) {
+            if (!alias.value.IsString()) continue;
+            component.aliases.insert_or_assign(alias.name.GetString(), alias.value.GetString());
+        }
+    }
+}
+
+}  // namespace velkor::component
+
+namespace velkor::util::Animation {
+
+void TextureLoader::Load(spine::AtlasPage& page, const std::string& path) {
+    const TextureEntry* entry = GetTexture(registry_.singletons, path);
+    if (page.rendererObject && page.rendererObject != entry && page.releaseRendererObject)
+        page.releaseRendererObject(page.rendererObject);
+    page.rendererObject = const_cast<TextureEntry*>(entry);
+    page.releaseRendererObject = nullptr;
+    // An image that failed to load keeps the size the atlas states, so texture coordinates stay
+    // right should the image appear later.
+    if (entry->width > 0 && entry->height > 0) {
+        page.width = entry->width;
+        page.height = entry->height;
+    }
+}
+
+void TextureLoader::Unload(void*) {}
+
+bool Play(component::Animation& animation, std::string_view name, bool loop) {
+    if (!animation.state || name == animation.current) return false;
+    const auto alias = animation.aliases.find(name);
+    const std::string_view resolved = alias == animation.aliases.end() ? name : std::string_view(alias->second);
+    const spine::Animation* found = animation.skeletonData->FindAnimation(resolved);
+    if (!found) return false;
+    animation.state->SetAnimation(0, found, loop);
+    animation.current = std::string(name);
+    return true;
+}
+
+bool Completed(const component::Animation& animation) {
+    const spine::TrackEntry* entry = animation.state ? animation.state->GetCurrent(0) : nullptr;
+    return entry && entry->IsComplete();
+}
+
+void Clear(component::Animation& animation) {
+    if (animation.state) animation.state->ClearTrack(0);
+}
+
+void SetTimeScale(component::Animation& animation, float scale) {
+    if (animation.state) animation.state->timeScale = scale;
+}
+
+void Face(component::Animation& animation, float direction) {
+    if (!animation.skeleton || direction == 0) return;
+    const float size = std::abs(animation.skeleton->scaleX);
+    animation.skeleton->scaleX = direction < 0 ? -size : size;
+}
+
+}  // namespace velkor::util::Animation
+
 namespace velkor::system {
 
-void Animation::InitHook(Registry&) {}
+void Animation::InitHook(Registry& registry) {
+    hookRegistry_ = &registry;
+    hookPosition_ = registry.pool<component::Animation>().connect_on_add([&registry](Entity e, component::Animation&) {
+        if (!registry.has<component::Graphics>(e)) registry.add<component::Graphics>(e);
+    });
+}
 
-void Animation::UpdateHook(float, View&) {}
+void Animation::UpdateHook(float dt, View& view) {
+    Registry& registry = view.get_registry();
+    auto& animations = registry.pool<component::Animation>();
+    auto& graphics = registry.pool<component::Graphics>();
+    for (Entity e : view) {
+        component::Animation& animation = animations.get(e);
+        if (!animation.state || !animation.skeleton) continue;
+        spine::Skeleton& skeleton = *animation.skeleton;
+        animation.state->Update(dt);
+        animation.state->Apply(skeleton);
+        skeleton.UpdateWorldTransform();
 
-void Animation::ShutdownHook(Registry&) {}
+        vertices_.clear();
+        indices_.clear();
+        const auto* texture = animation.atlas->pages.empty()
+                                  ? nullptr
+                                  : static_cast<const util::TextureEntry*>(animation.atlas->pages.front().rendererObject);
+        const float height = skeleton.Data().height;
+        const float scale = texture && height > 0 ? 1.0f / height : 1.0f;
+        unsigned base = 0;
+        for (int slotIndex : skeleton.drawOrder) {
+            const spine::Slot& slot = skeleton.slots[static_cast<std::size_t>(slotIndex)];
+            if (!slot.attachment) continue;
+            spine::Color tint{skeleton.color.r * slot.color.r, skeleton.color.g * slot.color.g,
+                              skeleton.color.b * slot.color.b, skeleton.color.a * slot.color.a};
+            tint.Clamp();
+            const float* uvs = nullptr;
+            std::size_t count = 0;
+            if (const auto* region = dynamic_cast<const spine::RegionAttachment*>(slot.attachment)) {
+                count = 4;
+                world_.resize(8);
+                region->ComputeWorldVertices(skeleton.bones[static_cast<std::size_t>(slot.bone)], world_.data(), 0, 2);
+                uvs = region->uvs;
+                for (unsigned i : {0u, 1u, 2u, 2u, 3u, 0u}) indices_.push_back(base + i);
+            } else if (const auto* mesh = dynamic_cast<const spine::MeshAttachment*>(slot.attachment)) {
+                count = static_cast<std::size_t>(mesh->worldVerticesLength / 2);
+                world_.resize(count * 2);
+                mesh->ComputeWorldVertices(skeleton, slot, 0, mesh->worldVerticesLength, world_.data(), 0, 2);
+                uvs = mesh->uvs.data();
+                for (unsigned i : mesh->triangles) indices_.push_back(base + i);
+            } else {
+                continue;
+            }
+            for (std::size_t i = 0; i < count; ++i) {
+                util::Graphics::Vertex& v = vertices_.emplace_back();
+                v.position = {world_[i * 2] * scale, world_[i * 2 + 1] * scale};
+                v.texCoord = {uvs[i * 2], uvs[i * 2 + 1]};
+                v.color = {tint.r, tint.g, tint.b};
+            }
+            base += static_cast<unsigned>(count);
+        }
+
+        component::Graphics& g = graphics.get(e);
+        if (g.Mesh.vertexArray != 0) util::Graphics::RefillMesh(g.Mesh, vertices_, indices_);
+        else g.Mesh = util::Graphics::BuildMesh(vertices_, indices_);
+        g.Texture = texture;
+    }
+}
+
+void Animation::ShutdownHook(Registry& registry) {
+    if (hookRegistry_ == &registry && hookPosition_ >= 0)
+        registry.pool<component::Animation>().disconnect_on_add(hookPosition_);
+    hookRegistry_ = nullptr;
+    hookPosition_ = -1;
+}
 
 }  // namespace velkor::system

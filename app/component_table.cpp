@@ -26,7 +26,7 @@ void FillComponentCatalogue() {
     using namespace component;
     // One line per type. The order of this table is the order of the component type indices; a
     // null reader means the type is never read from data.
-    RegisterComponent<Animation>("Animation", nullptr);
+    RegisterComponent<Animation>("Animation", &ReadAnimation);
     RegisterComponent<Audio>("Audio", &ReadAudioComponent);
     RegisterComponent<Button>("Button", nullptr);
     RegisterComponent<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
@@ -34,10 +34,10 @@ void FillComponentCatalogue() {
     RegisterComponent<Graphics>("Graphics", &ReadGraphics);
     RegisterComponent<Light>("Light", &ReadComponent<Light, &ReadLight>);
     RegisterComponent<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
-    RegisterComponent<HUD>("HUD", nullptr);
+    RegisterComponent<HUD>("HUD", &ReadComponent<HUD, &ReadHUD>);
     RegisterComponent<Input>("Input", nullptr);  // added by the KeyboardInput listener, never read from data
     RegisterComponent<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>);
-    RegisterComponent<OnOffHazard>("OnOffHazard", nullptr);
+    RegisterComponent<OnOffHazard>("OnOffHazard", &ReadComponent<OnOffHazard, &ReadOnOffHazard>);
     RegisterComponent<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
     RegisterComponent<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     RegisterComponent<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);

@@ -1,21 +1,33 @@
 // Command-line options of the game binary.
 //
 // Parsing is kept apart from the entry function so that it can be tested and grown one option at a
-// time: each option sets one field of LaunchOptions, and the entry function acts on the struct
-// after the engine has been initialised. The game itself needs no options; they exist for
-// developers and tests (start in a given level, and later record, replay and shots).
+// time: each option sets one field of LaunchOptions, and the entry function acts on the struct.
+// The game itself needs no options; they exist for developers and tests: start in a given level,
+// record a run, replay it (fast or at real speed), save frame images, run at a fixed time step,
+// check the content files.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tools/replay.hpp"
+
 namespace velkor::app {
 
 struct LaunchOptions {
     static constexpr int NoLevel = -1;
-    int startLevel = NoLevel;  // level index 0..11 to start in instead of the logos
+    int startLevel = NoLevel;  // "--level N": level index 0..11 to start in instead of the logos
     bool help = false;  // "--help": print the usage line and exit successfully
+    std::string recordPath;  // "--record FILE"
+    std::string replayPath;  // "--replay FILE"
+    bool fast = false;  // "--fast": frames as fast as the machine can make them
+    bool fixedStep = false;  // "--fixed-step": 1/60 s per frame
+    std::vector<replay::Shot> shots;  // "--shot N:out.png", repeatable
+    bool checkContent = false;  // "--check-content": check the data files and exit, no window
+
+    // What the record/replay session needs of these options.
+    [[nodiscard]] replay::SessionOptions Session() const;
 };
 
 struct LaunchParse {
@@ -25,9 +37,10 @@ struct LaunchParse {
     [[nodiscard]] bool ok() const noexcept { return error.empty(); }
 };
 
-// Parses the arguments after the program name. Accepts "--level N", "--level=N" and "--help".
-// Anything else (an unknown argument, a missing or malformed number, a level outside 0..11, an
-// option given twice) yields an error naming the offending argument.
+// Parses the arguments after the program name. Options with a value take it as the next argument
+// or after "=" ("--level 6", "--level=6"). Anything else (an unknown argument, a missing or
+// malformed value, a level outside 0..11, an option given twice, options that exclude each other)
+// yields an error naming the offending argument.
 [[nodiscard]] LaunchParse ParseLaunchOptions(const std::vector<std::string_view>& args);
 [[nodiscard]] LaunchParse ParseLaunchOptions(int argc, const char* const* argv);
 

@@ -3,10 +3,13 @@
 #include <iostream>
 #include <memory>
 
+#include "app/code_paths.hpp"
 #include "app/game.hpp"
 #include "app/launch_options.hpp"
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
+#include "tools/content_check.hpp"
+#include "tools/replay.hpp"
 
 int main(int argc, char** argv) {
     const char* program = argc > 0 ? argv[0] : "velkor";
@@ -24,14 +27,30 @@ int main(int argc, char** argv) {
     if (std::getenv("VELKOR_TRACE")) {
         velkor::SetTraceSink([](std::string_view message) { std::cerr << message; });
     }
+    if (launch.options.checkContent) return velkor::content::CheckContent(velkor::GameCodePaths(), std::cout) == 0 ? 0 : 1;
+
+    // Record, replay, the fixed step and shots. A recording is read whole and checked before any
+    // window opens; a bad one ends the run here.
+    std::unique_ptr<velkor::replay::Session> session;
+    if (const velkor::replay::SessionOptions wanted = launch.options.Session(); wanted.Wanted()) {
+        std::string error;
+        session = velkor::replay::Session::Open(wanted, error);
+        if (!session) {
+            std::cerr << program << ": " << error << '\n';
+            return velkor::replay::BadRecordingStatus;
+        }
+    }
+
     // On the heap: the registry's fixed arrays are too large to sit comfortably on the stack.
     auto engine = velkor::MakeGameEngine();
     engine->Init();
     // A developer's start: the first frame switches straight to the chosen level, past the logos.
-    if (launch.options.startLevel != velkor::app::LaunchOptions::NoLevel)
-        velkor::levels::RequestLevel(engine->GetRegistry(), launch.options.startLevel);
-    engine->Loop();
+    const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
+    if (startLevel != velkor::app::LaunchOptions::NoLevel)
+        velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
+    engine->Loop(session.get());
     engine->Shutdown();
+    const int status = session ? session->Finish() : 0;
     engine.reset();
-    return 0;
+    return status;
 }

@@ -30,7 +30,7 @@ void Engine::Frame(float dt) {
     for (auto& s : systems_) s->Update(dt, registry_);
 }
 
-void Engine::Loop() {
+void Engine::Loop(iFrameDriver* driver) {
     // Slots never move, so the flag's address is stable for the whole run.
     const bool& running = registry_.singletons.get<singleton::Running>().Value;
     std::int64_t previous = platform::NowNanoseconds();
@@ -39,7 +39,9 @@ void Engine::Loop() {
             const std::int64_t now = platform::NowNanoseconds();
             float dt = static_cast<float>(now - previous) / 1'000'000'000.0f;
             if (MaxFrameTime < dt) dt = MaxFrameTime;
+            if (driver) dt = driver->BeginFrame(dt, registry_);
             Frame(dt);
+            if (driver) driver->EndFrame(registry_);
             previous = now;
         }
     } catch (const std::exception& error) {

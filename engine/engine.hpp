@@ -25,6 +25,18 @@ namespace velkor {
 // runs slower than real time instead of taking one large, unstable step.
 inline constexpr float MaxFrameTime = 0.033333335f;
 
+// What the loop takes each frame besides the systems: the frame time to simulate, and a look at
+// the world once every system has run. A normal run needs none; the recorder, the replay and the
+// fixed step provide one (tools/replay.hpp).
+class iFrameDriver {
+public:
+    virtual ~iFrameDriver() = default;
+    // The dt every system of this frame receives, given the measured and capped one.
+    virtual float BeginFrame(float measuredDt, Registry& registry) = 0;
+    // After the frame's last system. Not called for a frame that an exception ended.
+    virtual void EndFrame(Registry& registry) = 0;
+};
+
 class Engine {
 public:
     using SystemList = std::vector<std::unique_ptr<system::iSystem>>;
@@ -48,7 +60,7 @@ public:
     void Init();
     // Runs frames until Running is false at the top of a frame, or a system's update throws
     // (reported on standard error; the loop then ends and shutdown runs normally).
-    void Loop();
+    void Loop(iFrameDriver* driver = nullptr);
     void Shutdown();
 
     // One frame: every system's update, in order, with the same dt.

@@ -1,13 +1,18 @@
 // Finds the player's contacts and answers them.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/system.hpp"
 #include "gameplay/physics.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::component {
 
-struct Collision {};
+// Only the role for now; shapes and responses come with collision detection.
+struct Collision {
+    std::int32_t ColliderTag = 1;  // "Platform"
+};
 
 }  // namespace velkor::component
 

@@ -14,4 +14,8 @@ void GoalResponse(Entity goal, Registry& registry);
 // Takes the item: a flight to the counter on screen, the counter raised when it arrives.
 void CollectableResponse(Entity collectable, Registry& registry);
 
+// How much higher the pickup sound plays with `collected` of `required` items: 0.02 at the full
+// count, nothing for a level that requires none.
+[[nodiscard]] float CollectablePitch(int collected, int required);
+
 }  // namespace velkor::util

@@ -4,6 +4,7 @@
 
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
+#include "gameplay/input_source.hpp"
 #include "gameplay/win_system.hpp"
 #include "graphics/window.hpp"
 
@@ -107,7 +108,7 @@ void UpdateKeyTable(singleton::Input& table, const Backend& raw) noexcept {
 
 bool AltF4Down(const Backend& raw) {
     auto down = [&raw](int key) {
-        if (raw.window) return glfwGetKey(raw.window, key) == GLFW_PRESS;
+        if (raw.window) return KeyDown(raw.window, key);
         return raw.keys[static_cast<std::size_t>(key)] == GLFW_PRESS;
     };
     return (down(GLFW_KEY_LEFT_ALT) || down(GLFW_KEY_RIGHT_ALT)) && down(GLFW_KEY_F4);

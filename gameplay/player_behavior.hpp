@@ -1,12 +1,19 @@
 // The player's state machine.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/system.hpp"
 #include "gameplay/input.hpp"
 
 namespace velkor::component {
 
-struct PlayerBehavior {};
+// Only the state bookkeeping for now; the state machine's tuning comes with the player.
+struct PlayerBehavior {
+    std::int32_t State = 4;  // HazardDeath
+    std::int32_t NextState = 0;  // Idle
+    bool Immune = false;
+};
 
 }  // namespace velkor::component
 

@@ -1,11 +1,16 @@
-// Detects the player falling below the kill height.
+// Death and respawn: the fall below the kill height, the rules for asking a player to die, and
+// the respawn at the last checkpoint that undoes what the player did since reaching it.
 #pragma once
+
+#include <cstdint>
+
+#include <glm/vec2.hpp>
 
 #include "engine/system.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "serialization/transform.hpp"
 
-#include <glm/vec2.hpp>
+struct GLFWwindow;
 
 namespace velkor::singleton {
 
@@ -16,6 +21,34 @@ struct CheckPoint {
 
 }  // namespace velkor::singleton
 
+namespace velkor::util {
+
+// Below this height the player has fallen out of the level.
+inline constexpr float KillHeight = 5.0f;
+
+enum class Ending { HazardDeath, FallDeath, Finish };
+
+// Asks the player's state machine to enter a death state or the finish. A player that is in a
+// death state or the finish, or is already about to enter one, keeps that ending: requests never
+// overwrite each other, so a player dying on a hazard below the kill height dies once. Only the
+// finish overrides a death asked for in the same frame (not one already under way). An immune
+// player never dies. Returns whether the request was taken.
+bool RequestEnding(component::PlayerBehavior& player, Ending ending);
+
+// Whether the player is dying or about to (then it must not finish).
+[[nodiscard]] bool Dying(const component::PlayerBehavior& player);
+
+// Puts every camera-followed entity (the player) back at the checkpoint with the "Respawn" sound
+// and effect; gives back the collectables taken since the checkpoint and puts the falling
+// platforms back where the level started them, at rest.
+void Respawn(Registry& registry);
+
+// How many times the respawn has put this falling platform back (0 for an entity the level does
+// not list). Actions queued for a platform keep the value and act only while it is unchanged.
+[[nodiscard]] std::uint32_t FallingPlatformGeneration(Registry& registry, Entity platform);
+
+}  // namespace velkor::util
+
 namespace velkor::system {
 
 class PlayerDeath final : public System<std::tuple<component::PlayerBehavior, component::Transform>> {
@@ -23,6 +56,9 @@ protected:
     void InitHook(Registry& registry) override;
     void UpdateHook(float dt, View& view) override;
     void ShutdownHook(Registry& registry) override;
+
+private:
+    GLFWwindow* window_ = nullptr;
 };
 
 }  // namespace velkor::system

@@ -1,9 +1,9 @@
 #include "graphics/camera_follow.hpp"
 
 #include <cstdlib>
-#include <ctime>
 
 #include "gameplay/input.hpp"
+#include "gameplay/input_source.hpp"
 #include "graphics/window.hpp"
 #include "serialization/json_read.hpp"
 
@@ -32,8 +32,9 @@ void FollowStepTowards(singleton::Camera& camera, glm::vec2 target, const compon
 namespace velkor::system {
 
 void CameraFollow::InitHook(Registry& registry) {
-    // The one seeding of the C generator; particles and camera shake draw from it.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The one seeding of the C generator; particles and camera shake draw from it. The seed comes
+    // from the input source: the clock in a normal run, the recorded value in a replay.
+    std::srand(input::RandomSeed());
     util::CreateCamera(registry.singletons);
     window_ = util::GetOrCreateWindow(registry.singletons).window;
     (void)input::EnsureInput(registry);

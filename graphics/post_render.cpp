@@ -3,6 +3,8 @@
 #include <GLFW/glfw3.h>
 
 #include "engine/engine.hpp"
+#include "gameplay/input_source.hpp"
+#include "graphics/screen_capture.hpp"
 #include "graphics/window.hpp"
 
 namespace velkor::system {
@@ -13,9 +15,10 @@ void PostRender::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
     GLFWwindow* window = singletons.get<singleton::Window>().window;
     if (!window) return;
+    util::WritePendingCaptures(singletons);  // the finished frame, before the swap hands it away
     glfwSwapBuffers(window);
-    glfwPollEvents();
-    if (glfwWindowShouldClose(window)) {
+    input::PollEvents(window);
+    if (input::CloseRequested(window)) {
         singletons.get<singleton::Running>().Value = false;
         singletons.mark_present<singleton::Running>();
     }

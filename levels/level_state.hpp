@@ -17,6 +17,9 @@ struct Level {
     struct FallingPlatform {
         glm::vec2 position{0.0f, 0.0f};  // translation when the level was initialised
         Entity entity = NoEntity;
+        // Raised by every respawn that puts the platform back: fall and reset actions queued
+        // before it carry the old value and do nothing.
+        std::uint32_t generation = 0;
     };
     struct MovingPlatform {
         glm::vec2 state{0.0f, 0.0f};  // the collider's moving-platform state when the level was initialised

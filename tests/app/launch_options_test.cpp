@@ -44,6 +44,17 @@ TEST(LaunchOptions, RejectedCommandLinesNameTheProblem) {
         {{"--level="}, "''"},
         {{"--level", "6", "--level", "7"}, "twice"},
         {{"--levels", "6"}, "unknown argument '--levels'"},
+        {{"--record"}, "--record needs a file name"},
+        {{"--record", "a", "--record", "b"}, "--record given twice"},
+        {{"--record", "a", "--replay", "b"}, "exclude each other"},
+        {{"--replay", "a", "--level", "6"}, "drop --level"},
+        {{"--replay", "a", "--fixed-step"}, "drop --fixed-step"},
+        {{"--shot", "12"}, "FRAME:FILE.png, got '12'"},
+        {{"--shot", "x:a.png"}, "got 'x:a.png'"},
+        {{"--shot=3:"}, "got '3:'"},
+        {{"--fast=yes"}, "--fast takes no value"},
+        {{"--fast", "--fast"}, "--fast given twice"},
+        {{"--check-content", "--level", "6"}, "--check-content runs alone"},
         {{"6"}, "unknown argument '6'"},
         {{"--fly"}, "unknown argument '--fly'"},
     };
@@ -54,12 +65,33 @@ TEST(LaunchOptions, RejectedCommandLinesNameTheProblem) {
     }
 }
 
+TEST(LaunchOptions, DeveloperRunOptionsFillTheSession) {
+    const auto parsed = ParseLaunchOptions({"--record=run.rec", "--level", "6", "--fixed-step", "--fast", "--shot",
+                                            "0:first.png", "--shot=120:later.png"});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    const velkor::replay::SessionOptions session = parsed.options.Session();
+    EXPECT_EQ(session.recordPath, "run.rec");
+    EXPECT_TRUE(session.replayPath.empty());
+    EXPECT_EQ(session.startLevel, 6);
+    EXPECT_TRUE(session.fixedStep && session.fast && session.Wanted());
+    ASSERT_EQ(session.shots.size(), 2u);
+    EXPECT_EQ(session.shots[1].frame, 120u);
+    EXPECT_EQ(session.shots[1].path, "later.png");
+
+    EXPECT_FALSE(ParseLaunchOptions({"--level", "6"}).options.Session().Wanted()) << "a plain run needs no session";
+    const auto replay = ParseLaunchOptions({"--replay", "run.rec", "--shot", "5:x.png"});
+    EXPECT_EQ(replay.options.Session().replayPath, "run.rec");
+    EXPECT_TRUE(ParseLaunchOptions({"--check-content"}).options.checkContent);
+}
+
 TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
     const char* argv[] = {"velkor", "--level", "6"};
     EXPECT_EQ(ParseLaunchOptions(3, argv).options.startLevel, 6);
     const std::string usage = velkor::app::UsageLine("build/velkor");
     EXPECT_EQ(usage.rfind("usage: build/velkor", 0), 0u);
-    EXPECT_NE(usage.find("--level N"), std::string::npos);
+    for (const char* option : {"--level N", "--record FILE", "--replay FILE", "--fast", "--fixed-step",
+                               "--shot N:out.png", "--check-content"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ rm -f "$out"/*.png "$out/game.log" "$out/mix.wav"
 printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$out/mix.wav" >"$out/alsoft.conf"
 export ALSOFT_CONF="$out/alsoft.conf" ALSOFT_DRIVERS=wave VELKOR_TRACE=1
 
+source "$(dirname "$0")/../support/game_window.sh"
 pid=""
 fail() {
     echo "FAIL: $*"
@@ -31,23 +32,9 @@ brightness() {
 
 "$game" >"$out/game.log" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no game window"
-# Real key events go to the focused window (events sent to a window directly are marked synthetic
-# and ignored). A window closed by an earlier test may have left the server without any focus.
+window=$(game_window "$pid") || fail "$window"
 xdotool mousemove 960 540
-for _ in $(seq 20); do
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
-    sleep 0.1
-done
-[ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] || fail "the game window does not get the keyboard focus"
+focus_window "$window"
 
 # The first logo lasts about four seconds: shoot it through its fade-in, hold and fade-out (the
 # shots are measured afterwards, so that Escape still comes during the first logo).

@@ -1,0 +1,62 @@
+// Where the game takes its outside world from: the window system, or a recording of it.
+//
+// Everything that enters the simulation from outside the process passes through one Source: the
+// window's events (delivered to the installed GLFW callbacks during the frame's event poll), the
+// few direct polls of window state, and the seed of the C random generator. The frame time is the
+// other outside input; the engine loop takes it from its frame driver (engine/engine.hpp).
+//
+// Game code never calls glfwPollEvents, glfwGetKey, glfwGetCursorPos, glfwGetWindowSize or
+// glfwWindowShouldClose itself, nor seeds srand from the clock: it calls the functions below, so
+// that a recorder can log what the game read and a replay can hand the same values back in the
+// same order. Drawing, window modes and the developer-tool host talk to GLFW directly: they send
+// things out and read nothing the simulation depends on.
+#pragma once
+
+#include <glm/vec2.hpp>
+
+struct GLFWwindow;
+
+namespace velkor::input {
+
+class Source {
+public:
+    virtual ~Source() = default;
+
+    // Delivers the window events that arrived since the last poll to the installed callbacks.
+    virtual void PollEvents(GLFWwindow* window) = 0;
+    // The direct polls: whether a key is down now (GLFW's sticky-keys rules apply), the pointer
+    // position and the client size in window coordinates, and whether closing was requested.
+    virtual bool KeyDown(GLFWwindow* window, int key) = 0;
+    virtual glm::dvec2 CursorPosition(GLFWwindow* window) = 0;
+    virtual glm::ivec2 WindowSize(GLFWwindow* window) = 0;
+    virtual bool CloseRequested(GLFWwindow* window) = 0;
+    // The value handed to srand once, when the camera-follow system starts.
+    virtual unsigned RandomSeed() = 0;
+};
+
+// The window system itself, and the wall-clock time as the seed.
+class LiveSource final : public Source {
+public:
+    void PollEvents(GLFWwindow* window) override;
+    bool KeyDown(GLFWwindow* window, int key) override;
+    glm::dvec2 CursorPosition(GLFWwindow* window) override;
+    glm::ivec2 WindowSize(GLFWwindow* window) override;
+    bool CloseRequested(GLFWwindow* window) override;
+    unsigned RandomSeed() override;
+};
+
+// The source in use; the live one unless a recorder or a replay has installed itself.
+[[nodiscard]] Source& CurrentSource() noexcept;
+// Installs a source (nullptr: back to the live one). The caller keeps ownership and uninstalls
+// it before destroying it.
+void SetSource(Source* source) noexcept;
+
+// Shorthands for the current source, for the code that reads the outside world.
+inline void PollEvents(GLFWwindow* window) { CurrentSource().PollEvents(window); }
+[[nodiscard]] inline bool KeyDown(GLFWwindow* window, int key) { return CurrentSource().KeyDown(window, key); }
+[[nodiscard]] inline glm::dvec2 CursorPosition(GLFWwindow* window) { return CurrentSource().CursorPosition(window); }
+[[nodiscard]] inline glm::ivec2 WindowSize(GLFWwindow* window) { return CurrentSource().WindowSize(window); }
+[[nodiscard]] inline bool CloseRequested(GLFWwindow* window) { return CurrentSource().CloseRequested(window); }
+[[nodiscard]] inline unsigned RandomSeed() { return CurrentSource().RandomSeed(); }
+
+}  // namespace velkor::input

@@ -1,0 +1,226 @@
+// Skeleton data: the shared, read-only description of one exported skeleton (bones, slots, skins,
+// attachments, animations). Many Skeleton instances can pose one SkeletonData.
+//
+// Contract:
+// - Built only by ReadSkeletonData (skeleton_json.hpp); immutable afterwards. Indices (bone parents,
+//   slot bones, timeline targets, weighted-vertex bones, triangle entries) are validated when the
+//   file is read, so posing and mesh building never check them again.
+// - Attachments point at atlas regions: the Atlas must outlive the SkeletonData.
+// - Bones are stored parents first, so one pass in order updates world transforms.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "spine/atlas.hpp"
+
+namespace velkor::spine {
+
+class Skeleton;
+struct Bone;
+struct Slot;
+
+struct Color {
+    float r = 1, g = 1, b = 1, a = 1;
+    Color& Clamp() noexcept;
+    friend bool operator==(const Color&, const Color&) = default;
+};
+
+// How a bone takes its parent's world transform.
+enum class TransformMode { Normal, OnlyTranslation, NoRotationOrReflection, NoScale, NoScaleOrReflection };
+enum class BlendMode { Normal, Additive, Multiply, Screen };
+
+struct BoneData {
+    int index = 0;
+    std::string name;
+    int parent = -1;
+    float length = 0, x = 0, y = 0, rotation = 0, scaleX = 1, scaleY = 1, shearX = 0, shearY = 0;
+    TransformMode transformMode = TransformMode::Normal;
+    bool skinRequired = false;
+};
+
+struct SlotData {
+    int index = 0;
+    std::string name;
+    int bone = 0;
+    Color color;
+    Color darkColor{0, 0, 0, 1};
+    bool hasDarkColor = false;
+    std::string attachmentName;  // empty: no attachment in the setup pose
+    BlendMode blendMode = BlendMode::Normal;
+};
+
+// --- Attachments (told apart with dynamic_cast) ---------------------------------------------------
+
+struct Attachment {
+    std::string name;
+    virtual ~Attachment() = default;
+};
+
+// A textured quad fixed to a bone. Corner order: bottom-left, top-left, top-right, bottom-right.
+struct RegionAttachment final : Attachment {
+    std::string path;
+    float x = 0, y = 0, rotation = 0, scaleX = 1, scaleY = 1, width = 32, height = 32;
+    Color color;
+    const AtlasRegion* region = nullptr;
+    float offsets[8] = {};  // corners in bone space
+    float uvs[8] = {};
+
+    // Recomputes offsets and uvs from the region and the fields above.
+    void Update();
+    // Writes the four corners' world positions to out[offset], out[offset + stride], ...
+    void ComputeWorldVertices(const Bone& bone, float* out, int offset, int stride) const;
+};
+
+// Vertices bound to one bone (unweighted) or to several with weights.
+struct VertexAttachment : Attachment {
+    // Weighted: for each vertex, bone count then that many bone indices; empty when unweighted.
+    std::vector<int> bones;
+    // Unweighted: x, y per vertex. Weighted: x, y, weight per bone entry.
+    std::vector<float> vertices;
+    int worldVerticesLength = 0;  // 2 per vertex
+    // Deform keys aimed at this attachment apply to every attachment that names it here.
+    const VertexAttachment* deformAttachment = this;
+
+    // World positions of the vertices start/2 .. (start + count)/2 - 1 into out with the stride,
+    // using the slot's deform when it has one.
+    void ComputeWorldVertices(const Skeleton& skeleton, const Slot& slot, int start, int count, float* out,
+                              int offset, int stride) const;
+    // The values a deform key starts from: the vertices (unweighted) or zero offsets (weighted).
+    void SetupDeform(std::vector<float>& out) const;
+};
+
+struct MeshAttachment final : VertexAttachment {
+    std::string path;
+    Color color;
+    const AtlasRegion* region = nullptr;
+    std::vector<float> regionUVs;  // 0..1 over the original image
+    std::vector<float> uvs;  // page space
+    std::vector<unsigned> triangles;
+    std::vector<int> edges;
+    int hullLength = 0;
+    float width = 0, height = 0;
+    const MeshAttachment* parentMesh = nullptr;  // set for linked meshes
+
+    void UpdateUVs();
+};
+
+struct BoundingBoxAttachment final : VertexAttachment {};
+
+struct PointAttachment final : Attachment {
+    float x = 0, y = 0, rotation = 0;
+};
+
+// Attachments by slot and name. Skins other than the default one replace attachments by name.
+struct Skin {
+    std::string name;
+    std::vector<std::map<std::string, std::unique_ptr<Attachment>, std::less<>>> attachments;  // per slot
+
+    [[nodiscard]] const Attachment* Find(int slot, std::string_view attachment) const;
+};
+
+// --- Animations --------------------------------------------------------------------------------
+
+// How a value moves from one key to the next.
+struct Curve {
+    enum class Kind : std::uint8_t { Linear, Stepped, Bezier };
+    Kind kind = Kind::Linear;
+    float cx1 = 0, cy1 = 0, cx2 = 1, cy2 = 1;  // Bézier handles, fractions of the segment
+
+    // Eased fraction for a time fraction p in [0, 1].
+    [[nodiscard]] float Apply(float p) const noexcept;
+};
+
+class Timeline {
+public:
+    virtual ~Timeline() = default;
+    // Poses the skeleton at `time`; alpha 1 replaces the current values, less mixes towards them.
+    virtual void Apply(Skeleton& skeleton, float time, float alpha) const = 0;
+
+    std::vector<float> times;  // ascending
+    std::vector<Curve> curves;  // curves[i] leads from key i to key i + 1
+
+protected:
+    // The key at or before `time` (-1 before the first key) and the eased fraction towards the next.
+    [[nodiscard]] int Locate(float time, float& percent) const;
+};
+
+class BoneTimeline final : public Timeline {
+public:
+    enum class Kind : std::uint8_t { Rotate, Translate, Scale, Shear };
+    BoneTimeline(Kind kind, int bone) : kind(kind), bone(bone) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    Kind kind;
+    int bone;
+    std::vector<float> values;  // two per key (a rotation key uses the first)
+};
+
+class ColorTimeline final : public Timeline {
+public:
+    explicit ColorTimeline(int slot, bool twoColor) : slot(slot), twoColor(twoColor) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    int slot;
+    bool twoColor;
+    std::vector<Color> light;
+    std::vector<Color> dark;  // only for two-colour keys
+};
+
+class AttachmentTimeline final : public Timeline {
+public:
+    explicit AttachmentTimeline(int slot) : slot(slot) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    int slot;
+    std::vector<std::string> names;  // empty: no attachment
+};
+
+class DeformTimeline final : public Timeline {
+public:
+    DeformTimeline(int slot, const VertexAttachment* attachment) : slot(slot), attachment(attachment) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    int slot;
+    const VertexAttachment* attachment;
+    std::vector<std::vector<float>> frames;  // full deform per key
+};
+
+class DrawOrderTimeline final : public Timeline {
+public:
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    std::vector<std::vector<int>> orders;  // slot indices in draw order; empty: the setup order
+};
+
+struct Animation {
+    std::string name;
+    float duration = 0;
+    std::vector<std::unique_ptr<Timeline>> timelines;
+
+    // Applies every timeline at `time` (wrapped when looping).
+    void Apply(Skeleton& skeleton, float time, bool loop, float alpha) const;
+};
+
+// --- The whole file ------------------------------------------------------------------------------
+
+struct SkeletonData {
+    std::string hash, version, images;
+    float x = 0, y = 0, width = 0, height = 0, fps = 30;
+    std::vector<BoneData> bones;
+    std::vector<SlotData> slots;
+    std::vector<std::unique_ptr<Skin>> skins;
+    const Skin* defaultSkin = nullptr;
+    std::vector<std::unique_ptr<Animation>> animations;
+
+    [[nodiscard]] int FindBone(std::string_view name) const;
+    [[nodiscard]] int FindSlot(std::string_view name) const;
+    [[nodiscard]] const Skin* FindSkin(std::string_view name) const;
+    [[nodiscard]] const Animation* FindAnimation(std::string_view name) const;
+};
+
+}  // namespace velkor::spine

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Record and replay through the real binary, on a private small X screen (cheap frames):
+#   1. a run of the test level (--level 6) at the fixed step, with Right, Space and Alt+F4 held
+#      like a player holds them, is recorded and ends with status 0;
+#   2. it replays fast, and at real speed, to the same per-frame state (status 0), the real-speed
+#      replay taking the recorded time, and both give the same image of the same frame;
+#   3. with the first Right press removed from the file, the replay stops at that very frame with
+#      status 3 and says what differs;
+#   4. missing, truncated, corrupt and wrong-version files are refused with one line and status 2,
+#      before any window opens.
+#   replay_test.sh <velkor binary> <recording_edit binary> <output dir>
+set -euo pipefail
+game=$1 edit=$2 out=$3
+mkdir -p "$out"
+rm -f "$out"/*.png "$out"/*.rec "$out"/*.log
+export ALSOFT_DRIVERS=null
+
+source "$(dirname "$0")/../support/game_window.sh"
+xvfb=""
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    for log in "$out"/*.log; do [ -f "$log" ] && { echo "--- $log"; tail -n 20 "$log"; }; done
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 640x360x24 -nolisten tcp 3>"$out/display" </dev/null >"$out/xvfb.txt" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+[ -s "$out/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$out/display")"
+
+# 1. Record.
+"$game" --level 6 --fixed-step --record "$out/run.rec" >"$out/record.log" 2>&1 &
+pid=$!
+window=$(game_window "$pid") || fail "$window"
+focus_window "$window"
+sleep 0.5
+hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.3; }
+hold Right 0.6
+hold space 0.3
+hold Left 0.4
+xdotool keydown alt+F4
+sleep 0.3
+xdotool keyup alt+F4
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the recorded game is still running after Alt+F4"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "recording run ended with status $status"
+
+summary=$("$edit" summary "$out/run.rec")
+echo "$summary" | head -n 12
+read -r _ frames _ fixed _ level <<<"$(echo "$summary" | head -n1)"
+[ "$fixed" = 1 ] && [ "$level" = 6 ] || fail "the recording does not say fixed step and level 6: $(echo "$summary" | head -n1)"
+for key in 262 32 263; do
+    echo "$summary" | grep -q "key $key action 1" || fail "no press of key $key was recorded"
+done
+last=$((frames - 1))
+
+# 2. Replay, fast and at real speed, with a shot of the same frame.
+mid=$((frames / 2))
+start=$(date +%s.%N)
+"$game" --replay "$out/run.rec" --fast --shot "$mid:$out/fast.png" --shot "$last:$out/last.png" >"$out/fast.log" 2>&1 ||
+    fail "fast replay ended with status $?"
+fast=$(awk -v s="$start" -v n="$(date +%s.%N)" 'BEGIN { print n - s }')
+start=$(date +%s.%N)
+"$game" --replay "$out/run.rec" --shot "$mid:$out/paced.png" >"$out/paced.log" 2>&1 ||
+    fail "real-speed replay ended with status $?"
+paced=$(awk -v s="$start" -v n="$(date +%s.%N)" 'BEGIN { print n - s }')
+echo "$frames frames: fast replay ${fast} s, real-speed replay ${paced} s (recorded $(awk -v f="$frames" 'BEGIN { print f / 60 }') s)"
+awk -v p="$paced" -v f="$frames" 'BEGIN { exit !(p >= 0.95 * f / 60) }' || fail "the real-speed replay ran faster than real time"
+[ -s "$out/fast.png" ] && [ -s "$out/last.png" ] || fail "no shot was written"
+cmp -s "$out/fast.png" "$out/paced.png" || fail "two replays gave different images of frame $mid"
+identify "$out/fast.png" | grep -q "640x360" || fail "the shot is not the window's size: $(identify "$out/fast.png")"
+
+# 3. One key changed: the first Right press removed.
+frame=$("$edit" drop-press "$out/run.rec" "$out/edited.rec" 262)
+status=0
+"$game" --replay "$out/edited.rec" --fast >"$out/edited.log" 2>&1 || status=$?
+cat "$out/edited.log" | grep "replay" || true
+[ "$status" -eq 3 ] || fail "the edited replay ended with status $status, not 3"
+grep -q "replay diverged at frame $frame: the key table differs" "$out/edited.log" ||
+    fail "the change at frame $frame was not reported there"
+
+# 4. Bad files: one line, status 2, no window.
+python3 - "$out/run.rec" "$out" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+out = sys.argv[2]
+open(out + "/truncated.rec", "wb").write(data[: len(data) // 2])
+flipped = bytearray(data); flipped[len(data) // 2] ^= 0x40
+open(out + "/corrupt.rec", "wb").write(bytes(flipped))
+newer = bytearray(data); newer[8] = 9
+open(out + "/newer.rec", "wb").write(bytes(newer))
+open(out + "/other.rec", "wb").write(b"hello, world\n")
+PY
+refuse() {
+    local file=$1 says=$2 status=0
+    "$game" --replay "$file" >"$out/refused.log" 2>&1 || status=$?
+    [ "$status" -eq 2 ] || fail "$file: status $status, not 2"
+    [ "$(wc -l <"$out/refused.log")" -eq 1 ] || fail "$file: more than one line: $(cat "$out/refused.log")"
+    grep -q "$says" "$out/refused.log" || fail "$file: '$(cat "$out/refused.log")' does not say '$says'"
+    grep -q "Loading image" "$out/refused.log" && fail "$file: the game started anyway"
+    echo "refused: $(cat "$out/refused.log")"
+}
+refuse "$out/missing.rec" "cannot open the file"
+refuse "$out/truncated.rec" "truncated"
+refuse "$out/corrupt.rec" "checksum"
+refuse "$out/newer.rec" "format version 9; this build reads version 1"
+refuse "$out/other.rec" "not a VELKOR recording"
+echo "PASS"

@@ -1,0 +1,309 @@
+// Recordings: the file format's round trip and its refusals, the state summary, and record and
+// replay sessions driving a small windowless engine through the input-source seam.
+#include "tools/replay.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "gameplay/input.hpp"
+#include "gameplay/input_source.hpp"
+#include "serialization/transform.hpp"
+#include "tools/recording.hpp"
+#include "tools/state_hash.hpp"
+
+namespace velkor::replay {
+namespace {
+
+namespace fs = std::filesystem;
+
+Recording SampleRecording() {
+    Recording r;
+    r.fixedStep = true;
+    r.seed = 0xDEADBEEFu;
+    r.startLevel = 6;
+    Frame a;
+    a.dt = 1.0f / 60.0f;
+    a.state.hash = 0x0123456789ABCDEFull;
+    a.state.transformsHash = 42;
+    a.state.keysHash = 7;
+    a.state.entities = 3;
+    a.state.level = 6;
+    a.state.collected = 2;
+    a.state.timeLeft = 59.5f;
+    a.state.playerState = 1;
+    a.state.playerVelocity = {1.5f, -2.25f};
+    a.state.playerPosition = {3.0f, 4.0f};
+    a.state.camera = {-1.0f, 0.5f};
+    a.items = {
+        {ItemKind::Key, {262, 114, 1, 0}, {}},
+        {ItemKind::Char, {0x20AC, 0, 0, 0}, {}},
+        {ItemKind::MouseButton, {0, 1, 4, 0}, {}},
+        {ItemKind::CursorPosition, {}, {12.5, 700.25}},
+        {ItemKind::CursorEnter, {1, 0, 0, 0}, {}},
+        {ItemKind::Scroll, {}, {0.0, -1.0}},
+        {ItemKind::Focus, {0, 0, 0, 0}, {}},
+        {ItemKind::Iconify, {1, 0, 0, 0}, {}},
+        {ItemKind::Maximize, {1, 0, 0, 0}, {}},
+        {ItemKind::FramebufferSize, {1920, 1080, 0, 0}, {}},
+        {ItemKind::WindowSize, {1280, 720, 0, 0}, {}},
+        {ItemKind::WindowPosition, {-5, 10, 0, 0}, {}},
+        {ItemKind::Close, {}, {}},
+        {ItemKind::KeyDownQuery, {293, 1, 0, 0}, {}},
+        {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},
+        {ItemKind::WindowSizeQuery, {640, 360, 0, 0}, {}},
+        {ItemKind::CloseQuery, {1, 0, 0, 0}, {}},
+    };
+    Frame b;
+    b.dt = 0.033333335f;
+    b.completed = false;
+    r.frames = {a, b};
+    return r;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Rewrites the checksum after a deliberate edit, so that only the edit itself is judged.
+void Reseal(std::vector<std::uint8_t>& bytes) {
+    const std::uint32_t crc = Crc32(std::span(bytes).first(bytes.size() - 4));
+    for (int k = 0; k < 4; ++k) bytes[bytes.size() - 4 + k] = static_cast<std::uint8_t>(crc >> (8 * k));
+}
+
+TEST(RecordingFormat, RoundTripKeepsEveryFieldAndTheWriterStreamsTheSameBytes) {
+    const Recording original = SampleRecording();
+    const std::vector<std::uint8_t> bytes = Encode(original);
+    const DecodeResult read = Decode(bytes);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.recording.fixedStep, true);
+    EXPECT_EQ(read.recording.seed, 0xDEADBEEFu);
+    EXPECT_EQ(read.recording.startLevel, 6);
+    ASSERT_EQ(read.recording.frames.size(), 2u);
+    for (std::size_t f = 0; f < 2; ++f) {
+        EXPECT_EQ(read.recording.frames[f].dt, original.frames[f].dt);
+        EXPECT_EQ(read.recording.frames[f].completed, original.frames[f].completed);
+        EXPECT_EQ(read.recording.frames[f].state, original.frames[f].state);
+        EXPECT_EQ(read.recording.frames[f].items, original.frames[f].items);
+    }
+
+    const std::string path = (fs::temp_directory_path() / "velkor_writer_test.rec").string();
+    Writer writer;
+    std::string error;
+    ASSERT_TRUE(writer.Open(path, original, error)) << error;
+    for (const Frame& frame : original.frames) writer.Write(frame);
+    ASSERT_TRUE(writer.Finish(error)) << error;
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(ReadRecordingFile(path).recording.frames.size(), 2u);
+    fs::remove(path);
+}
+
+TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
+    const std::vector<std::uint8_t> good = Encode(SampleRecording());
+
+    // Every truncation, from nothing to one byte short, is refused (never half-read).
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        const DecodeResult read = Decode(std::span(good).first(size));
+        ASSERT_FALSE(read.ok()) << "a file cut to " << size << " bytes was accepted";
+        EXPECT_EQ(read.error.find('\n'), std::string::npos);
+    }
+    EXPECT_NE(Decode(std::span(good).first(good.size() - 1)).error.find("truncated"), std::string::npos);
+
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<std::uint8_t>&)> damage;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {"other magic", [](auto& b) { b[0] = 'X'; }, "not a VELKOR recording"},
+        {"newer version", [](auto& b) { b[8] = 2; }, "format version 2; this build reads version 1"},
+        {"a flipped bit in a frame", [](auto& b) { b[40] ^= 0x10; }, "checksum"},
+        {"a flipped bit in the frame count", [](auto& b) { b[b.size() - 8] ^= 1; }, "checksum"},
+        {"an unknown item kind",
+         [](auto& b) {
+             b[24 + 1 + 4 + 68 + 4] = 99;  // the first item's kind byte
+             Reseal(b);
+         },
+         "unknown kind 99"},
+        {"an impossible frame time",
+         [](auto& b) {
+             b[24 + 1 + 3] = 0x7F;  // dt becomes a huge float
+             Reseal(b);
+         },
+         "impossible frame time"},
+        {"an unfinished frame before the last",
+         [](auto& b) {
+             b[24] = 0;  // the first frame's flags
+             Reseal(b);
+         },
+         "unfinished but is not the last"},
+        {"a count claiming more frames",
+         [](auto& b) {
+             b[b.size() - 8] = 3;
+             Reseal(b);
+         },
+         "corrupt"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> bytes = good;
+        c.damage(bytes);
+        const DecodeResult read = Decode(bytes);
+        EXPECT_FALSE(read.ok()) << c.what;
+        EXPECT_NE(read.error.find(c.mentions), std::string::npos) << c.what << ": " << read.error;
+    }
+    EXPECT_EQ(ReadRecordingFile("/nonexistent/run.rec").error, "cannot open the file");
+}
+
+TEST(StateSummary, EveryCoveredFieldMovesTheHashAndIsNamed) {
+    Registry registry;
+    const Entity a = registry.create();
+    registry.add<component::Transform>(a).Translation = {1.0f, 2.0f};
+    const Entity b = registry.create();
+    registry.add<component::Transform>(b);
+    const StateSummary before = SummariseState(registry);
+    EXPECT_EQ(before.entities, 2u);
+    EXPECT_EQ(SummariseState(registry), before) << "the summary is a pure function of the state";
+
+    registry.get<component::Transform>(b).Rotation = 0.5f;
+    const StateSummary turned = SummariseState(registry);
+    EXPECT_NE(turned.hash, before.hash);
+    EXPECT_EQ(DescribeDifference(before, turned), "transforms differ (2 entities recorded, 2 now)");
+
+    StateSummary other = before;
+    other.playerVelocity = {0.0f, -1.0f};
+    other.level = 7;
+    const std::string text = DescribeDifference(before, other);
+    EXPECT_NE(text.find("level -1 recorded, 7 now"), std::string::npos) << text;
+    EXPECT_NE(text.find("player velocity (0, 0) recorded, (0, -1) now"), std::string::npos) << text;
+}
+
+// A windowless stand-in for the game: it reads one key through the input source every frame and
+// walks an entity to the right while the key is down, at the frame's dt.
+class Walker final : public system::iSystem {
+public:
+    void Init(Registry& registry) override {
+        entity_ = registry.create();
+        registry.add<component::Transform>(entity_);
+        seed_ = input::RandomSeed();
+    }
+    void Update(float dt, Registry& registry) override {
+        if (input::KeyDown(nullptr, 262)) registry.get<component::Transform>(entity_).Translation.x += dt;
+        if (++frames_ == stopAfter) registry.singletons.mark_present<singleton::Running>().Value = false;
+    }
+    void Shutdown(Registry&) override {}
+
+    int stopAfter = 1000;
+    unsigned seed_ = 0;
+
+private:
+    Entity entity_ = 0;
+    int frames_ = 0;
+};
+
+struct RunResult {
+    int status = 0;
+    std::string error;
+    unsigned seed = 0;
+};
+
+RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
+    RunResult result;
+    testing::internal::CaptureStderr();
+    {
+        std::unique_ptr<Session> session = Session::Open(options, result.error);
+        if (!session) {
+            testing::internal::GetCapturedStderr();
+            result.status = BadRecordingStatus;
+            return result;
+        }
+        auto walker = std::make_unique<Walker>();
+        Walker* probe = walker.get();
+        probe->stopAfter = stopAfter;
+        Engine::SystemList systems;
+        systems.push_back(std::move(walker));
+        Engine engine(std::move(systems));
+        engine.Init();
+        engine.Loop(session.get());
+        engine.Shutdown();
+        result.seed = probe->seed_;
+        result.status = session->Finish();
+    }
+    result.error = testing::internal::GetCapturedStderr();
+    return result;
+}
+
+TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
+    const std::string path = (fs::temp_directory_path() / "velkor_session_test.rec").string();
+    SessionOptions record;
+    record.recordPath = path;
+    record.fixedStep = true;
+    record.fast = true;
+    const RunResult recorded = RunSession(record, 20);
+    ASSERT_EQ(recorded.status, 0) << recorded.error;
+
+    DecodeResult file = ReadRecordingFile(path);
+    ASSERT_TRUE(file.ok()) << file.error;
+    ASSERT_EQ(file.recording.frames.size(), 20u);
+    EXPECT_TRUE(file.recording.fixedStep);
+    EXPECT_EQ(file.recording.seed, recorded.seed);
+    for (const Frame& frame : file.recording.frames) {
+        EXPECT_EQ(frame.dt, FixedStep);
+        ASSERT_EQ(frame.items.size(), 1u);  // the one key poll, answered "up" (no window)
+        EXPECT_EQ(frame.items[0].kind, ItemKind::KeyDownQuery);
+    }
+
+    SessionOptions replay;
+    replay.replayPath = path;
+    replay.fast = true;
+    const RunResult same = RunSession(replay);
+    EXPECT_EQ(same.status, 0) << same.error;
+    EXPECT_EQ(same.seed, recorded.seed) << "the replay hands the recorded seed to srand";
+
+    // The key held from frame 12 on: the walker moves in frame 12, which the replay reports.
+    for (std::size_t f = 12; f < file.recording.frames.size(); ++f) file.recording.frames[f].items[0].i[1] = 1;
+    const std::vector<std::uint8_t> edited = Encode(file.recording);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(edited.data()),
+                                                 static_cast<std::streamsize>(edited.size()));
+    const RunResult changed = RunSession(replay);
+    EXPECT_EQ(changed.status, MismatchStatus);
+    EXPECT_NE(changed.error.find("replay diverged at frame 12: transforms differ"), std::string::npos) << changed.error;
+
+    // A game that stops early, or polls differently, diverges too.
+    const RunResult shorter = RunSession(replay, 5);
+    EXPECT_EQ(shorter.status, MismatchStatus);
+    EXPECT_NE(shorter.error.find("the game stopped after frame 4, the recording has 20 frames"), std::string::npos)
+        << shorter.error;
+    file.recording.frames[3].items[0].i[0] = 263;
+    const std::vector<std::uint8_t> polled = Encode(file.recording);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(polled.data()),
+                                                 static_cast<std::streamsize>(polled.size()));
+    const RunResult otherPoll = RunSession(replay);
+    EXPECT_EQ(otherPoll.status, MismatchStatus);
+    EXPECT_NE(otherPoll.error.find("frame 3: the game made a key poll of key 262 where the recording has a key poll "
+                                   "of key 263"),
+              std::string::npos)
+        << otherPoll.error;
+
+    // Bad files never start a run; shots past the end are refused up front.
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(polled.data()), 100);
+    RunResult truncated = RunSession(replay);
+    EXPECT_EQ(truncated.status, BadRecordingStatus);
+    EXPECT_NE(truncated.error.find("cannot replay '" + path + "': the recording is truncated"), std::string::npos)
+        << truncated.error;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(edited.data()),
+                                                 static_cast<std::streamsize>(edited.size()));
+    replay.shots = {{20, "never.png"}};
+    const RunResult lateShot = RunSession(replay);
+    EXPECT_EQ(lateShot.status, BadRecordingStatus);
+    EXPECT_NE(lateShot.error.find("has 20 frames (0 to 19)"), std::string::npos) << lateShot.error;
+    EXPECT_NE(dynamic_cast<input::LiveSource*>(&input::CurrentSource()), nullptr) << "a finished session leaves the live source";
+    fs::remove(path);
+}
+
+}  // namespace
+}  // namespace velkor::replay

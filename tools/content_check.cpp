@@ -1,0 +1,558 @@
+#include "tools/content_check.hpp"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include <rapidjson/error/en.h>
+#include <rapidjson/pointer.h>
+
+#include "graphics/graphics.hpp"
+#include "serialization/catalogue.hpp"
+
+namespace velkor::content {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sounds the code plays by name from an entity's or a level's Audio list.
+const std::array<std::string_view, 2> ButtonSounds = {"ButtonPush", "ButtonHover"};
+
+// Escapes a member name as one JSON pointer token.
+std::string Token(std::string_view name) {
+    std::string token;
+    for (char ch : name) {
+        if (ch == '~') token += "~0";
+        else if (ch == '/') token += "~1";
+        else token += ch;
+    }
+    return token;
+}
+
+std::string Join(const std::string& pointer, std::string_view member) { return pointer + "/" + Token(member); }
+std::string Join(const std::string& pointer, rapidjson::SizeType index) {
+    return pointer + "/" + std::to_string(index);
+}
+
+const char* TypeName(const rapidjson::Value& v) {
+    switch (v.GetType()) {
+    case rapidjson::kNullType: return "null";
+    case rapidjson::kFalseType:
+    case rapidjson::kTrueType: return "a boolean";
+    case rapidjson::kObjectType: return "an object";
+    case rapidjson::kArrayType: return "an array";
+    case rapidjson::kStringType: return "a string";
+    case rapidjson::kNumberType: return "a number";
+    }
+    return "a value";
+}
+
+// The path the game opens for a Tiled image: the loader drops the first nine characters of the
+// path as Tiled writes it (relative to the tileset file in Data/Tiled/).
+std::string GameImagePath(const std::string& tiledPath) { return tiledPath.size() >= 9 ? tiledPath.substr(9) : ""; }
+
+// A Tiled holder (object, tile, layer) with a "Source" property among its "properties".
+bool HasSource(const rapidjson::Value& holder) {
+    if (!holder.IsObject() || !holder.HasMember("properties") || !holder["properties"].IsArray()) return false;
+    for (const auto& p : holder["properties"].GetArray())
+        if (p.IsObject() && p.HasMember("name") && p["name"] == "Source") return true;
+    return false;
+}
+
+bool IsNumberPair(const rapidjson::Value& v) {
+    return v.IsArray() && v.Size() >= 2 && v[0].IsNumber() && v[1].IsNumber();
+}
+
+}  // namespace
+
+std::string Problem::Line() const {
+    std::string line = file;
+    if (!where.empty()) line += ": " + where;
+    return line + ": " + message;
+}
+
+Checker::Checker(std::string root) : root_(std::move(root)) {}
+
+bool Checker::ReadDocument(const std::string& path, rapidjson::Document& document) const {
+    std::ifstream file(fs::path(root_) / path, std::ios::binary);
+    if (!file) return false;
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    document.Parse(text.c_str(), text.size());
+    return !document.HasParseError();
+}
+
+void Checker::Report(const std::string& file, const std::string& where, std::string message) {
+    problems_.push_back({file, where, std::move(message)});
+}
+
+void Checker::Run(std::span<const CodePath> codePaths) {
+    for (const CodePath& named : codePaths) Check(named.path, Form::Guess, named.origin, "");
+    // Everything else under Data/: files the code reaches by a computed name, or by none.
+    std::vector<std::string> rest;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(fs::path(root_) / "Data", error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->is_regular_file() && it->path().extension() == ".json")
+            rest.push_back(fs::relative(it->path(), root_).generic_string());
+    }
+    std::sort(rest.begin(), rest.end());
+    for (const std::string& path : rest) Check(path, Form::Guess, "", "");
+}
+
+void Checker::Need(const Context& c, const std::string& where, const std::string& path, Form form, const char* what) {
+    if (path.empty()) {
+        Report(c.file, where, std::string("empty ") + what + " path");
+        return;
+    }
+    Check(path, form, c.file, where + " (" + what + ")");
+}
+
+void Checker::Check(const std::string& path, Form form, const std::string& from, const std::string& where) {
+    const fs::path full = fs::path(root_) / path;
+    std::error_code error;
+    if (!fs::is_regular_file(full, error)) {
+        // Reported where the path is named, once per naming place.
+        Report(from.empty() ? path : from, where, "missing file \"" + path + "\"");
+        return;
+    }
+    if (!seen_.insert(path).second) return;
+    if (form == Form::Plain) return;
+    if (form == Form::Atlas) return CheckAtlas(path);
+    if (form == Form::Guess && full.extension() != ".json") return;  // shaders, images, sounds: they exist
+
+    rapidjson::Document document;
+    if (!ReadDocument(path, document)) {
+        if (!document.HasParseError()) return Report(path, "", "cannot be read");
+        Report(path, "", std::string("not valid JSON: ") + rapidjson::GetParseError_En(document.GetParseError()) +
+                             " (at byte " + std::to_string(document.GetErrorOffset()) + ")");
+        return;
+    }
+    const Context c{path};
+    if (form == Form::Guess) {
+        // Recognised by shape: Tiled writes "type"; a prefab's members are component names, a
+        // group's are prefabs.
+        const auto type = document.IsObject() && document.HasMember("type") && document["type"].IsString()
+                              ? std::string_view(document["type"].GetString())
+                              : std::string_view();
+        if (type == "map" || (document.IsObject() && document.HasMember("layers"))) form = Form::Map;
+        else if (type == "tileset") form = Form::Tileset;
+        else if (type == "template") form = Form::Template;
+        else if (document.IsObject() && (document.HasMember("skeleton") || document.HasMember("bones")))
+            form = Form::Skeleton;
+        else if (document.IsObject() &&
+                 (document.HasMember("DefaultMix") || document.HasMember("Mixes") ||
+                  document.HasMember("AnimationAliases")))
+            form = Form::AnimationData;
+        else if (document.IsObject() && document.HasMember("Files")) form = Form::AudioList;
+        else {
+            bool anyComponent = false;
+            bool allObjects = document.IsObject();
+            if (document.IsObject())
+                for (const auto& m : document.GetObject()) {
+                    anyComponent = anyComponent || FindComponent(m.name.GetString()).has_value();
+                    allObjects = allObjects && m.value.IsObject();
+                }
+            form = (!anyComponent && allObjects && document.MemberCount() > 0) ? Form::Group : Form::Prefab;
+        }
+    }
+    switch (form) {
+    case Form::Prefab: CheckPrefab(c, document, ""); break;
+    case Form::Group: CheckGroup(c, document); break;
+    case Form::Map: CheckMap(c, document); break;
+    case Form::Tileset: CheckTileset(c, document); break;
+    case Form::Template:
+        if (!document.IsObject() || !document.HasMember("object") || !document["object"].IsObject()) {
+            Report(path, "", "a template needs an \"object\"");
+        } else {
+            bool hasSource = false;
+            CheckProperties(c, document["object"], "/object", hasSource);
+            if (document["object"].HasMember("gid") && !document.HasMember("tileset"))
+                Report(path, "/object/gid", "a tile template needs its \"tileset\"");
+        }
+        break;
+    case Form::AudioList: CheckAudio(c, document, "", {}); break;
+    case Form::AnimationData: CheckAnimationData(c, document, {}); break;
+    case Form::Skeleton:
+        if (!document.IsObject()) Report(path, "", "a skeleton file must hold an object");
+        break;
+    default: break;
+    }
+}
+
+void Checker::CheckGroup(const Context& c, const Json& group) {
+    for (const auto& m : group.GetObject()) CheckPrefab(c, m.value, Join("", m.name.GetString()));
+}
+
+void Checker::CheckPrefab(const Context& c, const Json& prefab, const std::string& pointer) {
+    if (!prefab.IsObject()) {
+        Report(c.file, pointer, std::string("a prefab must be an object, not ") + TypeName(prefab));
+        return;
+    }
+    for (const auto& m : prefab.GetObject()) {
+        const std::string name = m.name.GetString();
+        const std::string at = Join(pointer, name);
+        const Json& v = m.value;
+        if (!FindComponent(name)) {
+            Report(c.file, at, "unknown component \"" + name + "\"");
+            continue;
+        }
+        if (!v.IsObject()) {
+            Report(c.file, at, std::string("a component's JSON must be an object, not ") + TypeName(v));
+            continue;
+        }
+        if (name == "Graphics") {
+            if (v.HasMember("Texture")) {
+                if (v["Texture"].IsString()) Need(c, at + "/Texture", v["Texture"].GetString(), Form::Plain, "texture");
+                else Report(c.file, at + "/Texture", "a texture path must be a string");
+            }
+            if (v.HasMember("Layer") && (!v["Layer"].IsString() || util::FindLayer(v["Layer"].GetString()) < 0))
+                Report(c.file, at + "/Layer",
+                       std::string("unknown layer ") +
+                           (v["Layer"].IsString() ? "\"" + std::string(v["Layer"].GetString()) + "\"" : TypeName(v["Layer"])));
+        } else if (name == "Button") {
+            if (v.HasMember("AlterTexture") && v["AlterTexture"].IsString())
+                Need(c, at + "/AlterTexture", v["AlterTexture"].GetString(), Form::Plain, "texture");
+        } else if (name == "Audio") {
+            Names required;
+            if (prefab.HasMember("Button")) required.insert(ButtonSounds.begin(), ButtonSounds.end());
+            CheckAudio(c, v, at, required);
+        } else if (name == "Animation") {
+            CheckAnimation(c, v, at);
+        } else if (name == "KeyboardInput") {
+            for (const char* action : {"Left", "Right", "Jump", "Dash"}) {
+                if (!v.HasMember(action)) continue;
+                const Json& keys = v[action];
+                auto check = [&](const Json& key, const std::string& where) {
+                    if (!key.IsInt() || key.GetInt() < 0 || key.GetInt() > 356)
+                        Report(c.file, where, "a key binding must be an integer from 0 to 356");
+                };
+                if (keys.IsArray()) {
+                    for (rapidjson::SizeType k = 0; k < keys.Size(); ++k) check(keys[k], Join(at + "/" + action, k));
+                } else {
+                    check(keys, at + "/" + action);
+                }
+            }
+        } else if (name == "Transform") {
+            for (const char* key : {"Translation", "Scale"})
+                if (v.HasMember(key) && !IsNumberPair(v[key]))
+                    Report(c.file, Join(at, key), "must be an array of two numbers");
+            if (v.HasMember("Rotation") && !v["Rotation"].IsNumber())
+                Report(c.file, at + "/Rotation", "must be a number");
+        }
+    }
+}
+
+void Checker::CheckAudio(const Context& c, const Json& audio, const std::string& pointer, const Names& required) {
+    Names names;
+    if (!audio.IsObject() || !audio.HasMember("Files") || !audio["Files"].IsArray()) {
+        Report(c.file, pointer, "an Audio list needs a \"Files\" array");
+    } else {
+        const Json& files = audio["Files"];
+        for (rapidjson::SizeType k = 0; k < files.Size(); ++k) {
+            const std::string at = Join(pointer + "/Files", k);
+            const Json& entry = files[k];
+            if (!entry.IsObject() || !entry.HasMember("Filepath") || !entry["Filepath"].IsString()) {
+                Report(c.file, at, "a sound entry needs a \"Filepath\" string");
+                continue;
+            }
+            Need(c, at + "/Filepath", entry["Filepath"].GetString(), Form::Plain, "sound");
+            if (!entry.HasMember("Name")) continue;  // found by its path
+            if (!entry["Name"].IsString()) {
+                Report(c.file, at + "/Name", "a sound name must be a string");
+            } else if (!names.insert(entry["Name"].GetString()).second) {
+                Report(c.file, at + "/Name",
+                       "sound name \"" + std::string(entry["Name"].GetString()) + "\" given twice");
+            }
+        }
+    }
+    for (const std::string& name : required)
+        if (!names.count(name)) Report(c.file, pointer, "no sound named \"" + name + "\", which the game plays");
+}
+
+void Checker::CheckAnimation(const Context& c, const Json& animation, const std::string& pointer) {
+    for (const char* key : {"Atlas", "Json"}) {
+        if (!animation.HasMember(key) || !animation[key].IsString()) {
+            Report(c.file, pointer, std::string("an Animation needs a \"") + key + "\" path");
+            return;
+        }
+    }
+    Need(c, pointer + "/Atlas", animation["Atlas"].GetString(), Form::Atlas, "atlas");
+    const std::string skeleton = animation["Json"].GetString();
+    Need(c, pointer + "/Json", skeleton, Form::Skeleton, "skeleton");
+    if (!animation.HasMember("Data")) return;
+    if (!animation["Data"].IsString()) {
+        Report(c.file, pointer + "/Data", "an animation data path must be a string");
+        return;
+    }
+    const std::string dataPath = animation["Data"].GetString();
+    Need(c, pointer + "/Data", dataPath, Form::AnimationData, "animation data");
+    // The data's animation names must be the skeleton's: read both once more, side by side.
+    rapidjson::Document skeletonDoc, dataDoc;
+    if (!ReadDocument(skeleton, skeletonDoc) || !ReadDocument(dataPath, dataDoc) || !skeletonDoc.IsObject() ||
+        !dataDoc.IsObject())
+        return;
+    Names animations;
+    if (skeletonDoc.HasMember("animations") && skeletonDoc["animations"].IsObject())
+        for (const auto& m : skeletonDoc["animations"].GetObject()) animations.insert(m.name.GetString());
+    CheckAnimationData(Context{dataPath}, dataDoc, animations);
+}
+
+void Checker::CheckAnimationData(const Context& c, const Json& data, const Names& animations) {
+    if (!data.IsObject()) {
+        Report(c.file, "", "animation data must be an object");
+        return;
+    }
+    auto known = [&](const Json& name, const std::string& where) {
+        if (!name.IsString()) {
+            Report(c.file, where, "an animation name must be a string");
+        } else if (!animations.empty() && !animations.count(name.GetString())) {
+            Report(c.file, where, "the skeleton has no animation \"" + std::string(name.GetString()) + "\"");
+        }
+    };
+    if (data.HasMember("DefaultMix") && !data["DefaultMix"].IsNumber())
+        Report(c.file, "/DefaultMix", "must be a number of seconds");
+    if (data.HasMember("Mixes")) {
+        const Json& mixes = data["Mixes"];
+        if (!mixes.IsArray()) {
+            Report(c.file, "/Mixes", "must be an array of [from, to, seconds]");
+        } else {
+            for (rapidjson::SizeType k = 0; k < mixes.Size(); ++k) {
+                const std::string at = Join("/Mixes", k);
+                const Json& mix = mixes[k];
+                if (!mix.IsArray() || mix.Size() != 3 || !mix[2].IsNumber()) {
+                    Report(c.file, at, "a mix must be [from, to, seconds]");
+                    continue;
+                }
+                known(mix[0], Join(at, 0u));
+                known(mix[1], Join(at, 1u));
+            }
+        }
+    }
+    if (data.HasMember("AnimationAliases")) {
+        const Json& aliases = data["AnimationAliases"];
+        if (!aliases.IsObject()) {
+            Report(c.file, "/AnimationAliases", "must be an object of alias -> animation name");
+        } else {
+            for (const auto& m : aliases.GetObject()) known(m.value, Join("/AnimationAliases", m.name.GetString()));
+        }
+    }
+}
+
+void Checker::CheckAtlas(const std::string& path) {
+    // Each page starts with its image's file name, after a blank line (or at the top), followed by
+    // "key: value" lines; the page images sit next to the atlas.
+    std::ifstream file(fs::path(root_) / path);
+    std::string line;
+    bool expectPage = true;
+    int number = 0;
+    while (std::getline(file, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const bool blank = line.find_first_not_of(" \t") == std::string::npos;
+        if (blank) {
+            expectPage = true;
+            continue;
+        }
+        if (expectPage && line.find(':') == std::string::npos) {
+            const std::string page = (fs::path(path).parent_path() / line).generic_string();
+            if (!fs::is_regular_file(fs::path(root_) / page))
+                Report(path, "line " + std::to_string(number), "missing page image \"" + page + "\"");
+            else seen_.insert(page);
+        }
+        expectPage = false;
+    }
+}
+
+void Checker::CheckProperties(const Context& c, const Json& holder, const std::string& pointer, bool& hasSource) {
+    if (!holder.IsObject() || !holder.HasMember("properties")) return;
+    const Json& properties = holder["properties"];
+    if (!properties.IsArray()) {
+        Report(c.file, pointer + "/properties", "must be an array");
+        return;
+    }
+    for (rapidjson::SizeType k = 0; k < properties.Size(); ++k) {
+        const std::string at = Join(pointer + "/properties", k);
+        const Json& p = properties[k];
+        if (!p.IsObject() || !p.HasMember("name") || !p["name"].IsString() || !p.HasMember("value")) {
+            Report(c.file, at, "a property needs a \"name\" and a \"value\"");
+            continue;
+        }
+        const std::string name = p["name"].GetString();
+        const Json& value = p["value"];
+        if (name == "Source") {
+            if (!value.IsString()) {
+                Report(c.file, at + "/value", "\"Source\" must be a prefab path");
+            } else {
+                hasSource = true;
+                Need(c, at + "/value", value.GetString(), Form::Prefab, "prefab");
+            }
+            continue;
+        }
+        const rapidjson::Pointer target(name.c_str(), name.size());
+        if (!target.IsValid() || name.empty() || name[0] != '/') {
+            Report(c.file, at + "/name", "property \"" + name + "\" is not a JSON pointer");
+            continue;
+        }
+        const auto& first = target.GetTokens()[0];
+        if (!FindComponent(std::string_view(first.name, first.length))) {
+            Report(c.file, at + "/name",
+                   "property \"" + name + "\" points into unknown component \"" + std::string(first.name, first.length) +
+                       "\"");
+            continue;
+        }
+        const bool writable = value.IsBool() || value.IsString() || value.IsInt() ||
+                              (value.IsDouble() && value.GetDouble() >= -3.4028234e38 && value.GetDouble() <= 3.4028234e38);
+        if (!writable)
+            Report(c.file, at + "/value",
+                   "property \"" + name + "\" has " + TypeName(value) + " value the map loader cannot write");
+    }
+}
+
+void Checker::CheckTileset(const Context& c, const Json& tileset) {
+    if (!tileset.IsObject()) {
+        Report(c.file, "", "a tileset must be an object");
+        return;
+    }
+    bool ignored = false;
+    CheckProperties(c, tileset, "", ignored);
+    if (tileset.HasMember("image") && tileset["image"].IsString()) {
+        Need(c, "/image", GameImagePath(tileset["image"].GetString()), Form::Plain, "image");
+    }
+    if (!tileset.HasMember("tiles") || !tileset["tiles"].IsArray()) return;
+    const Json& tiles = tileset["tiles"];
+    for (rapidjson::SizeType k = 0; k < tiles.Size(); ++k) {
+        const std::string at = Join("/tiles", k);
+        CheckProperties(c, tiles[k], at, ignored);
+        if (tiles[k].IsObject() && tiles[k].HasMember("image") && tiles[k]["image"].IsString())
+            Need(c, at + "/image", GameImagePath(tiles[k]["image"].GetString()), Form::Plain, "image");
+    }
+}
+
+void Checker::CheckMap(const Context& c, const Json& map) {
+    if (!map.IsObject() || !map.HasMember("layers") || !map["layers"].IsArray()) {
+        Report(c.file, "", "a map needs a \"layers\" array");
+        return;
+    }
+    // Tilesets: every one external, each covering identifiers from its firstgid on.
+    struct Range {
+        unsigned first;
+        std::string file;
+    };
+    std::vector<Range> ranges;
+    if (map.HasMember("tilesets") && map["tilesets"].IsArray()) {
+        const Json& tilesets = map["tilesets"];
+        for (rapidjson::SizeType k = 0; k < tilesets.Size(); ++k) {
+            const std::string at = Join("/tilesets", k);
+            const Json& t = tilesets[k];
+            if (!t.IsObject() || !t.HasMember("source") || !t["source"].IsString()) {
+                Report(c.file, at, "embedded tilesets are not read by the game; export it to a file");
+                continue;
+            }
+            const std::string file = "Data/Tiled/" + std::string(t["source"].GetString());
+            Need(c, at + "/source", file, Form::Tileset, "tileset");
+            if (!t.HasMember("firstgid") || !t["firstgid"].IsUint()) {
+                Report(c.file, at, "a tileset reference needs a \"firstgid\"");
+                continue;
+            }
+            ranges.push_back({t["firstgid"].GetUint(), file});
+        }
+    }
+    auto covered = [&ranges](unsigned gid) -> const Range* {
+        const Range* found = nullptr;
+        for (const Range& r : ranges) {
+            if (r.first > gid) break;
+            found = &r;
+        }
+        return found;
+    };
+    if (map.HasMember("properties")) {
+        const Json& properties = map["properties"];
+        if (properties.IsArray())
+            for (rapidjson::SizeType k = 0; k < properties.Size(); ++k) {
+                const Json& p = properties[k];
+                if (!p.IsObject() || !p.HasMember("name") || !p.HasMember("value")) continue;
+                const std::string at = Join("/properties", k) + "/value";
+                const std::string_view name = p["name"].IsString() ? p["name"].GetString() : "";
+                if (name == "Audio") {
+                    if (p["value"].IsString()) Need(c, at, p["value"].GetString(), Form::AudioList, "level sounds");
+                    else Report(c.file, at, "\"Audio\" must be a file path");
+                } else if ((name == "MaxTime" || name == "FallDelayTime") && !p["value"].IsNumber()) {
+                    Report(c.file, at, "must be a number of seconds");
+                } else if (name == "CollectiblesRequred" && !p["value"].IsInt()) {
+                    Report(c.file, at, "must be an integer");
+                }
+            }
+    }
+    const Json& layers = map["layers"];
+    for (rapidjson::SizeType l = 0; l < layers.Size(); ++l) {
+        const std::string at = Join("/layers", l);
+        const Json& layer = layers[l];
+        if (!layer.IsObject() || !layer.HasMember("type") || !layer["type"].IsString()) continue;
+        const std::string_view type = layer["type"].GetString();
+        if (type == "tilelayer") {
+            if (!layer.HasMember("data") || !layer["data"].IsArray()) {
+                Report(c.file, at, "the game reads tile layers as uncompressed \"data\" arrays");
+                continue;
+            }
+            const Json& data = layer["data"];
+            for (rapidjson::SizeType k = 0; k < data.Size(); ++k) {
+                if (!data[k].IsUint()) {
+                    Report(c.file, Join(at + "/data", k), "a cell must be a tile identifier");
+                    break;
+                }
+                const unsigned gid = data[k].GetUint();
+                if (gid != 0 && !covered(gid)) {
+                    Report(c.file, Join(at + "/data", k), "tile " + std::to_string(gid) + " is in no tileset");
+                    break;  // one line per layer is enough
+                }
+            }
+        } else if (type == "imagelayer") {
+            bool hasSource = false;
+            CheckProperties(c, layer, at, hasSource);
+        } else if (type == "objectgroup") {
+            if (!layer.HasMember("objects") || !layer["objects"].IsArray()) continue;
+            const Json& objects = layer["objects"];
+            for (rapidjson::SizeType k = 0; k < objects.Size(); ++k) {
+                const std::string objectAt = Join(at + "/objects", k);
+                const Json& o = objects[k];
+                if (!o.IsObject()) continue;
+                bool hasSource = false;
+                if (o.HasMember("gid") && o["gid"].IsUint()) {
+                    const Range* range = covered(o["gid"].GetUint());
+                    if (!range) Report(c.file, objectAt + "/gid", "tile " + std::to_string(o["gid"].GetUint()) + " is in no tileset");
+                }
+                if (o.HasMember("template")) {
+                    if (!o["template"].IsString()) {
+                        Report(c.file, objectAt + "/template", "must be a file name");
+                    } else {
+                        const std::string file = "Data/Tiled/" + std::string(o["template"].GetString());
+                        Need(c, objectAt + "/template", file, Form::Template, "template");
+                        rapidjson::Document templ;
+                        if (ReadDocument(file, templ) && templ.IsObject() && templ.HasMember("object"))
+                            hasSource = HasSource(templ["object"]);
+                    }
+                }
+                CheckProperties(c, o, objectAt, hasSource);
+                if (!hasSource)
+                    Report(c.file, objectAt,
+                           "object has no \"Source\" prefab (of its own or its template's); the game skips it");
+            }
+        }
+    }
+}
+
+int CheckContent(std::span<const CodePath> codePaths, std::ostream& out) {
+    Checker checker;
+    checker.Run(codePaths);
+    for (const Problem& problem : checker.Problems()) out << problem.Line() << '\n';
+    out << "content check: " << checker.FilesChecked() << " files, " << checker.Problems().size() << " problem"
+        << (checker.Problems().size() == 1 ? "" : "s") << '\n';
+    return static_cast<int>(checker.Problems().size());
+}
+
+}  // namespace velkor::content

@@ -1,0 +1,512 @@
+#include "tools/replay.hpp"
+
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include <GLFW/glfw3.h>
+
+#include "gameplay/input_source.hpp"
+#include "graphics/screen_capture.hpp"
+#include "graphics/window.hpp"
+#include "tools/recording.hpp"
+#include "tools/state_hash.hpp"
+
+namespace velkor::replay {
+
+namespace {
+
+double WallSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// The window callbacks a recording covers, as installed on the game window at one moment.
+struct Callbacks {
+    GLFWkeyfun key = nullptr;
+    GLFWcharfun character = nullptr;
+    GLFWmousebuttonfun mouseButton = nullptr;
+    GLFWcursorposfun cursorPosition = nullptr;
+    GLFWcursorenterfun cursorEnter = nullptr;
+    GLFWscrollfun scroll = nullptr;
+    GLFWwindowfocusfun focus = nullptr;
+    GLFWwindowiconifyfun iconify = nullptr;
+    GLFWwindowmaximizefun maximize = nullptr;
+    GLFWframebuffersizefun framebufferSize = nullptr;
+    GLFWwindowsizefun windowSize = nullptr;
+    GLFWwindowposfun windowPosition = nullptr;
+    GLFWwindowclosefun close = nullptr;
+};
+
+// Installs `next` on the window and returns what was installed before.
+Callbacks Exchange(GLFWwindow* window, const Callbacks& next) {
+    Callbacks previous;
+    previous.key = glfwSetKeyCallback(window, next.key);
+    previous.character = glfwSetCharCallback(window, next.character);
+    previous.mouseButton = glfwSetMouseButtonCallback(window, next.mouseButton);
+    previous.cursorPosition = glfwSetCursorPosCallback(window, next.cursorPosition);
+    previous.cursorEnter = glfwSetCursorEnterCallback(window, next.cursorEnter);
+    previous.scroll = glfwSetScrollCallback(window, next.scroll);
+    previous.focus = glfwSetWindowFocusCallback(window, next.focus);
+    previous.iconify = glfwSetWindowIconifyCallback(window, next.iconify);
+    previous.maximize = glfwSetWindowMaximizeCallback(window, next.maximize);
+    previous.framebufferSize = glfwSetFramebufferSizeCallback(window, next.framebufferSize);
+    previous.windowSize = glfwSetWindowSizeCallback(window, next.windowSize);
+    previous.windowPosition = glfwSetWindowPosCallback(window, next.windowPosition);
+    previous.close = glfwSetWindowCloseCallback(window, next.close);
+    return previous;
+}
+
+// Hands one recorded event to the game's callback of its kind, if the game has one installed.
+void Deliver(GLFWwindow* window, const Callbacks& game, const Item& e) {
+    switch (e.kind) {
+    case ItemKind::Key:
+        if (game.key) game.key(window, e.i[0], e.i[1], e.i[2], e.i[3]);
+        break;
+    case ItemKind::Char:
+        if (game.character) game.character(window, static_cast<unsigned>(e.i[0]));
+        break;
+    case ItemKind::MouseButton:
+        if (game.mouseButton) game.mouseButton(window, e.i[0], e.i[1], e.i[2]);
+        break;
+    case ItemKind::CursorPosition:
+        if (game.cursorPosition) game.cursorPosition(window, e.v[0], e.v[1]);
+        break;
+    case ItemKind::CursorEnter:
+        if (game.cursorEnter) game.cursorEnter(window, e.i[0]);
+        break;
+    case ItemKind::Scroll:
+        if (game.scroll) game.scroll(window, e.v[0], e.v[1]);
+        break;
+    case ItemKind::Focus:
+        if (game.focus) game.focus(window, e.i[0]);
+        break;
+    case ItemKind::Iconify:
+        if (game.iconify) game.iconify(window, e.i[0]);
+        break;
+    case ItemKind::Maximize:
+        if (game.maximize) game.maximize(window, e.i[0]);
+        break;
+    case ItemKind::FramebufferSize:
+        if (game.framebufferSize) game.framebufferSize(window, e.i[0], e.i[1]);
+        break;
+    case ItemKind::WindowSize:
+        if (game.windowSize) game.windowSize(window, e.i[0], e.i[1]);
+        break;
+    case ItemKind::WindowPosition:
+        if (game.windowPosition) game.windowPosition(window, e.i[0], e.i[1]);
+        break;
+    case ItemKind::Close:
+        if (game.close) game.close(window);
+        break;
+    default: break;  // queries are answered where the game asks, not delivered
+    }
+}
+
+const char* KindName(ItemKind kind) {
+    switch (kind) {
+    case ItemKind::KeyDownQuery: return "key poll";
+    case ItemKind::CursorQuery: return "cursor position poll";
+    case ItemKind::WindowSizeQuery: return "window size poll";
+    case ItemKind::CloseQuery: return "close-request poll";
+    default: return "event";
+    }
+}
+
+std::string DescribeQuery(const Item& q) {
+    std::string text = KindName(q.kind);
+    if (q.kind == ItemKind::KeyDownQuery) text += " of key " + std::to_string(q.i[0]);
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Plain sessions: the fixed step, --fast and shots without a recording.
+
+class LiveSession final : public Session {
+public:
+    explicit LiveSession(const SessionOptions& options) : Session(options) {}
+
+    int StartLevel() const override { return options_.startLevel; }
+
+    float BeginFrame(float measuredDt, Registry& registry) override {
+        const float dt = options_.fixedStep ? FixedStep : measuredDt;
+        if (options_.fixedStep) Pace(simulated_);
+        BeginCommon(registry);
+        simulated_ += dt;
+        return dt;
+    }
+    void EndFrame(Registry&) override {
+        inFrame_ = false;
+        ++frame_;
+    }
+    int Finish() override { return 0; }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Recording.
+
+class RecordSession final : public Session, public input::Source {
+public:
+    explicit RecordSession(const SessionOptions& options) : Session(options) {}
+    ~RecordSession() override {
+        if (active_ == this) active_ = nullptr;
+        if (&input::CurrentSource() == this) input::SetSource(nullptr);
+    }
+
+    bool Start(std::string& error) {
+        Recording header;
+        header.fixedStep = options_.fixedStep;
+        header.seed = live_.RandomSeed();
+        header.startLevel = options_.startLevel;
+        seed_ = header.seed;
+        if (!writer_.Open(options_.recordPath, header, error)) return false;
+        input::SetSource(this);
+        return true;
+    }
+
+    int StartLevel() const override { return options_.startLevel; }
+
+    float BeginFrame(float measuredDt, Registry& registry) override {
+        const float dt = options_.fixedStep ? FixedStep : measuredDt;
+        if (options_.fixedStep) Pace(simulated_);
+        BeginCommon(registry);
+        simulated_ += dt;
+        current_.dt = dt;
+        return dt;
+    }
+
+    void EndFrame(Registry& registry) override {
+        current_.state = SummariseState(registry);
+        writer_.Write(current_);
+        current_ = Frame{};
+        inFrame_ = false;
+        ++frame_;
+    }
+
+    int Finish() override {
+        input::SetSource(nullptr);
+        if (inFrame_) {
+            // An exception ended the run inside this frame: keep what it took, marked unfinished,
+            // so the replay can show that it ends the same way.
+            current_.completed = false;
+            writer_.Write(current_);
+        }
+        std::string error;
+        if (!writer_.Finish(error)) {
+            std::cerr << "velkor: cannot record to '" << options_.recordPath << "': " << error << '\n';
+            return BadRecordingStatus;
+        }
+        return 0;
+    }
+
+    // input::Source: the live window, with everything the game reads written down.
+    void PollEvents(GLFWwindow* window) override {
+        if (!window) return live_.PollEvents(window);
+        game_ = Exchange(window, Loggers());
+        active_ = this;
+        live_.PollEvents(window);
+        active_ = nullptr;
+        Exchange(window, game_);
+    }
+    bool KeyDown(GLFWwindow* window, int key) override {
+        const bool down = live_.KeyDown(window, key);
+        Log({ItemKind::KeyDownQuery, {key, down ? 1 : 0, 0, 0}, {}});
+        return down;
+    }
+    glm::dvec2 CursorPosition(GLFWwindow* window) override {
+        const glm::dvec2 p = live_.CursorPosition(window);
+        Log({ItemKind::CursorQuery, {}, {p.x, p.y}});
+        return p;
+    }
+    glm::ivec2 WindowSize(GLFWwindow* window) override {
+        const glm::ivec2 size = live_.WindowSize(window);
+        Log({ItemKind::WindowSizeQuery, {size.x, size.y, 0, 0}, {}});
+        return size;
+    }
+    bool CloseRequested(GLFWwindow* window) override {
+        const bool close = live_.CloseRequested(window);
+        Log({ItemKind::CloseQuery, {close ? 1 : 0, 0, 0, 0}, {}});
+        return close;
+    }
+    unsigned RandomSeed() override { return seed_; }
+
+private:
+    void Log(const Item& item) { current_.items.push_back(item); }
+
+    // Loggers stand in for the game's callbacks during the poll: each writes the event down and
+    // passes it on. Only kinds the game listens to are logged; a replay delivers to nobody else.
+    static Callbacks Loggers() {
+        Callbacks c;
+        c.key = [](GLFWwindow* w, int key, int scancode, int action, int mods) {
+            Pass(&Callbacks::key, {ItemKind::Key, {key, scancode, action, mods}, {}}, w, key, scancode, action, mods);
+        };
+        c.character = [](GLFWwindow* w, unsigned codepoint) {
+            Pass(&Callbacks::character, {ItemKind::Char, {static_cast<std::int32_t>(codepoint), 0, 0, 0}, {}}, w,
+                 codepoint);
+        };
+        c.mouseButton = [](GLFWwindow* w, int button, int action, int mods) {
+            Pass(&Callbacks::mouseButton, {ItemKind::MouseButton, {button, action, mods, 0}, {}}, w, button, action,
+                 mods);
+        };
+        c.cursorPosition = [](GLFWwindow* w, double x, double y) {
+            Pass(&Callbacks::cursorPosition, {ItemKind::CursorPosition, {}, {x, y}}, w, x, y);
+        };
+        c.cursorEnter = [](GLFWwindow* w, int entered) {
+            Pass(&Callbacks::cursorEnter, {ItemKind::CursorEnter, {entered, 0, 0, 0}, {}}, w, entered);
+        };
+        c.scroll = [](GLFWwindow* w, double x, double y) {
+            Pass(&Callbacks::scroll, {ItemKind::Scroll, {}, {x, y}}, w, x, y);
+        };
+        c.focus = [](GLFWwindow* w, int focused) {
+            Pass(&Callbacks::focus, {ItemKind::Focus, {focused, 0, 0, 0}, {}}, w, focused);
+        };
+        c.iconify = [](GLFWwindow* w, int iconified) {
+            Pass(&Callbacks::iconify, {ItemKind::Iconify, {iconified, 0, 0, 0}, {}}, w, iconified);
+        };
+        c.maximize = [](GLFWwindow* w, int maximized) {
+            Pass(&Callbacks::maximize, {ItemKind::Maximize, {maximized, 0, 0, 0}, {}}, w, maximized);
+        };
+        c.framebufferSize = [](GLFWwindow* w, int width, int height) {
+            Pass(&Callbacks::framebufferSize, {ItemKind::FramebufferSize, {width, height, 0, 0}, {}}, w, width,
+                 height);
+        };
+        c.windowSize = [](GLFWwindow* w, int width, int height) {
+            Pass(&Callbacks::windowSize, {ItemKind::WindowSize, {width, height, 0, 0}, {}}, w, width, height);
+        };
+        c.windowPosition = [](GLFWwindow* w, int x, int y) {
+            Pass(&Callbacks::windowPosition, {ItemKind::WindowPosition, {x, y, 0, 0}, {}}, w, x, y);
+        };
+        c.close = [](GLFWwindow* w) { Pass(&Callbacks::close, {ItemKind::Close, {}, {}}, w); };
+        return c;
+    }
+
+    template <class Fn, class... Args>
+    static void Pass(Fn Callbacks::*slot, const Item& item, GLFWwindow* window, Args... args) {
+        RecordSession* self = active_;
+        if (!self) return;
+        const Fn game = self->game_.*slot;
+        if (!game) return;
+        self->Log(item);
+        game(window, args...);
+    }
+
+    static inline RecordSession* active_ = nullptr;  // the recorder whose poll is running
+
+    input::LiveSource live_;
+    Writer writer_;
+    Frame current_;  // the frame being recorded; Init-time polls land in frame 0
+    Callbacks game_;  // the game's callbacks, set aside while the loggers are installed
+    unsigned seed_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Replay.
+
+class ReplaySession final : public Session, public input::Source {
+public:
+    ReplaySession(const SessionOptions& options, Recording recording)
+        : Session(options), recording_(std::move(recording)) {
+        input::SetSource(this);
+    }
+    ~ReplaySession() override {
+        if (&input::CurrentSource() == this) input::SetSource(nullptr);
+    }
+
+    int StartLevel() const override { return recording_.startLevel; }
+
+    float BeginFrame(float, Registry& registry) override {
+        const Frame& frame = recording_.frames[frame_];
+        if (!options_.fast) Pace(simulated_);
+        BeginCommon(registry);
+        simulated_ += frame.dt;
+        nextEvent_ = 0;
+        nextQuery_ = 0;
+        return frame.dt;
+    }
+
+    void EndFrame(Registry& registry) override {
+        inFrame_ = false;
+        const Frame& frame = recording_.frames[frame_];
+        std::string difference = divergence_;
+        if (difference.empty() && windowClosed_) {
+            std::cerr << "velkor: replay stopped at frame " << frame_ << ": the window was closed\n";
+            return Stop(registry, InterruptedStatus);
+        }
+        if (difference.empty()) {
+            const std::size_t queries = CountQueries(frame);
+            if (nextQuery_ < queries)
+                difference = "the game made " + std::to_string(nextQuery_) + " direct polls, the recording has " +
+                             std::to_string(queries);
+        }
+        if (difference.empty() && !frame.completed)
+            difference = "the frame completed, but the recorded run ended in it with an exception";
+        if (difference.empty()) {
+            const StateSummary now = SummariseState(registry);
+            if (now.hash != frame.state.hash || !(now == frame.state))
+                difference = DescribeDifference(frame.state, now);
+        }
+        if (!difference.empty()) return Diverged(registry, difference);
+        ++frame_;
+        if (frame_ == recording_.frames.size()) Stop(registry, 0);  // the file has ended
+    }
+
+    int Finish() override {
+        input::SetSource(nullptr);
+        if (status_ >= 0) return status_;
+        // The loop ended before the file did: by an exception inside this frame, or the game quit.
+        if (inFrame_ && frame_ + 1 == recording_.frames.size() && !recording_.frames[frame_].completed) return 0;
+        const std::string how = inFrame_     ? "an exception ended the run in frame " + std::to_string(frame_)
+                                : frame_ == 0 ? std::string("the game stopped before its first frame")
+                                              : "the game stopped after frame " + std::to_string(frame_ - 1);
+        std::cerr << "velkor: replay diverged: " << how << ", the recording has " << recording_.frames.size()
+                  << " frames\n";
+        return MismatchStatus;
+    }
+
+    // input::Source: the recording.
+    void PollEvents(GLFWwindow* window) override {
+        if (!window) return;
+        // The real window is still serviced, but none of its events reach the game; a close
+        // request (the developer closing the window) stops the replay.
+        const Callbacks game = Exchange(window, Callbacks{});
+        glfwPollEvents();
+        Exchange(window, game);
+        if (glfwWindowShouldClose(window)) windowClosed_ = true;
+        glfwSetWindowShouldClose(window, GLFW_FALSE);
+        const Frame& frame = recording_.frames[frame_];
+        for (; nextEvent_ < frame.items.size(); ++nextEvent_) {
+            const Item& item = frame.items[nextEvent_];
+            if (!item.IsQuery()) Deliver(window, game, item);
+        }
+    }
+    bool KeyDown(GLFWwindow*, int key) override {
+        const Item* answer = NextQuery({ItemKind::KeyDownQuery, {key, 0, 0, 0}, {}});
+        return answer && answer->i[1] != 0;
+    }
+    glm::dvec2 CursorPosition(GLFWwindow*) override {
+        const Item* answer = NextQuery({ItemKind::CursorQuery, {}, {}});
+        return answer ? glm::dvec2{answer->v[0], answer->v[1]} : glm::dvec2{0.0, 0.0};
+    }
+    glm::ivec2 WindowSize(GLFWwindow*) override {
+        const Item* answer = NextQuery({ItemKind::WindowSizeQuery, {}, {}});
+        return answer ? glm::ivec2{answer->i[0], answer->i[1]} : glm::ivec2{1920, 1080};
+    }
+    bool CloseRequested(GLFWwindow*) override {
+        const Item* answer = NextQuery({ItemKind::CloseQuery, {}, {}});
+        return answer && answer->i[0] != 0;
+    }
+    unsigned RandomSeed() override { return recording_.seed; }
+
+private:
+    static std::size_t CountQueries(const Frame& frame) {
+        std::size_t n = 0;
+        for (const Item& item : frame.items) n += item.IsQuery() ? 1 : 0;
+        return n;
+    }
+
+    // The recorded answer to the game's next poll, if the recording asked the same question at
+    // this point; otherwise the run has diverged (noted for the end of the frame) and nullptr.
+    const Item* NextQuery(const Item& asked) {
+        if (frame_ >= recording_.frames.size()) return nullptr;  // polls after the last frame (shutdown)
+        const Frame& frame = recording_.frames[frame_];
+        std::size_t seen = 0;
+        for (const Item& item : frame.items) {
+            if (!item.IsQuery()) continue;
+            if (seen++ < nextQuery_) continue;
+            ++nextQuery_;
+            if (item.kind == asked.kind && (item.kind != ItemKind::KeyDownQuery || item.i[0] == asked.i[0]))
+                return &item;
+            Note("the game made a " + DescribeQuery(asked) + " where the recording has a " + DescribeQuery(item));
+            return nullptr;
+        }
+        Note("the game made a " + DescribeQuery(asked) + " beyond the recording's " + std::to_string(seen) +
+             " polls of this frame");
+        return nullptr;
+    }
+
+    void Note(const std::string& what) {
+        if (divergence_.empty()) divergence_ = what;
+    }
+
+    void Diverged(Registry& registry, const std::string& what) {
+        std::cerr << "velkor: replay diverged at frame " << frame_ << ": " << what << '\n';
+        Stop(registry, MismatchStatus);
+    }
+
+    void Stop(Registry& registry, int status) {
+        status_ = status;
+        registry.singletons.mark_present<singleton::Running>().Value = false;
+    }
+
+    Recording recording_;
+    std::size_t nextEvent_ = 0;
+    std::size_t nextQuery_ = 0;
+    std::string divergence_;
+    bool windowClosed_ = false;
+    int status_ = -1;  // decided: 0 at the end of the file, or the failure's status
+};
+
+}  // namespace
+
+Session::Session(const SessionOptions& options) : options_(options) {}
+
+Session::~Session() = default;
+
+std::unique_ptr<Session> Session::Open(const SessionOptions& options, std::string& error) {
+    if (!options.replayPath.empty()) {
+        DecodeResult read = ReadRecordingFile(options.replayPath);
+        if (!read.ok()) {
+            error = "cannot replay '" + options.replayPath + "': " + read.error;
+            return nullptr;
+        }
+        if (read.recording.frames.empty()) {
+            error = "cannot replay '" + options.replayPath + "': the recording has no frames";
+            return nullptr;
+        }
+        for (const Shot& shot : options.shots) {
+            if (shot.frame >= read.recording.frames.size()) {
+                error = "cannot shoot frame " + std::to_string(shot.frame) + ": '" + options.replayPath + "' has " +
+                        std::to_string(read.recording.frames.size()) + " frames (0 to " +
+                        std::to_string(read.recording.frames.size() - 1) + ")";
+                return nullptr;
+            }
+        }
+        return std::make_unique<ReplaySession>(options, std::move(read.recording));
+    }
+    if (!options.recordPath.empty()) {
+        auto session = std::make_unique<RecordSession>(options);
+        if (!session->Start(error)) {
+            error = "cannot record to '" + options.recordPath + "': " + error;
+            return nullptr;
+        }
+        return session;
+    }
+    return std::make_unique<LiveSession>(options);
+}
+
+void Session::BeginCommon(Registry& registry) {
+    inFrame_ = true;
+    auto& singletons = registry.singletons;
+    for (const Shot& shot : options_.shots)
+        if (shot.frame == frame_) util::RequestScreenCapture(singletons, shot.path);
+    if (options_.fast && !swapIntervalSet_ && singletons.has<singleton::Window>() &&
+        singletons.get<singleton::Window>().window) {
+        glfwSwapInterval(0);  // never wait for the display's refresh
+        swapIntervalSet_ = true;
+    }
+}
+
+void Session::Pace(double simulated) {
+    if (options_.fast) return;
+    const double now = WallSeconds();
+    if (paceOrigin_ < 0.0) paceOrigin_ = now - simulated;
+    const double due = paceOrigin_ + simulated;
+    if (now > due) {
+        // Behind (a slow frame): carry on from here instead of rushing to catch up.
+        paceOrigin_ = now - simulated;
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::duration<double>(due - now));
+}
+
+}  // namespace velkor::replay

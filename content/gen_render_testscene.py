@@ -6,28 +6,14 @@ that tools (the scene viewer, the scene benchmark) load. Deterministic: fixed se
 """
 import json
 import math
-import os
 
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+from city import AMBER, CYAN, HAZE, NIGHT, PINK, STEEL, out
+
 IMAGES = "Assets/Images/TestScene"
 SCENE = "Data/TestScene/render_scene.json"
-
-# The city palette: night violet, haze magenta, neon cyan and pink, sodium amber.
-NIGHT = (14, 8, 34)
-HAZE = (120, 30, 110)
-CYAN = (40, 240, 255)
-PINK = (255, 50, 190)
-AMBER = (255, 170, 60)
-STEEL = (36, 34, 60)
-
-
-def out(path):
-    full = os.path.join(ROOT, path)
-    os.makedirs(os.path.dirname(full), exist_ok=True)
-    return full
 
 
 def save(image, name):

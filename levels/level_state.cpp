@@ -6,6 +6,7 @@
 #include "engine/trace.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
+#include "serialization/tiled.hpp"
 
 namespace velkor::levels {
 
@@ -23,6 +24,14 @@ void ReadLevelSounds(singleton::Level& level, const rapidjson::Value& value, Reg
     const rapidjson::Document document = ReadJsonFile(value.GetString());
     // The level owns these requests; its sounds belong to no entity, so none plays as ambient.
     component::ReadAudio(level.sounds, document, NoEntity, registry);
+}
+
+void ReadTiledMapProperties(const rapidjson::Value* properties, Registry& registry) {
+    if (properties) {
+        ReadMapProperties(*properties, registry);
+    } else if (!registry.singletons.has<singleton::Level>()) {
+        EnsureLevel(registry).propertiesPending = true;
+    }
 }
 
 }  // namespace
@@ -64,6 +73,10 @@ void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
                 json::TraceOutOfRange("FallDelayTime");
         }
     }
+}
+
+void LoadTiledMap(const rapidjson::Value& map, Registry& registry) {
+    velkor::LoadTiledMap(map, registry, TiledOptions{TiledDirectory, &ReadTiledMapProperties});
 }
 
 }  // namespace velkor::levels

@@ -57,3 +57,12 @@ singleton::Level& EnsureLevel(Registry& registry);
 void ReadMapProperties(const rapidjson::Value& properties, Registry& registry);
 
 }  // namespace velkor::levels
+
+namespace velkor::levels {
+
+// Loads a Tiled map from "Data/Tiled/" into the current level: its entities, and its properties
+// into the Level singleton (a map without properties leaves them pending, making a default Level
+// if there is none).
+void LoadTiledMap(const rapidjson::Value& map, Registry& registry);
+
+}  // namespace velkor::levels

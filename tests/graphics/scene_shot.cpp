@@ -1,6 +1,7 @@
-// Scene viewer: renders an entity group file from Data/ with the real rendering systems.
+// Scene viewer: renders an entity group file or a Tiled map from Data/ with the real rendering systems.
 //
-//   velkor_scene_shot <group.json> [--shot out.png] [--frames N] [--camera-speed units/s]
+//   velkor_scene_shot <group.json | map.json> [--shot out.png] [--frames N] [--camera-speed units/s]
+//                     [--camera-x X] [--camera-y Y]
 //
 // With --shot it writes frame N (default 120) to a PNG and exits; without, it runs until the
 // window is closed. The camera drifts right at --camera-speed so parallax and culling show.
@@ -27,6 +28,7 @@
 #include "graphics/sprite_sheet.hpp"
 #include "graphics/window.hpp"
 #include "serialization/catalogue.hpp"
+#include "levels/level_state.hpp"
 #include "serialization/prefab.hpp"
 
 namespace {
@@ -71,10 +73,13 @@ int main(int argc, char** argv) {
     std::string shot;
     int frames = 120;
     float speed = 0.0f;
+    glm::vec2 at{0.0f, 0.0f};
     for (int i = 2; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--shot")) shot = argv[i + 1];
         else if (!std::strcmp(argv[i], "--frames")) frames = std::atoi(argv[i + 1]);
         else if (!std::strcmp(argv[i], "--camera-speed")) speed = static_cast<float>(std::atof(argv[i + 1]));
+        else if (!std::strcmp(argv[i], "--camera-x")) at.x = static_cast<float>(std::atof(argv[i + 1]));
+        else if (!std::strcmp(argv[i], "--camera-y")) at.y = static_cast<float>(std::atof(argv[i + 1]));
     }
 
     FillComponentCatalogue();
@@ -93,7 +98,13 @@ int main(int argc, char** argv) {
     auto& camera = engine->GetRegistry().singletons.get<singleton::Camera>();
     camera.ViewWidth = 19.2f;  // the first level's zoom 1.0
     camera.ViewHeight = 10.8f;
-    CreateEntities(ReadJsonFile(argv[1]), engine->GetRegistry());
+    camera.Position.x = at.x;
+    camera.Position.y = at.y;
+    const auto document = ReadJsonFile(argv[1]);
+    if (document.IsObject() && document.HasMember("layers"))
+        levels::LoadTiledMap(document, engine->GetRegistry());
+    else
+        CreateEntities(document, engine->GetRegistry());
     engine->Loop();
     engine->Shutdown();
     return 0;

@@ -1,6 +1,8 @@
 #include "graphics/image.hpp"
 
 #include <climits>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -25,12 +27,40 @@ static_assert(STBI_MAX_DIMENSIONS == velkor::image::MaxDimension, "one limit for
 
 namespace velkor::image {
 
+namespace {
+
+std::uint32_t BigEndian32(const unsigned char* p) noexcept {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+// The decoder sizes its compressed-data buffer from the chunk lengths a file declares before it
+// reads them, so a short file can claim gigabytes. Every chunk must lie inside the file: length,
+// type, data and checksum, up to the image end chunk.
+bool ChunksInsideFile(const unsigned char* data, std::size_t size) noexcept {
+    static constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (size < sizeof Signature || std::memcmp(data, Signature, sizeof Signature) != 0) return true;  // not a PNG: the decoder says so
+    std::size_t at = sizeof Signature;
+    while (at + 12 <= size) {
+        const std::uint32_t length = BigEndian32(data + at);
+        if (length > size - at - 12) return false;
+        if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + static_cast<std::size_t>(length);
+    }
+    return false;  // ends without an image end chunk, or in the middle of a chunk header
+}
+
+}  // namespace
+
 void FreePixels::operator()(unsigned char* pixels) const noexcept { stbi_image_free(pixels); }
 
 Decoded DecodeMemory(const unsigned char* data, std::size_t size, int wantedChannels) {
     Decoded d;
     if (size > static_cast<std::size_t>(INT_MAX)) {
         d.message = "Image file too large";
+        return d;
+    }
+    if (!ChunksInsideFile(data, size)) {
+        d.message = "Corrupt PNG: a chunk runs past the end of the file";
         return d;
     }
     const int length = static_cast<int>(size);

@@ -28,7 +28,7 @@ void FillComponentCatalogue() {
     // null reader means the type is never read from data.
     RegisterComponent<Animation>("Animation", &ReadAnimation);
     RegisterComponent<Audio>("Audio", &ReadAudioComponent);
-    RegisterComponent<Button>("Button", nullptr);
+    RegisterComponent<Button>("Button", &ReadButton);
     RegisterComponent<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
     RegisterComponent<Collision>("Collision", nullptr);
     RegisterComponent<Graphics>("Graphics", &ReadGraphics);

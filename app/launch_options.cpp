@@ -55,13 +55,14 @@ std::string ReadFlag(std::string_view name, bool& flag) {
 // Options that make no sense together.
 std::string CheckCombination(const LaunchOptions& o) {
     if (o.checkContent && (o.startLevel != LaunchOptions::NoLevel || !o.recordPath.empty() || !o.replayPath.empty() ||
-                           o.fast || o.fixedStep || !o.shots.empty()))
+                           !o.scriptPath.empty() || o.inputsOnly || o.fast || o.fixedStep || !o.shots.empty()))
         return "--check-content runs alone: it opens no window and runs no frame";
     if (!o.replayPath.empty()) {
-        if (!o.recordPath.empty()) return "--record and --replay exclude each other";
+        if (!o.scriptPath.empty()) return "--replay and --script exclude each other";
         if (o.startLevel != LaunchOptions::NoLevel) return "--replay starts in the recording's own level; drop --level";
         if (o.fixedStep) return "--replay uses the recording's own frame times; drop --fixed-step";
     }
+    if (o.inputsOnly && o.replayPath.empty()) return "--inputs-only goes with --replay";
     return {};
 }
 
@@ -71,6 +72,8 @@ replay::SessionOptions LaunchOptions::Session() const {
     replay::SessionOptions session;
     session.recordPath = recordPath;
     session.replayPath = replayPath;
+    session.scriptPath = scriptPath;
+    session.inputsOnly = inputsOnly;
     session.fast = fast;
     session.fixedStep = fixedStep;
     session.shots = shots;
@@ -115,6 +118,10 @@ LaunchParse ParseLaunchOptions(const std::vector<std::string_view>& args) {
             if (value("a file name", v)) result.error = ReadPath(name, v, o.recordPath);
         } else if (name == "--replay") {
             if (value("a file name", v)) result.error = ReadPath(name, v, o.replayPath);
+        } else if (name == "--script") {
+            if (value("a file name", v)) result.error = ReadPath(name, v, o.scriptPath);
+        } else if (name == "--inputs-only") {
+            flag(o.inputsOnly);
         } else if (name == "--shot") {
             if (value("FRAME:FILE.png", v)) result.error = ReadShot(v, o);
         } else if (name == "--fast") {
@@ -139,7 +146,8 @@ LaunchParse ParseLaunchOptions(int argc, const char* const* argv) {
 
 std::string UsageLine(std::string_view program) {
     return "usage: " + std::string(program) +
-           " [--level N] [--record FILE | --replay FILE] [--fast] [--fixed-step] [--shot N:out.png]... "
+           " [--level N] [--record FILE] [--replay FILE [--inputs-only] | --script FILE] [--fast] [--fixed-step] "
+           "[--shot N:out.png]... "
            "| --check-content   (N: level index 0-" +
            std::to_string(levels::LevelIndex::Count - 1) + "; 6 is the test level)";
 }

@@ -21,6 +21,8 @@ struct LaunchOptions {
     bool help = false;  // "--help": print the usage line and exit successfully
     std::string recordPath;  // "--record FILE"
     std::string replayPath;  // "--replay FILE"
+    std::string scriptPath;  // "--script FILE": replay an input script, inputs only
+    bool inputsOnly = false;  // "--inputs-only": replay without comparing the state
     bool fast = false;  // "--fast": frames as fast as the machine can make them
     bool fixedStep = false;  // "--fixed-step": 1/60 s per frame
     std::vector<replay::Shot> shots;  // "--shot N:out.png", repeatable

@@ -85,9 +85,9 @@ def digit_sheet():
             on = name in lit
             # Unlit segments stay as faint ghosts, like a real display.
             colour = (255, 255, 255, 255) if on else (255, 255, 255, 34)
-            draw.line([(x0 * s, y0 * s), (x1 * s, y1 * s)], fill=colour, width=8 * s)
+            draw.line([(x0 * s, y0 * s), (x1 * s, y1 * s)], fill=colour, width=10 * s)
             for x, y in ((x0, y0), (x1, y1)):
-                r = 4 * s
+                r = 5 * s
                 draw.ellipse([x * s - r, y * s - r, x * s + r, y * s + r], fill=colour)
         cell = big.resize((cell_w, cell_h), Image.LANCZOS)
         sheet.alpha_composite(glow(cell, 3, 1.4), (digit * cell_w, 0))
@@ -216,7 +216,7 @@ def barrier(width, height):
 
 
 def burst_sheet(frames, cell, colour, sparks, seed):
-    """Expanding ring with sparks thrown outwards, fading over the frames."""
+    """Expanding ring with sparks thrown outwards over a first flash, fading over the frames."""
     rng = np.random.default_rng(seed)
     angles = rng.uniform(0, 2 * math.pi, sparks)
     speeds = rng.uniform(0.55, 1.0, sparks)
@@ -228,14 +228,38 @@ def burst_sheet(frames, cell, colour, sparks, seed):
         draw = ImageDraw.Draw(big)
         c = cell * s / 2
         alpha = int(255 * (1 - t) ** 0.7)
+        flash = max(0.0, 1.0 - 2.5 * t)
+        if flash > 0:
+            r = c * 0.5 * (0.4 + t)
+            draw.ellipse([c - r, c - r, c + r, c + r], fill=colour + (int(200 * flash),))
         r = c * 0.9 * (t ** 0.6)
         draw.ellipse([c - r, c - r, c + r, c + r], outline=colour + (alpha,), width=max(1, int(6 * s * (1 - t) + s)))
-        for a, v in zip(angles, speeds):
-            d0, d1 = c * 0.85 * v * t * 0.7, c * 0.85 * v * t
+        for i, (a, v) in enumerate(zip(angles, speeds)):
+            d0, d1 = c * 0.85 * v * t * 0.6, c * 0.85 * v * t
+            spark = WHITE if i % 2 else colour
             draw.line([(c + math.cos(a) * d0, c + math.sin(a) * d0), (c + math.cos(a) * d1, c + math.sin(a) * d1)],
-                      fill=(255, 255, 255, alpha), width=2 * s)
-        layer = glow(big.resize((cell, cell), Image.LANCZOS), 3, 1.3)
+                      fill=spark + (alpha,), width=3 * s)
+        layer = glow(big.resize((cell, cell), Image.LANCZOS), 3, 1.5)
         sheet.alpha_composite(layer, (f * cell, 0))
+    return sheet
+
+
+def beam_sheet(frames, cell, colour):
+    """A column of light that drops onto the spot and thins out: the player arriving."""
+    sheet = Image.new("RGBA", (cell * frames, cell), (0, 0, 0, 0))
+    for f in range(frames):
+        t = (f + 1) / frames
+        image = Image.new("RGBA", (cell, cell), (0, 0, 0, 0))
+        draw = ImageDraw.Draw(image)
+        c = cell / 2
+        alpha = int(255 * (1 - t) ** 0.6)
+        half = cell * 0.16 * (1 - t) + 2
+        bottom = cell * min(0.7, 0.4 + 2 * t)  # about the player's feet at the effect's scale
+        draw.rectangle([c - half, 0, c + half, bottom], fill=colour + (alpha,))
+        draw.rectangle([c - half * 0.35, 0, c + half * 0.35, bottom], fill=WHITE + (alpha,))
+        rx, ry = cell * 0.45 * t ** 0.5, cell * 0.1 * t ** 0.5
+        draw.ellipse([c - rx, bottom - ry, c + rx, bottom + ry], outline=colour + (alpha,), width=3)
+        sheet.alpha_composite(glow(image, 4, 1.4), (f * cell, 0))
     return sheet
 
 
@@ -284,7 +308,7 @@ def write_images():
     save(bar(256, 32, False), "Assets/Images/HUD/timer_bg.png")
     save(lamp(64), "Assets/Images/HUD/timer_flash.png")
     save(thin_line(64, 8), "Assets/Images/HUD/collectibles_bar.png")
-    save(panel(720, 150), "Assets/Images/HUD/panel.png")
+    save(panel(720, 128), "Assets/Images/HUD/panel.png")
     save(gem(96, CYAN), "Assets/Images/Goals/gem.png")
     save(orb(64), "Assets/Images/Effects/orb.png")
     save(beacon(256), "Assets/Images/Goals/checkpoint.png")
@@ -293,7 +317,7 @@ def write_images():
     save(burst_sheet(8, 256, GOLD, 24, 2), "Assets/Images/Effects/burst_win.png")
     save(burst_sheet(8, 128, CYAN, 10, 3), "Assets/Images/Effects/burst_pickup.png")
     save(burst_sheet(6, 128, MAGENTA, 10, 4), "Assets/Images/Effects/burst_counter.png")
-    save(burst_sheet(8, 192, CYAN, 16, 5), "Assets/Images/Effects/burst_respawn.png")
+    save(beam_sheet(8, 192, CYAN), "Assets/Images/Effects/burst_respawn.png")
 
 
 def write_prefabs():
@@ -311,8 +335,8 @@ def write_prefabs():
     write_json("Data/Entities/HUD/CollectiblesBar.json",
                hud_element("CollectiblesBar", "Assets/Images/HUD/collectibles_bar.png"))
 
-    # The plate behind the timer and the counter: 360 x 75 pixels at the top centre.
-    plate = {"Transform": {"Translation": [0.0, 1.0 - 42 / (SCREEN_H / 2)], "Scale": pixels_to_screen(360, 75)},
+    # The plate behind the timer and the counter: 360 x 64 pixels at the top centre.
+    plate = {"Transform": {"Translation": [0.0, 1.0 - 37 / (SCREEN_H / 2)], "Scale": pixels_to_screen(360, 64)},
              "Graphics": screen("Assets/Images/HUD/panel.png", "Foreground")}
     plate["Graphics"]["Color"] = [1.0, 1.0, 1.0, 0.9]
     write_json("Data/Entities/HUD.json", plate)

@@ -11,6 +11,7 @@
 #include "graphics/window.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/json_read.hpp"
+#include "serialization/prefab.hpp"
 
 namespace velkor::component {
 
@@ -51,6 +52,21 @@ void ShowDigit(Registry& registry, Entity e, int digit) {
 void ShowNumber(Registry& registry, std::span<const Entity> digits, int number) {
     for (std::size_t place = 0; place < digits.size(); ++place)
         ShowDigit(registry, digits[place], DigitAt(number, static_cast<int>(place)));
+}
+
+void CreateHud(Registry& registry) {
+    auto create = [&registry](const char* path) { return CreateEntity(ReadJsonFile(path), registry); };
+    const Entity plate = create("Data/Entities/HUD.json");
+    const Entity icon = create("Data/TotalCollectibles.json");
+    singleton::Level& level = levels::EnsureLevel(registry);
+    level.levelHud = plate;
+    level.collectiblesCounter = icon;
+    for (const char* path : {"Data/Entities/HUD/TimerBG.json", "Data/Entities/HUD/TimerBar.json",
+                             "Data/Entities/HUD/TimerFlash.json", "Data/Entities/HUD/CollectiblesBar.json",
+                             "Data/Entities/TimerDigit.json", "Data/Entities/TimerDigit1.json",
+                             "Data/Entities/TimerDigit2.json", "Data/Entities/CollectibleDigit.json",
+                             "Data/Entities/CollectibleDigit1.json"})
+        create(path);
 }
 
 }  // namespace velkor::util

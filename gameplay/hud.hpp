@@ -56,6 +56,12 @@ void ShowDigit(Registry& registry, Entity e, int digit);
 // Shows `number` on digit entities given units first (digits[0] units, digits[1] tens, ...).
 void ShowNumber(Registry& registry, std::span<const Entity> digits, int number);
 
+// A whole HUD for a level without a map: the plate ("Data/Entities/HUD.json", kept as the Level
+// singleton's levelHud), the counter's icon ("Data/TotalCollectibles.json", its
+// collectiblesCounter), and every element: timer bar and background, warning light, collectibles
+// line, three timer and two collectible digits. Maps place the elements themselves.
+void CreateHud(Registry& registry);
+
 }  // namespace velkor::util
 
 namespace velkor::system {

@@ -1,7 +1,9 @@
 #include "graphics/graphics.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <limits>
 #include <string>
@@ -9,6 +11,7 @@
 #include <glad/gl.h>
 #include <glm/gtc/type_ptr.hpp>
 
+#include "engine/trace.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"
 #include "graphics/shader.hpp"
@@ -51,6 +54,7 @@ Mesh BuildMesh(const std::vector<Vertex>& vertices, const std::vector<unsigned>&
     DeclareAttributes();
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     mesh.indexCount = indices.size();
+    mesh.data = std::make_shared<MeshData>(MeshData{vertices, indices});
     return mesh;
 }
 
@@ -80,6 +84,9 @@ void RefillMesh(Mesh& mesh, const std::vector<Vertex>& vertices, const std::vect
         return;
     }
     mesh.indexCount = indices.size();
+    if (!mesh.data) mesh.data = std::make_shared<MeshData>();
+    mesh.data->vertices = vertices;
+    mesh.data->indices = indices;
     if (!HasGLContext()) return;
     glBindVertexArray(mesh.vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, mesh.vertexBuffer);
@@ -303,19 +310,55 @@ constexpr const char* LitVertexShader = "Data/Shaders/LightVertexShaderSource.tx
 constexpr const char* LitFragmentShader = "Data/Shaders/MultipleLightFragmentShader.txt";
 constexpr const char* PlainVertexShader = "Data/Shaders/vertexShaderSource.txt";
 constexpr const char* PlainFragmentShader = "Data/Shaders/fragmentShaderSource.txt";
+constexpr const char* LightMapVertexShader = "Data/Shaders/LightMapVertexShader.txt";
+constexpr const char* LightMapFragmentShader = "Data/Shaders/LightMapFragmentShader.txt";
 constexpr const char* TooManyLights = "TOO MANY LIGHTS";
+constexpr const char* RenderScaleVariable = "VELKOR_RENDER_SCALE";
+
+// Layers from here up (UI, cursor) are drawn at the window's full size.
+constexpr int FullSizeLayers = 10;
+
+// The light map shader's fan: its centre and the 17 rim points of FAN_SEGMENTS = 16.
+constexpr int LightFanVertices = 18;
+
+// The unit the light map is bound to; everything else samples unit 0.
+constexpr int LightMapUnit = 1;
+
+// Names the Mesa, SwiftShader and Windows software rasterisers give in GL_RENDERER.
+bool IsSoftwareRenderer(std::string_view renderer) {
+    std::string lower(renderer);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "software", "swiftshader", "gdi generic"})
+        if (lower.find(name) != std::string::npos) return true;
+    return false;
+}
+
+unsigned OnePixelTexture(std::array<unsigned char, 4> rgba) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return name;
+}
 
 }  // namespace
 
-void Graphics::LightArrays::clear() {
-    inner.clear();
-    outer.clear();
-    strength.clear();
-    minAngle.clear();
-    maxAngle.clear();
-    position.clear();
-    color.clear();
-    spot.clear();
+float Graphics::DefaultRenderScale(std::string_view renderer, const char* override) {
+    if (override && *override) {
+        char* end = nullptr;
+        const float value = std::strtof(override, &end);
+        if (end != override && *end == '\0' && std::isfinite(value))
+            return std::clamp(value, MinRenderScale, 1.0f);
+        Trace(std::string(RenderScaleVariable) + " is not a number: " + override + "\n");
+    }
+    return IsSoftwareRenderer(renderer) ? SoftwareRenderScale : 1.0f;
+}
+
+void Graphics::SetRenderScale(float scale) noexcept {
+    renderScale_ = std::isfinite(scale) ? std::clamp(scale, MinRenderScale, 1.0f) : 1.0f;
 }
 
 Graphics::Program Graphics::Load(const char* vertexPath, const char* fragmentPath) {
@@ -325,18 +368,82 @@ Graphics::Program Graphics::Load(const char* vertexPath, const char* fragmentPat
     p.transform = at("transform");
     p.texOffset = at("texOffset");
     p.tint = at("tint");
-    p.worldTransform = at("worldTransform");
     p.ambientFactor = at("ambientFactor");
-    p.numLights = at("numLights");
-    p.innerRadii = at("innerRadii");
-    p.outerRadii = at("outerRadii");
-    p.lightPositions = at("lightPositions");
-    p.strengths = at("strengths");
-    p.colors = at("colors");
-    p.isSpotlight = at("isSpotlight");
-    p.minAngles = at("minAngles");
-    p.maxAngles = at("maxAngles");
+    p.lightMap = at("lightMap");
+    p.lightMapScale = at("lightMapScale");
+    p.viewProjection = at("viewProjection");
     return p;
+}
+
+void Graphics::CreateLightGeometry() {
+    glGenVertexArrays(1, &lightVertexArray_);
+    glGenBuffers(1, &lightFan_);
+    glGenBuffers(1, &lightInstances_);
+    glBindVertexArray(lightVertexArray_);
+    float fan[LightFanVertices];
+    for (int i = 0; i < LightFanVertices; ++i) fan[i] = static_cast<float>(i);
+    glBindBuffer(GL_ARRAY_BUFFER, lightFan_);
+    glBufferData(GL_ARRAY_BUFFER, sizeof(fan), fan, GL_STATIC_DRAW);
+    glVertexAttribPointer(0, 1, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glEnableVertexAttribArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, lightInstances_);
+    const auto stride = static_cast<GLsizei>(sizeof(LightInstance));
+    auto instanced = [&](GLuint location, GLint size, std::size_t offset) {
+        glVertexAttribPointer(location, size, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offset));
+        glVertexAttribDivisor(location, 1);
+        glEnableVertexAttribArray(location);
+    };
+    instanced(1, 2, offsetof(LightInstance, position));
+    instanced(2, 3, offsetof(LightInstance, radiiStrength));
+    instanced(3, 3, offsetof(LightInstance, color));
+    instanced(4, 3, offsetof(LightInstance, cone));
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+
+    noLight_ = OnePixelTexture({0, 0, 0, 0});
+}
+
+void Graphics::CreateStream() {
+    glGenVertexArrays(1, &streamVertexArray_);
+    glGenBuffers(1, &streamVertices_);
+    glGenBuffers(1, &streamIndices_);
+    glBindVertexArray(streamVertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, streamVertices_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, streamIndices_);
+    const auto stride = static_cast<GLsizei>(sizeof(StreamVertex));
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, position)));
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, texCoord)));
+    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, color)));
+    for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    white_ = OnePixelTexture({255, 255, 255, 255});
+}
+
+void Graphics::Resize(Target& target, int width, int height, bool floating) {
+    if (target.framebuffer && target.width == width && target.height == height) return;
+    Release(target);
+    glGenTextures(1, &target.texture);
+    glBindTexture(GL_TEXTURE_2D, target.texture);
+    // Light sums go past 1 and need more than 8 bits to stay within a step of the exact result.
+    glTexImage2D(GL_TEXTURE_2D, 0, floating ? GL_RGBA32F : GL_RGBA8, width, height, 0, GL_RGBA,
+                 floating ? GL_FLOAT : GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glGenFramebuffers(1, &target.framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target.texture, 0);
+    target.width = width;
+    target.height = height;
+}
+
+void Graphics::Release(Target& target) {
+    if (target.framebuffer) glDeleteFramebuffers(1, &target.framebuffer);
+    if (target.texture) glDeleteTextures(1, &target.texture);
+    target = Target{};
 }
 
 void Graphics::Init(Registry& registry) {
@@ -347,6 +454,23 @@ void Graphics::Init(Registry& registry) {
     util::GetOrCreateLayers(registry);
     lit_ = Load(LitVertexShader, LitFragmentShader);
     plain_ = Load(PlainVertexShader, PlainFragmentShader);
+    lightMapProgram_ = Load(LightMapVertexShader, LightMapFragmentShader);
+    // The stream carries transforms, offsets and tints in its vertices: these uniforms never change.
+    const glm::mat4 identity(1.0f);
+    for (const Program* p : {&lit_, &plain_}) {
+        glUseProgram(p->name);
+        glUniformMatrix4fv(p->transform, 1, GL_FALSE, glm::value_ptr(identity));
+        glUniform2f(p->texOffset, 0.0f, 0.0f);
+        glUniform4f(p->tint, 1.0f, 1.0f, 1.0f, 1.0f);
+    }
+    glUseProgram(lit_.name);
+    glUniform1i(lit_.lightMap, LightMapUnit);
+    glUniform1f(lit_.ambientFactor, util::AmbientFactor);
+    glUseProgram(0);
+    CreateLightGeometry();
+    CreateStream();
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    renderScale_ = DefaultRenderScale(renderer ? renderer : "", std::getenv(RenderScaleVariable));
 }
 
 void Graphics::GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth) {
@@ -356,45 +480,96 @@ void Graphics::GatherLights(Registry& registry, const glm::vec2& cameraPosition,
     const auto& owners = pool.entities();
     for (std::size_t i = 0; i < owners.size(); ++i) {
         const Entity e = owners[i];
-        if (!registry.has<component::Transform>(e)) continue;
+        if (!transforms.contains(e)) continue;
         const component::Light& light = pool.components()[i];
         if (!light.Enabled) continue;
         const glm::vec2 position = transforms.get(e).Translation;
         if (glm::length(cameraPosition - position) > light.OuterRadius + viewWidth) continue;
-        lights_.inner.push_back(light.InnerRadius);
-        lights_.outer.push_back(light.OuterRadius);
-        lights_.position.push_back(position);
-        lights_.color.push_back(light.Color);
-        lights_.strength.push_back(light.Strength);
-        lights_.spot.push_back(light.IsSpotlight ? 1 : 0);
-        lights_.minAngle.push_back(light.MinAngle);
-        lights_.maxAngle.push_back(light.MaxAngle);
-        if (lights_.inner.size() > static_cast<std::size_t>(util::MaxLights)) std::cout << TooManyLights << std::endl;
+        lights_.push_back({position,
+                           {light.InnerRadius, light.OuterRadius, light.Strength},
+                           light.Color,
+                           {light.IsSpotlight ? 1.0f : 0.0f, light.MinAngle, light.MaxAngle}});
+        if (lights_.size() > static_cast<std::size_t>(util::MaxLights)) std::cout << TooManyLights << std::endl;
     }
+}
+
+void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height) {
+    Resize(lightMap_, width, height, true);
+    glBindFramebuffer(GL_FRAMEBUFFER, lightMap_.framebuffer);
+    glViewport(0, 0, width, height);
+    const float none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glClearBufferfv(GL_COLOR, 0, none);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glUseProgram(lightMapProgram_.name);
+    glUniformMatrix4fv(lightMapProgram_.viewProjection, 1, GL_FALSE, glm::value_ptr(pv));
+    glBindBuffer(GL_ARRAY_BUFFER, lightInstances_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(lights_.size() * sizeof(LightInstance)), lights_.data(),
+                 GL_STREAM_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindVertexArray(lightVertexArray_);
+    glDrawArraysInstanced(GL_TRIANGLE_FAN, 0, LightFanVertices, static_cast<GLsizei>(lights_.size()));
+    glBindVertexArray(0);
+    ++drawCalls_;
+}
+
+void Graphics::Append(const component::Graphics& g, const glm::mat4& transform, bool lit, bool fullSize) {
+    const util::Graphics::MeshData& mesh = *g.Mesh.data;
+    const unsigned program = lit ? lit_.name : plain_.name;
+    const unsigned texture = g.Texture ? g.Texture->id : white_;
+    // A solid colour is the white texel times the colour: the same product the shader formed.
+    glm::vec4 factor = g.Color;
+    if (!g.Texture)
+        factor *= glm::vec4(g.SolidColor[0], g.SolidColor[1], g.SolidColor[2], g.SolidColor[3]) / 255.0f;
+
+    const auto base = static_cast<unsigned>(stream_.size());
+    const auto count = static_cast<unsigned>(mesh.vertices.size());
+    for (const util::Graphics::Vertex& v : mesh.vertices) {
+        const glm::vec4 p = transform * glm::vec4(v.position, 0.0f, 1.0f);
+        stream_.push_back({{p.x, p.y}, v.texCoord + g.TextureOffset, glm::vec4(v.color, 1.0f) * factor});
+    }
+    const std::size_t first = streamIndexList_.size();
+    const std::size_t indices = std::min<std::size_t>(mesh.indices.size(), g.Mesh.indexCount);
+    for (std::size_t i = 0; i + 2 < indices; i += 3) {
+        const unsigned a = mesh.indices[i], b = mesh.indices[i + 1], c = mesh.indices[i + 2];
+        // A triangle reaching past this mesh's vertices would draw with a neighbour's.
+        if (a >= count || b >= count || c >= count) continue;
+        streamIndexList_.insert(streamIndexList_.end(), {base + a, base + b, base + c});
+    }
+    const std::size_t added = streamIndexList_.size() - first;
+    if (added == 0) return;
+    ++drawnEntities_;
+    if (!runs_.empty()) {
+        Run& last = runs_.back();
+        if (last.program == program && last.texture == texture && last.textured == (g.Texture != nullptr) &&
+            last.fullSize == fullSize) {
+            last.indexCount += added;
+            return;
+        }
+    }
+    runs_.push_back({program, texture, g.Texture != nullptr, fullSize, first, added});
 }
 
 void Graphics::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
     drawCalls_ = 0;
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    drawnEntities_ = 0;
 
     const singleton::Camera& camera = singletons.get<singleton::Camera>();
     const glm::mat4 pv = util::ProjectionMatrix(camera) * util::ViewMatrix(camera);
     GatherLights(registry, camera.Position, camera.ViewWidth);
-    const int lightCount = static_cast<int>(lights_.inner.size());
-    // The arrays hold 100 entries; the count itself goes to the shader uncut and it clamps.
-    const int uploaded = std::min(lightCount, util::MaxLights);
     const bool outlines = singletons.get<singleton::DebugDraw>().EnableMesh;
 
+    // Everything visible into the stream, in draw order.
+    stream_.clear();
+    streamIndexList_.clear();
+    runs_.clear();
     auto& layers = util::GetOrCreateLayers(registry);
     auto& graphicsPool = registry.pool<component::Graphics>();
     auto& transforms = registry.pool<component::Transform>();
     const glm::mat4 identity(1.0f);
-
-    for (const auto& layer : layers.Entities) {
-        for (const Entity e : layer) {
-            component::Graphics& g = graphicsPool.get(e);
+    for (int layer = 0; layer < singleton::LayerCount; ++layer) {
+        for (const Entity e : layers.Entities[layer]) {
+            const component::Graphics& g = graphicsPool.get(e);
             if (!g.Renderable) continue;
             component::Transform* t = transforms.contains(e) ? &transforms.get(e) : nullptr;
             if (t && !g.Locked) {
@@ -402,66 +577,116 @@ void Graphics::Update(float, Registry& registry) {
                     std::abs(camera.Position.y - t->Translation.y) * 2.0f > t->Scale.y + camera.ViewHeight)
                     continue;
             }
-            const bool lit = !g.Locked && g.DoLight;
-            const Program& p = lit ? lit_ : plain_;
-            glUseProgram(p.name);
-
-            const glm::mat4& model = t ? t->GetMatrix() : identity;
-            const glm::mat4 transform = !t ? identity : g.Locked ? model : pv * model;
-            if (lit) {
-                glUniformMatrix4fv(p.worldTransform, 1, GL_FALSE, glm::value_ptr(model));
-                glUniform1f(p.ambientFactor, util::AmbientFactor);
-                glUniform1i(p.numLights, lightCount);
-                if (uploaded > 0) {
-                    glUniform1fv(p.innerRadii, uploaded, lights_.inner.data());
-                    glUniform1fv(p.outerRadii, uploaded, lights_.outer.data());
-                    glUniform2fv(p.lightPositions, uploaded, glm::value_ptr(lights_.position.front()));
-                    glUniform1fv(p.strengths, uploaded, lights_.strength.data());
-                    glUniform3fv(p.colors, uploaded, glm::value_ptr(lights_.color.front()));
-                    glUniform1iv(p.isSpotlight, uploaded, lights_.spot.data());
-                    glUniform1fv(p.minAngles, uploaded, lights_.minAngle.data());
-                    glUniform1fv(p.maxAngles, uploaded, lights_.maxAngle.data());
-                }
-            }
-            glUniformMatrix4fv(p.transform, 1, GL_FALSE, glm::value_ptr(transform));
-            glUniform2fv(p.texOffset, 1, glm::value_ptr(g.TextureOffset));
-            glUniform4fv(p.tint, 1, glm::value_ptr(g.Color));
-
             if (t && outlines)
                 util::QueueRectangle(singletons.get<singleton::DebugDraw>(), t->Translation, t->Scale, {0.0f, 1.0f, 0.0f},
                                      t->Rotation);
-
-            if (g.Texture) {
-                glBindTexture(GL_TEXTURE_2D, g.Texture->id);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
-            } else {
-                glBindTexture(GL_TEXTURE_2D, g.SolidColorTexture);
-                glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, g.SolidColor.data());
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-            }
-            // A component added in code has no mesh yet; drawing with vertex array 0 is an error.
-            if (g.Mesh.vertexArray != 0 && g.Mesh.indexCount > 0) {
-                glBindVertexArray(g.Mesh.vertexArray);
-                glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(g.Mesh.indexCount), GL_UNSIGNED_INT, nullptr);
-                ++drawCalls_;
-            }
-            glBindVertexArray(0);
-            glBindTexture(GL_TEXTURE_2D, 0);
-            glUseProgram(0);
+            // A component added in code has no mesh yet.
+            if (g.Mesh.vertexArray == 0 || g.Mesh.indexCount == 0 || !g.Mesh.data) continue;
+            const glm::mat4 transform = !t ? identity : g.Locked ? t->GetMatrix() : pv * t->GetMatrix();
+            Append(g, transform, !g.Locked && g.DoLight, layer >= FullSizeLayers);
         }
     }
+
+    // The frame ends up in whatever framebuffer and viewport were current (the window's, normally).
+    GLint viewport[4] = {};
+    GLint output = 0;
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &output);
+    const int width = std::max(viewport[2], 1), height = std::max(viewport[3], 1);
+    const bool offscreen = renderScale_ < 1.0f;
+    const int sceneWidth = offscreen ? std::max(1, static_cast<int>(std::lround(width * renderScale_))) : width;
+    const int sceneHeight = offscreen ? std::max(1, static_cast<int>(std::lround(height * renderScale_))) : height;
+
+    glEnable(GL_BLEND);
+    if (!lights_.empty()) DrawLightMap(pv, sceneWidth, sceneHeight);
+    glActiveTexture(GL_TEXTURE0 + LightMapUnit);
+    glBindTexture(GL_TEXTURE_2D, lights_.empty() ? noLight_ : lightMap_.texture);
+    glActiveTexture(GL_TEXTURE0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    // Where the draws go: the scene target at the render scale, then the output at full size.
+    auto beginPass = [&](unsigned framebuffer, int x, int y, int w, int h) {
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glViewport(x, y, w, h);
+        glUseProgram(lit_.name);
+        // gl_FragCoord counts from the framebuffer's corner, not the viewport's.
+        glUniform2f(lit_.lightMapScale, 1.0f / static_cast<float>(x + w), 1.0f / static_cast<float>(y + h));
+    };
+    auto stretch = [&] {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, scene_.framebuffer);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<unsigned>(output));
+        glBlitFramebuffer(0, 0, sceneWidth, sceneHeight, viewport[0], viewport[1], viewport[0] + width,
+                          viewport[1] + height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+        beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
+    };
+    if (offscreen) {
+        Resize(scene_, sceneWidth, sceneHeight, false);
+        beginPass(scene_.framebuffer, 0, 0, sceneWidth, sceneHeight);
+        glClear(GL_COLOR_BUFFER_BIT);  // with the clear colour the frame began with
+    } else {
+        beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
+    }
+
+    glBindVertexArray(streamVertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, streamVertices_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(stream_.size() * sizeof(StreamVertex)), stream_.data(),
+                 GL_STREAM_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(streamIndexList_.size() * sizeof(unsigned)),
+                 streamIndexList_.data(), GL_STREAM_DRAW);
+    unsigned program = lit_.name;
+    bool stretched = !offscreen;
+    for (const Run& run : runs_) {
+        if (run.fullSize && !stretched) {
+            stretch();
+            stretched = true;
+            program = lit_.name;
+        }
+        if (run.program != program) {
+            glUseProgram(run.program);
+            program = run.program;
+        }
+        glBindTexture(GL_TEXTURE_2D, run.texture);
+        if (run.textured) {
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
+        }
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(run.indexCount), GL_UNSIGNED_INT,
+                       reinterpret_cast<void*>(run.firstIndex * sizeof(unsigned)));
+        ++drawCalls_;
+    }
+    if (!stretched) stretch();
+
+    glBindVertexArray(0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glActiveTexture(GL_TEXTURE0 + LightMapUnit);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glActiveTexture(GL_TEXTURE0);
+    glUseProgram(0);
 }
 
 void Graphics::Shutdown(Registry& registry) {
     auto& singletons = registry.singletons;
-    // The programs go while the context still exists.
+    // The GL objects go while the context still exists.
     if (util::HasGLContext()) {
         glDeleteProgram(plain_.name);
         glDeleteProgram(lit_.name);
+        glDeleteProgram(lightMapProgram_.name);
+        glDeleteVertexArrays(1, &lightVertexArray_);
+        const GLuint buffers[] = {lightFan_, lightInstances_};
+        glDeleteBuffers(2, buffers);
+        glDeleteTextures(1, &noLight_);
+        glDeleteTextures(1, &white_);
+        glDeleteVertexArrays(1, &streamVertexArray_);
+        const GLuint stream[] = {streamVertices_, streamIndices_};
+        glDeleteBuffers(2, stream);
+        Release(scene_);
+        Release(lightMap_);
     }
-    plain_ = lit_ = Program{};
+    plain_ = lit_ = lightMapProgram_ = Program{};
+    lightVertexArray_ = lightFan_ = lightInstances_ = noLight_ = white_ = 0;
+    streamVertexArray_ = streamVertices_ = streamIndices_ = 0;
+    scene_ = lightMap_ = Target{};
     util::DestroyWindow(singletons);
     singletons.remove<singleton::Texture>();
     singletons.remove<singleton::Camera>();

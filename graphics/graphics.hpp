@@ -12,9 +12,11 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
@@ -33,11 +35,21 @@ struct Vertex {
 };
 static_assert(sizeof(Vertex) == 28, "the vertex layout is seven tightly packed floats");
 
+// What was last uploaded, kept on the CPU: the Graphics system draws from it, placing the vertices
+// of many entities into one stream so that alike neighbours share a draw call.
+struct MeshData {
+    std::vector<Vertex> vertices;
+    std::vector<unsigned> indices;
+};
+
 struct Mesh {
     unsigned vertexArray = 0;
     unsigned vertexBuffer = 0;
     unsigned indexBuffer = 0;
     std::uint64_t indexCount = 0;
+    // Shared by copies of the mesh, as the GL names are. Set by BuildMesh and RefillMesh: a mesh
+    // assembled by hand without it is not drawn.
+    std::shared_ptr<MeshData> data;
 };
 
 // Uploads the lists into a new vertex array with its two buffers. All zero without a GL context.
@@ -128,41 +140,97 @@ inline constexpr float AmbientFactor = 0.8f;
 
 namespace velkor::system {
 
+// How a frame is drawn (the look is the same either way):
+//  - The lights in range are summed once into a light map covering the screen, one instanced fan
+//    per light over the disc or cone it reaches; every lit fragment reads its sum there. Cost follows the screen area
+//    the lights cover, not lights times fragments, so a frame may hold more than the hundred lights
+//    the message warns about.
+//  - Layers up to "Foreground" may be drawn into an off-screen target at a fraction of the window's
+//    size and stretched onto it; "UI" and "Cursor" are always drawn at full size so text stays sharp.
+//  - Every visible entity's mesh is placed on the CPU (transform, sprite-sheet offset, tint and solid
+//    colour applied) into one vertex stream uploaded once per frame; consecutive entities that share
+//    program and texture become one draw call. Draw order is kept: a call draws its triangles in
+//    order, so runs may even span layers.
 class Graphics final : public iSystem {
 public:
     void Init(Registry& registry) override;
     void Update(float dt, Registry& registry) override;
     void Shutdown(Registry& registry) override;
 
-    // Draw calls issued by the last update (benchmarks and tests).
+    // Fraction of the window's width and height the scene is drawn at, within [MinRenderScale, 1].
+    // Init picks 1 on a hardware GPU and 0.5 on a software rasteriser; VELKOR_RENDER_SCALE overrides it.
+    void SetRenderScale(float scale) noexcept;
+    [[nodiscard]] float RenderScale() const noexcept { return renderScale_; }
+    static constexpr float MinRenderScale = 0.25f;
+    static constexpr float SoftwareRenderScale = 0.5f;
+    // The default for a GL_RENDERER string: software rasterisers get SoftwareRenderScale.
+    [[nodiscard]] static float DefaultRenderScale(std::string_view renderer, const char* override);
+
+    // Draw calls issued by the last update (benchmarks and tests), lights included.
     [[nodiscard]] int DrawCalls() const noexcept { return drawCalls_; }
+    // Entities drawn by the last update (not hidden, not culled, with a mesh).
+    [[nodiscard]] int DrawnEntities() const noexcept { return drawnEntities_; }
     // Lights gathered by the last update, uncapped.
-    [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.inner.size()); }
+    [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.size()); }
 
 private:
     // Uniform locations, looked up once per program instead of at every upload.
     struct Program {
         unsigned name = 0;
         int transform = -1, texOffset = -1, tint = -1;
-        int worldTransform = -1, ambientFactor = -1, numLights = -1;
-        int innerRadii = -1, outerRadii = -1, lightPositions = -1, strengths = -1, colors = -1;
-        int isSpotlight = -1, minAngles = -1, maxAngles = -1;
+        int ambientFactor = -1, lightMap = -1, lightMapScale = -1, viewProjection = -1;
     };
-    struct LightArrays {
-        std::vector<float> inner, outer, strength, minAngle, maxAngle;
-        std::vector<glm::vec2> position;
-        std::vector<glm::vec3> color;
-        std::vector<int> spot;
-        void clear();
+    // One light as the light-map pass reads it (instance attributes 1 to 4).
+    struct LightInstance {
+        glm::vec2 position;
+        glm::vec3 radiiStrength;  // inner, outer, strength
+        glm::vec3 color;
+        glm::vec3 cone;  // is spotlight, min angle, max angle
+    };
+    // A vertex of the frame's stream: already in clip space, texture offset and colours applied.
+    struct StreamVertex {
+        glm::vec2 position;
+        glm::vec2 texCoord;
+        glm::vec4 color;
+    };
+    // Consecutive stream triangles drawn with one program and one texture.
+    struct Run {
+        unsigned program = 0;
+        unsigned texture = 0;
+        bool textured = false;  // an image (wrap modes set) rather than the white solid-colour texel
+        bool fullSize = false;  // drawn after the scene is stretched onto the output
+        std::size_t firstIndex = 0, indexCount = 0;
+    };
+    // A colour texture with its framebuffer, re-made when the size changes.
+    struct Target {
+        unsigned framebuffer = 0, texture = 0;
+        int width = 0, height = 0;
     };
 
     static Program Load(const char* vertexPath, const char* fragmentPath);
     void GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth);
+    void CreateLightGeometry();
+    static void Resize(Target& target, int width, int height, bool floating);
+    static void Release(Target& target);
+    void DrawLightMap(const glm::mat4& pv, int width, int height);
+    void CreateStream();
+    void Append(const component::Graphics& g, const glm::mat4& transform, bool lit, bool fullSize);
 
     Program lit_{};
     Program plain_{};
-    LightArrays lights_;
+    Program lightMapProgram_{};
+    std::vector<LightInstance> lights_;
+    unsigned lightVertexArray_ = 0, lightFan_ = 0, lightInstances_ = 0;
+    unsigned noLight_ = 0;  // 1 x 1 black light map for frames without lights
+    unsigned white_ = 0;  // 1 x 1 white texture that solid colours are drawn with
+    unsigned streamVertexArray_ = 0, streamVertices_ = 0, streamIndices_ = 0;
+    std::vector<StreamVertex> stream_;
+    std::vector<unsigned> streamIndexList_;
+    std::vector<Run> runs_;
+    Target scene_{}, lightMap_{};
+    float renderScale_ = 1.0f;
     int drawCalls_ = 0;
+    int drawnEntities_ = 0;
 };
 
 }  // namespace velkor::system

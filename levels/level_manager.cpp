@@ -3,8 +3,15 @@
 #include <string>
 
 #include "engine/trace.hpp"
+#include "levels/credits.hpp"
+#include "levels/cursor.hpp"
+#include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
+#include "levels/lose_screen.hpp"
+#include "levels/main_menu.hpp"
+#include "levels/options_menu.hpp"
 #include "levels/stand_ins.hpp"
+#include "levels/win_screen.hpp"
 
 namespace velkor::levels {
 
@@ -65,6 +72,11 @@ void LevelManager::Update(float dt, Registry& registry) {
         if (state.currentLevel != -1) state.levels[state.currentLevel]->Unload(registry);
         state.previousLevel = state.currentLevel;
         state.currentLevel = state.nextLevel;
+        // A delayed switch still armed would otherwise land later on top of wherever this one
+        // leads (a win screen over the main menu chosen from the pause menu).
+        state.switchPending = false;
+        state.pendingLevel = -1;
+        state.switchDelay = 0.0f;
         state.levels[state.currentLevel]->Load(registry);
         state.levels[state.currentLevel]->Initialize(registry);
     }
@@ -75,6 +87,7 @@ void LevelManager::Shutdown(Registry& registry) {
     auto& singletons = registry.singletons;
     // Levels go without their Shutdown or Unload: the registry has been cleared already.
     singletons.get<singleton::GameState>().levels.clear();
+    levels::ForgetCursor();  // it lived in this registry, on a window that is gone by now
     singletons.remove<singleton::GameState>();
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iostream>
-#include <limits>
+#include <map>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -70,14 +70,6 @@ struct EntityDocument {
 
     EntityDocument() { document.SetObject(); }
 
-    // The pending prefab's content becomes the document.
-    void TakePendingPrefab() {
-        if (!prefabPending) return;
-        document = ReadJsonFile(pendingPrefab);
-        prefabPending = false;
-        pendingPrefab.clear();
-    }
-
     void AddSize(const Value& object, const char* key, SizeKind kind) {
         const Value* v = Member(object, key);
         if (v && v->IsNumber()) sizes.push_back({kind, static_cast<float>(v->GetDouble())});
@@ -134,6 +126,8 @@ private:
     void WriteImage(const Value* image, EntityDocument& e);
 
     std::uint32_t ClearFlipFlags(std::uint32_t gid);
+    const Document& File(const std::string& path);
+    void TakePendingPrefab(EntityDocument& e);
     void Create(const Document& document) {
         CreateEntity(document, registry_, options_.catalogue ? *options_.catalogue : Catalogue());
     }
@@ -147,6 +141,9 @@ private:
     int tileW_ = 0, tileH_ = 0;
     float mapHeightPx_ = 0.0f;
     bool flipsTraced_ = false;
+    // Prefabs and templates by path, each read once per load however many cells and objects name
+    // it. Map nodes never move, so pointers into these documents stay valid for the whole load.
+    std::map<std::string, Document, std::less<>> files_;
 };
 
 void MapLoader::Load() {
@@ -196,6 +193,20 @@ void MapLoader::ReadTilesets() {
         // than read as tiles of the tileset before it.
         tilesets_.push_back(std::move(tileset));
     }
+}
+
+const Document& MapLoader::File(const std::string& path) {
+    auto it = files_.find(path);
+    if (it == files_.end()) it = files_.emplace(path, ReadJsonFile(path)).first;
+    return it->second;
+}
+
+// The pending prefab's content becomes the document.
+void MapLoader::TakePendingPrefab(EntityDocument& e) {
+    if (!e.prefabPending) return;
+    e.document.CopyFrom(File(e.pendingPrefab), e.document.GetAllocator());
+    e.prefabPending = false;
+    e.pendingPrefab.clear();
 }
 
 std::uint32_t MapLoader::ClearFlipFlags(std::uint32_t gid) {
@@ -326,7 +337,7 @@ bool MapLoader::CollectionTile(const Value& tileset, std::int64_t local, EntityD
         return false;
     }
     Properties(*tile, e);
-    e.TakePendingPrefab();
+    TakePendingPrefab(e);
     WriteImage(Member(*tile, "image"), e);
     e.AddSize(*tile, "imagewidth", SizeKind::Width);
     e.AddSize(*tile, "imageheight", SizeKind::Height);
@@ -361,7 +372,7 @@ bool MapLoader::SpriteSheetTile(const Value& tileset, std::int64_t local, Entity
                 break;
             }
         }
-        e.TakePendingPrefab();
+        TakePendingPrefab(e);
     }
     e.AddSize(tileset, "tilewidth", SizeKind::Width);
     e.AddSize(tileset, "tileheight", SizeKind::Height);
@@ -387,10 +398,8 @@ void MapLoader::WriteImage(const Value* image, EntityDocument& e) {
 bool MapLoader::Object(const Value& object, EntityDocument& e) {
     if (const Value* gid = Member(object, "gid"); gid && gid->IsUint()) Tile(ClearFlipFlags(gid->GetUint()), e);
 
-    // Kept alive until the entity is made: the override list points into it.
-    Document templateFile;
     if (const Value* name = Member(object, "template")) {
-        templateFile = ReadJsonFile(options_.directory + Text(name));
+        const Document& templateFile = File(options_.directory + Text(name));
         if (!templateFile.IsObject()) return false;
         if (const Value* t = Member(templateFile, "object")) {
             e.AddSize(*t, "rotation", SizeKind::Rotation);
@@ -410,7 +419,6 @@ bool MapLoader::Object(const Value& object, EntityDocument& e) {
     if (e.pendingPrefab == PlatformPrefab)
         std::cout << "-------------------------------platform #: " << ++platformCount << '\n';
     Finish(e, static_cast<float>(tileW_), static_cast<float>(tileH_));
-    // Finish is done with the template's property values: CreateEntity reads only the document.
     return true;
 }
 
@@ -436,7 +444,7 @@ void MapLoader::Properties(const Value& owner, EntityDocument& e) {
 void MapLoader::Finish(EntityDocument& e, float widthDivisor, float heightDivisor) {
     Document& d = e.document;
     if (e.prefabPending) {
-        const Document prefab = ReadJsonFile(e.pendingPrefab);
+        const Document& prefab = File(e.pendingPrefab);
         e.prefabPending = false;
         if (prefab.IsObject() && d.IsObject()) {
             for (auto it = prefab.MemberBegin(); it != prefab.MemberEnd(); ++it) {

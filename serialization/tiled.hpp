@@ -10,8 +10,8 @@
 //   (counter-clockwise degrees) and, for tiles, "/Graphics/Texture" and the sprite-sheet cell.
 // - Files named by the map are read during the call: tilesets ("tilesets"[i]."source") and
 //   templates ("template") relative to the directory given (the game's is "Data/Tiled/"), prefabs
-//   ("Source") relative to the working directory. Tileset files are parsed once per call; nothing
-//   is cached between calls. A tileset's or tile's "image" is relative to the tileset file, which
+//   ("Source") relative to the working directory. Each file is read and parsed once per call,
+//   however many cells and objects name it; nothing is kept between calls. A tileset's or tile's "image" is relative to the tileset file, which
 //   lives one folder below that directory: the loader drops its first 9 characters ("../../../")
 //   to make it relative to the working directory.
 // - Content faults never throw and never stop the load: each one is traced (trace sink) and only

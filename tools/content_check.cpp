@@ -149,6 +149,7 @@ void Checker::Check(const std::string& path, Form form, const std::string& from,
                   document.HasMember("AnimationAliases")))
             form = Form::AnimationData;
         else if (document.IsObject() && document.HasMember("Files")) form = Form::AudioList;
+        else if (document.IsArray()) form = Form::LevelProperties;
         else {
             bool anyComponent = false;
             bool allObjects = document.IsObject();
@@ -176,6 +177,7 @@ void Checker::Check(const std::string& path, Form form, const std::string& from,
         }
         break;
     case Form::AudioList: CheckAudio(c, document, "", {}); break;
+    case Form::LevelProperties: CheckLevelProperties(c, document, ""); break;
     case Form::AnimationData: CheckAnimationData(c, document, {}); break;
     case Form::Skeleton:
         if (!document.IsObject()) Report(path, "", "a skeleton file must hold an object");
@@ -405,6 +407,8 @@ void Checker::CheckProperties(const Context& c, const Json& holder, const std::s
                        "\"");
             continue;
         }
+        if (name == "/Graphics/Layer" && value.IsString() && util::FindLayer(value.GetString()) < 0)
+            Report(c.file, at + "/value", "unknown layer \"" + std::string(value.GetString()) + "\"");
         const bool writable = value.IsBool() || value.IsString() || value.IsInt() ||
                               (value.IsDouble() && value.GetDouble() >= -3.4028234e38 && value.GetDouble() <= 3.4028234e38);
         if (!writable)
@@ -470,24 +474,7 @@ void Checker::CheckMap(const Context& c, const Json& map) {
         }
         return found;
     };
-    if (map.HasMember("properties")) {
-        const Json& properties = map["properties"];
-        if (properties.IsArray())
-            for (rapidjson::SizeType k = 0; k < properties.Size(); ++k) {
-                const Json& p = properties[k];
-                if (!p.IsObject() || !p.HasMember("name") || !p.HasMember("value")) continue;
-                const std::string at = Join("/properties", k) + "/value";
-                const std::string_view name = p["name"].IsString() ? p["name"].GetString() : "";
-                if (name == "Audio") {
-                    if (p["value"].IsString()) Need(c, at, p["value"].GetString(), Form::AudioList, "level sounds");
-                    else Report(c.file, at, "\"Audio\" must be a file path");
-                } else if ((name == "MaxTime" || name == "FallDelayTime") && !p["value"].IsNumber()) {
-                    Report(c.file, at, "must be a number of seconds");
-                } else if (name == "CollectiblesRequred" && !p["value"].IsInt()) {
-                    Report(c.file, at, "must be an integer");
-                }
-            }
-    }
+    if (map.HasMember("properties")) CheckLevelProperties(c, map["properties"], "/properties");
     const Json& layers = map["layers"];
     for (rapidjson::SizeType l = 0; l < layers.Size(); ++l) {
         const std::string at = Join("/layers", l);
@@ -495,8 +482,9 @@ void Checker::CheckMap(const Context& c, const Json& map) {
         if (!layer.IsObject() || !layer.HasMember("type") || !layer["type"].IsString()) continue;
         const std::string_view type = layer["type"].GetString();
         if (type == "tilelayer") {
+            if (layer.HasMember("encoding") && layer["encoding"] != "csv") continue;  // base64 cells: not looked into
             if (!layer.HasMember("data") || !layer["data"].IsArray()) {
-                Report(c.file, at, "the game reads tile layers as uncompressed \"data\" arrays");
+                Report(c.file, at, "a tile layer needs its \"data\"");
                 continue;
             }
             const Json& data = layer["data"];
@@ -542,6 +530,30 @@ void Checker::CheckMap(const Context& c, const Json& map) {
                     Report(c.file, objectAt,
                            "object has no \"Source\" prefab (of its own or its template's); the game skips it");
             }
+        }
+    }
+}
+
+void Checker::CheckLevelProperties(const Context& c, const Json& properties, const std::string& pointer) {
+    if (!properties.IsArray()) {
+        Report(c.file, pointer, "level properties must be an array of {\"name\", \"value\"}");
+        return;
+    }
+    for (rapidjson::SizeType k = 0; k < properties.Size(); ++k) {
+        const Json& p = properties[k];
+        const std::string at = Join(pointer, k) + "/value";
+        if (!p.IsObject() || !p.HasMember("name") || !p["name"].IsString() || !p.HasMember("value")) {
+            Report(c.file, Join(pointer, k), "a property needs a \"name\" and a \"value\"");
+            continue;
+        }
+        const std::string_view name = p["name"].GetString();
+        if (name == "Audio") {
+            if (p["value"].IsString()) Need(c, at, p["value"].GetString(), Form::AudioList, "level sounds");
+            else Report(c.file, at, "\"Audio\" must be a file path");
+        } else if ((name == "MaxTime" || name == "FallDelayTime") && !p["value"].IsNumber()) {
+            Report(c.file, at, "must be a number of seconds");
+        } else if (name == "CollectiblesRequred" && !p["value"].IsInt()) {
+            Report(c.file, at, "must be an integer");
         }
     }
 }

@@ -61,6 +61,7 @@ public:
         Tileset,  // Tiled tileset
         Template,  // Tiled object template
         AudioList,  // an Audio component's JSON (a map's "Audio" property)
+        LevelProperties,  // an array of map properties ("MaxTime", "Audio", ...) kept in its own file
         AnimationData,  // "DefaultMix", "Mixes", "AnimationAliases"
         Skeleton,  // skeleton JSON of the animation runtime
         Atlas,  // texture atlas (text) naming its page images
@@ -86,6 +87,7 @@ private:
     void CheckGroup(const Context& c, const Json& group);
     void CheckMap(const Context& c, const Json& map);
     void CheckTileset(const Context& c, const Json& tileset);
+    void CheckLevelProperties(const Context& c, const Json& properties, const std::string& pointer);
     void CheckAudio(const Context& c, const Json& audio, const std::string& pointer, const Names& required);
     void CheckAnimation(const Context& c, const Json& animation, const std::string& pointer);
     void CheckAnimationData(const Context& c, const Json& data, const Names& animations);

@@ -16,6 +16,7 @@ constexpr std::size_t HeaderSize = 8 + 4 + 4 + 4 + 4;
 constexpr std::size_t TrailerSize = 4 + 4 + 4;
 constexpr std::uint32_t FixedStepFlag = 1u;
 constexpr std::uint8_t CompletedFlag = 1u;
+constexpr std::uint8_t RepeatFlag = 0x80u;
 
 void PutU8(std::vector<std::uint8_t>& out, std::uint8_t v) { out.push_back(v); }
 void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -111,6 +112,11 @@ StateSummary ReadState(Reader& in) {
     return s;
 }
 
+// Bit for bit: -0.0 and 0.0 are different answers, and a NaN equals itself.
+bool Identical(const Item& a, const Item& b) {
+    return a.kind == b.kind && std::memcmp(a.i, b.i, sizeof a.i) == 0 && std::memcmp(a.v, b.v, sizeof a.v) == 0;
+}
+
 std::string FrameError(std::size_t frame, const std::string& what) {
     return "the recording is corrupt: frame " + std::to_string(frame) + " " + what;
 }
@@ -168,9 +174,20 @@ void AppendFrame(std::vector<std::uint8_t>& out, const Frame& frame) {
     PutF32(out, frame.dt);
     PutState(out, frame.state);
     PutU32(out, static_cast<std::uint32_t>(frame.items.size()));
+    std::array<const Item*, 128> previous{};  // the frame's last query of each kind
     for (const Item& item : frame.items) {
-        const ItemLayout layout = LayoutOf(static_cast<std::uint8_t>(item.kind));
-        PutU8(out, static_cast<std::uint8_t>(item.kind));
+        const auto kind = static_cast<std::uint8_t>(item.kind);
+        const ItemLayout layout = LayoutOf(kind);
+        if (item.IsQuery()) {
+            const Item*& last = previous[kind];
+            const bool same = last && Identical(*last, item);
+            last = &item;
+            if (same) {
+                PutU8(out, kind | RepeatFlag);
+                continue;
+            }
+        }
+        PutU8(out, kind);
         for (int k = 0; k < layout.ints; ++k) PutI32(out, item.i[k]);
         for (int k = 0; k < layout.doubles; ++k) PutF64(out, item.v[k]);
     }
@@ -258,8 +275,18 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
             return result;
         }
         frame.items.resize(itemCount);
+        std::array<const Item*, 128> previous{};
         for (Item& item : frame.items) {
             const std::uint8_t kind = in.U8();
+            if (kind & RepeatFlag) {
+                const Item* last = previous[kind & ~RepeatFlag];
+                if (!last) {
+                    result.error = FrameError(f, "repeats a poll it has not made");
+                    return result;
+                }
+                item = *last;
+                continue;
+            }
             const ItemLayout layout = LayoutOf(kind);
             if (layout.ints < 0) {
                 result.error = FrameError(f, "has an item of unknown kind " + std::to_string(kind));
@@ -268,6 +295,7 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
             item.kind = static_cast<ItemKind>(kind);
             for (int k = 0; k < layout.ints; ++k) item.i[k] = in.I32();
             for (int k = 0; k < layout.doubles; ++k) item.v[k] = in.F64();
+            if (item.IsQuery()) previous[kind] = &item;
         }
         if (!in.ok() || in.position() > framesEnd) {
             result.error = FrameError(f, "runs past the end of the file");

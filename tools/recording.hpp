@@ -22,7 +22,9 @@
 //                     state, f32 x2 player velocity, f32 x2 player position, f32 x2 camera
 //                     position (68 bytes)
 //            u32      item count, then the items: u8 kind, then the kind's fields (ItemLayout):
-//                     i32 fields first, then f64 fields
+//                     i32 fields first, then f64 fields. A poll whose answer repeats the frame's
+//                     previous poll of that kind and key is stored as the kind + 0x80 alone (menus
+//                     ask for the pointer once per button).
 //   trailer  4 bytes  "VEND"
 //            u32      frame count
 //            u32      CRC-32 (the zlib polynomial) of every byte before this field

@@ -6,9 +6,11 @@
 
 #include <GLFW/glfw3.h>
 
+#include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "graphics/screen_capture.hpp"
 #include "graphics/window.hpp"
+#include "tools/input_script.hpp"
 #include "tools/recording.hpp"
 #include "tools/state_hash.hpp"
 
@@ -119,6 +121,19 @@ std::string DescribeQuery(const Item& q) {
     return text;
 }
 
+// Ends a recording being written. A frame that an exception interrupted is kept, marked
+// unfinished, so that a replay can show the run ends the same way. Returns the exit status.
+int CloseRecording(Writer& writer, Frame& current, bool interrupted, const std::string& path) {
+    if (interrupted) {
+        current.completed = false;
+        writer.Write(current);
+    }
+    std::string error;
+    if (writer.Finish(error)) return 0;
+    std::cerr << "velkor: cannot record to '" << path << "': " << error << '\n';
+    return BadRecordingStatus;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Plain sessions: the fixed step, --fast and shots without a recording.
 
@@ -185,18 +200,7 @@ public:
 
     int Finish() override {
         input::SetSource(nullptr);
-        if (inFrame_) {
-            // An exception ended the run inside this frame: keep what it took, marked unfinished,
-            // so the replay can show that it ends the same way.
-            current_.completed = false;
-            writer_.Write(current_);
-        }
-        std::string error;
-        if (!writer_.Finish(error)) {
-            std::cerr << "velkor: cannot record to '" << options_.recordPath << "': " << error << '\n';
-            return BadRecordingStatus;
-        }
-        return 0;
+        return CloseRecording(writer_, current_, inFrame_, options_.recordPath);
     }
 
     // input::Source: the live window, with everything the game reads written down.
@@ -305,11 +309,18 @@ private:
 class ReplaySession final : public Session, public input::Source {
 public:
     ReplaySession(const SessionOptions& options, Recording recording)
-        : Session(options), recording_(std::move(recording)) {
+        : Session(options), recording_(std::move(recording)), verify_(!options.inputsOnly) {
         input::SetSource(this);
     }
     ~ReplaySession() override {
         if (&input::CurrentSource() == this) input::SetSource(nullptr);
+    }
+
+    // Also writes the replayed run as a new recording (its own polls and states).
+    bool StartRecording(std::string& error) {
+        Recording header = recording_;
+        header.frames.clear();
+        return writer_.Open(options_.recordPath, header, error);
     }
 
     int StartLevel() const override { return recording_.startLevel; }
@@ -319,81 +330,121 @@ public:
         if (!options_.fast) Pace(simulated_);
         BeginCommon(registry);
         simulated_ += frame.dt;
-        nextEvent_ = 0;
-        nextQuery_ = 0;
+        out_.dt = frame.dt;
         return frame.dt;
     }
 
     void EndFrame(Registry& registry) override {
         inFrame_ = false;
         const Frame& frame = recording_.frames[frame_];
-        std::string difference = divergence_;
-        if (difference.empty() && windowClosed_) {
+        const StateSummary now = SummariseState(registry);
+        if (writer_.IsOpen()) {
+            out_.state = now;
+            writer_.Write(out_);
+        }
+        out_ = Frame{};
+        if (windowClosed_) {
             std::cerr << "velkor: replay stopped at frame " << frame_ << ": the window was closed\n";
             return Stop(registry, InterruptedStatus);
         }
-        if (difference.empty()) {
+        if (verify_) {
+            std::string difference = divergence_;
             const std::size_t queries = CountQueries(frame);
-            if (nextQuery_ < queries)
+            if (difference.empty() && nextQuery_ < queries)
                 difference = "the game made " + std::to_string(nextQuery_) + " direct polls, the recording has " +
                              std::to_string(queries);
-        }
-        if (difference.empty() && !frame.completed)
-            difference = "the frame completed, but the recorded run ended in it with an exception";
-        if (difference.empty()) {
-            const StateSummary now = SummariseState(registry);
-            if (now.hash != frame.state.hash || !(now == frame.state))
+            if (difference.empty() && !frame.completed)
+                difference = "the frame completed, but the recorded run ended in it with an exception";
+            if (difference.empty() && (now.hash != frame.state.hash || !(now == frame.state)))
                 difference = DescribeDifference(frame.state, now);
+            if (!difference.empty()) return Diverged(registry, difference);
         }
-        if (!difference.empty()) return Diverged(registry, difference);
         ++frame_;
+        nextEvent_ = 0;
+        nextQuery_ = 0;
         if (frame_ == recording_.frames.size()) Stop(registry, 0);  // the file has ended
     }
 
     int Finish() override {
         input::SetSource(nullptr);
-        if (status_ >= 0) return status_;
-        // The loop ended before the file did: by an exception inside this frame, or the game quit.
-        if (inFrame_ && frame_ + 1 == recording_.frames.size() && !recording_.frames[frame_].completed) return 0;
-        const std::string how = inFrame_     ? "an exception ended the run in frame " + std::to_string(frame_)
-                                : frame_ == 0 ? std::string("the game stopped before its first frame")
-                                              : "the game stopped after frame " + std::to_string(frame_ - 1);
-        std::cerr << "velkor: replay diverged: " << how << ", the recording has " << recording_.frames.size()
-                  << " frames\n";
-        return MismatchStatus;
+        int status = status_;
+        if (status < 0) {
+            // The loop ended before the file did: by an exception inside this frame, or the game quit.
+            const bool sameEnd =
+                inFrame_ && frame_ + 1 == recording_.frames.size() && !recording_.frames[frame_].completed;
+            if (sameEnd || !verify_) {
+                status = 0;
+            } else {
+                const std::string how = inFrame_     ? "an exception ended the run in frame " + std::to_string(frame_)
+                                        : frame_ == 0 ? std::string("the game stopped before its first frame")
+                                                      : "the game stopped after frame " + std::to_string(frame_ - 1);
+                std::cerr << "velkor: replay diverged: " << how << ", the recording has " << recording_.frames.size()
+                          << " frames\n";
+                status = MismatchStatus;
+            }
+        }
+        if (writer_.IsOpen()) {
+            const int written = CloseRecording(writer_, out_, inFrame_, options_.recordPath);
+            if (status == 0) status = written;
+        }
+        return status;
     }
 
     // input::Source: the recording.
     void PollEvents(GLFWwindow* window) override {
-        if (!window) return;
         // The real window is still serviced, but none of its events reach the game; a close
         // request (the developer closing the window) stops the replay.
-        const Callbacks game = Exchange(window, Callbacks{});
-        glfwPollEvents();
-        Exchange(window, game);
-        if (glfwWindowShouldClose(window)) windowClosed_ = true;
-        glfwSetWindowShouldClose(window, GLFW_FALSE);
+        Callbacks game;
+        if (window) {
+            game = Exchange(window, Callbacks{});
+            glfwPollEvents();
+            Exchange(window, game);
+            if (glfwWindowShouldClose(window)) windowClosed_ = true;
+            glfwSetWindowShouldClose(window, GLFW_FALSE);
+        }
         const Frame& frame = recording_.frames[frame_];
         for (; nextEvent_ < frame.items.size(); ++nextEvent_) {
             const Item& item = frame.items[nextEvent_];
-            if (!item.IsQuery()) Deliver(window, game, item);
+            if (!verify_) Fold(item);
+            if (item.IsQuery()) continue;
+            if (writer_.IsOpen()) out_.items.push_back(item);
+            if (window) Deliver(window, game, item);
         }
     }
     bool KeyDown(GLFWwindow*, int key) override {
-        const Item* answer = NextQuery({ItemKind::KeyDownQuery, {key, 0, 0, 0}, {}});
-        return answer && answer->i[1] != 0;
+        bool down = false;
+        if (!verify_) {
+            down = key >= 0 && key < input::KeyCount && keys_[static_cast<std::size_t>(key)] != 0;
+        } else if (const Item* answer = NextQuery({ItemKind::KeyDownQuery, {key, 0, 0, 0}, {}})) {
+            down = answer->i[1] != 0;
+        }
+        return Logged({ItemKind::KeyDownQuery, {key, down ? 1 : 0, 0, 0}, {}}).i[1] != 0;
     }
     glm::dvec2 CursorPosition(GLFWwindow*) override {
-        const Item* answer = NextQuery({ItemKind::CursorQuery, {}, {}});
-        return answer ? glm::dvec2{answer->v[0], answer->v[1]} : glm::dvec2{0.0, 0.0};
+        glm::dvec2 p = cursor_;
+        if (verify_) {
+            const Item* answer = NextQuery({ItemKind::CursorQuery, {}, {}});
+            p = answer ? glm::dvec2{answer->v[0], answer->v[1]} : glm::dvec2{0.0, 0.0};
+        }
+        Logged({ItemKind::CursorQuery, {}, {p.x, p.y}});
+        return p;
     }
-    glm::ivec2 WindowSize(GLFWwindow*) override {
-        const Item* answer = NextQuery({ItemKind::WindowSizeQuery, {}, {}});
-        return answer ? glm::ivec2{answer->i[0], answer->i[1]} : glm::ivec2{1920, 1080};
+    glm::ivec2 WindowSize(GLFWwindow* window) override {
+        glm::ivec2 size = size_.x > 0 ? size_ : input::LiveSource{}.WindowSize(window);
+        if (verify_) {
+            const Item* answer = NextQuery({ItemKind::WindowSizeQuery, {}, {}});
+            size = answer ? glm::ivec2{answer->i[0], answer->i[1]} : glm::ivec2{1920, 1080};
+        }
+        Logged({ItemKind::WindowSizeQuery, {size.x, size.y, 0, 0}, {}});
+        return size;
     }
     bool CloseRequested(GLFWwindow*) override {
-        const Item* answer = NextQuery({ItemKind::CloseQuery, {}, {}});
-        return answer && answer->i[0] != 0;
+        bool close = close_;
+        if (verify_) {
+            const Item* answer = NextQuery({ItemKind::CloseQuery, {}, {}});
+            close = answer && answer->i[0] != 0;
+        }
+        return Logged({ItemKind::CloseQuery, {close ? 1 : 0, 0, 0, 0}, {}}).i[0] != 0;
     }
     unsigned RandomSeed() override { return recording_.seed; }
 
@@ -402,6 +453,33 @@ private:
         std::size_t n = 0;
         for (const Item& item : frame.items) n += item.IsQuery() ? 1 : 0;
         return n;
+    }
+
+    // With --inputs-only the polls are answered from the window as the recording leaves it:
+    // keys as its key events (and its own poll answers) set them, the last pointer position, the
+    // last window size, a close request once one was recorded.
+    void Fold(const Item& item) {
+        switch (item.kind) {
+        case ItemKind::Key:
+            if (item.i[0] >= 0 && item.i[0] < input::KeyCount && (item.i[2] == GLFW_PRESS || item.i[2] == GLFW_RELEASE))
+                keys_[static_cast<std::size_t>(item.i[0])] = item.i[2] == GLFW_PRESS;
+            break;
+        case ItemKind::KeyDownQuery:
+            if (item.i[0] >= 0 && item.i[0] < input::KeyCount) keys_[static_cast<std::size_t>(item.i[0])] = item.i[1];
+            break;
+        case ItemKind::CursorPosition:
+        case ItemKind::CursorQuery: cursor_ = {item.v[0], item.v[1]}; break;
+        case ItemKind::WindowSize:
+        case ItemKind::WindowSizeQuery: size_ = {item.i[0], item.i[1]}; break;
+        case ItemKind::Close: close_ = true; break;
+        case ItemKind::CloseQuery: close_ = close_ || item.i[0] != 0; break;
+        default: break;
+        }
+    }
+
+    const Item& Logged(const Item& answer) {
+        if (writer_.IsOpen()) out_.items.push_back(answer);
+        return answer;
     }
 
     // The recorded answer to the game's next poll, if the recording asked the same question at
@@ -439,11 +517,21 @@ private:
     }
 
     Recording recording_;
+    const bool verify_;  // compare every frame (false: --inputs-only)
+    // Within the current frame. Polls made while the engine initialises belong to frame 0.
     std::size_t nextEvent_ = 0;
     std::size_t nextQuery_ = 0;
     std::string divergence_;
     bool windowClosed_ = false;
     int status_ = -1;  // decided: 0 at the end of the file, or the failure's status
+    // The window as the recording leaves it, for --inputs-only.
+    std::array<int, input::KeyCount> keys_{};
+    glm::dvec2 cursor_{0.0, 0.0};
+    glm::ivec2 size_{0, 0};
+    bool close_ = false;
+    // The replayed run written as a new recording (--record with --replay).
+    Writer writer_;
+    Frame out_;
 };
 
 }  // namespace
@@ -452,36 +540,48 @@ Session::Session(const SessionOptions& options) : options_(options) {}
 
 Session::~Session() = default;
 
-std::unique_ptr<Session> Session::Open(const SessionOptions& options, std::string& error) {
-    if (!options.replayPath.empty()) {
-        DecodeResult read = ReadRecordingFile(options.replayPath);
+std::unique_ptr<Session> Session::Open(const SessionOptions& wanted, std::string& error) {
+    if (!wanted.replayPath.empty() || !wanted.scriptPath.empty()) {
+        SessionOptions options = wanted;
+        const bool script = !options.scriptPath.empty();
+        const std::string& path = script ? options.scriptPath : options.replayPath;
+        DecodeResult read = script ? ReadInputScript(path) : ReadRecordingFile(path);
         if (!read.ok()) {
-            error = "cannot replay '" + options.replayPath + "': " + read.error;
+            error = "cannot replay '" + path + "': " + read.error;
             return nullptr;
         }
         if (read.recording.frames.empty()) {
-            error = "cannot replay '" + options.replayPath + "': the recording has no frames";
+            error = "cannot replay '" + path + "': the recording has no frames";
             return nullptr;
+        }
+        if (script) {
+            options.inputsOnly = true;  // a script has no states to compare
+            if (read.recording.startLevel == NormalStart) read.recording.startLevel = options.startLevel;
         }
         for (const Shot& shot : options.shots) {
             if (shot.frame >= read.recording.frames.size()) {
-                error = "cannot shoot frame " + std::to_string(shot.frame) + ": '" + options.replayPath + "' has " +
+                error = "cannot shoot frame " + std::to_string(shot.frame) + ": '" + path + "' has " +
                         std::to_string(read.recording.frames.size()) + " frames (0 to " +
                         std::to_string(read.recording.frames.size() - 1) + ")";
                 return nullptr;
             }
         }
-        return std::make_unique<ReplaySession>(options, std::move(read.recording));
-    }
-    if (!options.recordPath.empty()) {
-        auto session = std::make_unique<RecordSession>(options);
-        if (!session->Start(error)) {
+        auto session = std::make_unique<ReplaySession>(options, std::move(read.recording));
+        if (!options.recordPath.empty() && !session->StartRecording(error)) {
             error = "cannot record to '" + options.recordPath + "': " + error;
             return nullptr;
         }
         return session;
     }
-    return std::make_unique<LiveSession>(options);
+    if (!wanted.recordPath.empty()) {
+        auto session = std::make_unique<RecordSession>(wanted);
+        if (!session->Start(error)) {
+            error = "cannot record to '" + wanted.recordPath + "': " + error;
+            return nullptr;
+        }
+        return session;
+    }
+    return std::make_unique<LiveSession>(wanted);
 }
 
 void Session::BeginCommon(Registry& registry) {

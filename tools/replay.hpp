@@ -8,7 +8,11 @@
 //  - replay: the real window's events are drained but reach nobody; the recorded ones go to the
 //    game's callbacks instead, the recorded answers to its polls, the recorded frame times to its
 //    systems. At the end of every frame the state is compared with the recorded one; the first
-//    difference ends the run with status 3. The end of the file ends it with status 0;
+//    difference ends the run with status 3. The end of the file ends it with status 0. With
+//    `inputsOnly` nothing is compared and the polls are answered from the window as the recorded
+//    events leave it, so a recording (or a scripted one, tools/input_script.hpp) keeps driving a
+//    game whose logic has changed since; with a record path as well, the replayed run is written
+//    as a new recording;
 //  - the fixed step: every frame simulates exactly 1/60 s;
 //  - pacing: the fixed step and a replay keep to real time (never rushing after a slow frame, the
 //    game runs slower instead) unless `fast` asks for frames as fast as the machine can make them;
@@ -39,14 +43,17 @@ struct Shot {
 struct SessionOptions {
     std::string recordPath;  // write a recording here
     std::string replayPath;  // replay this recording
+    std::string scriptPath;  // replay this input script (tools/input_script.hpp), inputs only
     bool fast = false;  // no pacing, no waiting for the display
     bool fixedStep = false;  // 1/60 s per frame (a replay uses the recorded steps instead)
+    bool inputsOnly = false;  // replay without comparing the state
     std::vector<Shot> shots;
     int startLevel = -1;  // the --level choice, -1 for the normal start; a replay takes the recording's
 
     // True when any option needs a session; without one the game runs exactly as usual.
     [[nodiscard]] bool Wanted() const noexcept {
-        return !recordPath.empty() || !replayPath.empty() || fast || fixedStep || !shots.empty();
+        return !recordPath.empty() || !replayPath.empty() || !scriptPath.empty() || fast || fixedStep ||
+               !shots.empty();
     }
 };
 

@@ -46,7 +46,8 @@ TEST(LaunchOptions, RejectedCommandLinesNameTheProblem) {
         {{"--levels", "6"}, "unknown argument '--levels'"},
         {{"--record"}, "--record needs a file name"},
         {{"--record", "a", "--record", "b"}, "--record given twice"},
-        {{"--record", "a", "--replay", "b"}, "exclude each other"},
+        {{"--script", "a", "--replay", "b"}, "exclude each other"},
+        {{"--inputs-only"}, "--inputs-only goes with --replay"},
         {{"--replay", "a", "--level", "6"}, "drop --level"},
         {{"--replay", "a", "--fixed-step"}, "drop --fixed-step"},
         {{"--shot", "12"}, "FRAME:FILE.png, got '12'"},
@@ -79,8 +80,11 @@ TEST(LaunchOptions, DeveloperRunOptionsFillTheSession) {
     EXPECT_EQ(session.shots[1].path, "later.png");
 
     EXPECT_FALSE(ParseLaunchOptions({"--level", "6"}).options.Session().Wanted()) << "a plain run needs no session";
-    const auto replay = ParseLaunchOptions({"--replay", "run.rec", "--shot", "5:x.png"});
+    const auto replay = ParseLaunchOptions({"--replay", "run.rec", "--inputs-only", "--record", "again.rec"});
+    ASSERT_TRUE(replay.ok()) << replay.error;
     EXPECT_EQ(replay.options.Session().replayPath, "run.rec");
+    EXPECT_TRUE(replay.options.Session().inputsOnly);
+    EXPECT_EQ(ParseLaunchOptions({"--script", "walk.txt", "--level", "6"}).options.Session().scriptPath, "walk.txt");
     EXPECT_TRUE(ParseLaunchOptions({"--check-content"}).options.checkContent);
 }
 
@@ -89,7 +93,7 @@ TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
     EXPECT_EQ(ParseLaunchOptions(3, argv).options.startLevel, 6);
     const std::string usage = velkor::app::UsageLine("build/velkor");
     EXPECT_EQ(usage.rfind("usage: build/velkor", 0), 0u);
-    for (const char* option : {"--level N", "--record FILE", "--replay FILE", "--fast", "--fixed-step",
+    for (const char* option : {"--level N", "--record FILE", "--replay FILE", "--inputs-only", "--script FILE", "--fast", "--fixed-step",
                                "--shot N:out.png", "--check-content"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }

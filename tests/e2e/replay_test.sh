@@ -6,7 +6,8 @@
 #      replay taking the recorded time, and both give the same image of the same frame;
 #   3. with the first Right press removed from the file, the replay stops at that very frame with
 #      status 3 and says what differs;
-#   4. missing, truncated, corrupt and wrong-version files are refused with one line and status 2,
+#   4. an input script drives the real binary, and the run it records replays exactly;
+#   5. missing, truncated, corrupt and wrong-version files are refused with one line and status 2,
 #      before any window opens.
 #   replay_test.sh <velkor binary> <recording_edit binary> <output dir>
 set -euo pipefail
@@ -89,7 +90,14 @@ cat "$out/edited.log" | grep "replay" || true
 grep -q "replay diverged at frame $frame: the key table differs" "$out/edited.log" ||
     fail "the change at frame $frame was not reported there"
 
-# 4. Bad files: one line, status 2, no window.
+# 4. A scripted run (no key timing at all) drives the game through its real callbacks; the run it
+#    records replays exactly.
+printf 'level 6\nhold Right 10 40\npress Space 45\nframes 60\n' >"$out/walk.txt"
+"$game" --script "$out/walk.txt" --fast --record "$out/walk.rec" >"$out/script.log" 2>&1 || fail "scripted run: status $?"
+"$edit" summary "$out/walk.rec" | grep -q "frame 10 key 262 action 1" || fail "the scripted press is not in the run's recording"
+"$game" --replay "$out/walk.rec" --fast >"$out/walk_replay.log" 2>&1 || fail "the scripted run did not replay exactly: status $?"
+
+# 5. Bad files: one line, status 2, no window.
 python3 - "$out/run.rec" "$out" <<'PY'
 import sys
 data = open(sys.argv[1], "rb").read()

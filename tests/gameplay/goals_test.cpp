@@ -16,6 +16,10 @@
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_state.hpp"
+#include "audio/audio.hpp"
+#include "audio/device.hpp"
+#include "support/json.hpp"
+#include "tests/audio/openal_backend.hpp"
 
 namespace velkor {
 namespace {
@@ -302,6 +306,55 @@ TEST_F(Goals, RespawnWithoutPlayerOrLevel) {
     const Entity player = Player({4.0f, -20.0f});
     util::Respawn(*registry);
     EXPECT_EQ(registry->get<component::Transform>(player).Translation, glm::vec2(0.0f, 0.0f)) << "never set: (0, 0)";
+}
+
+// The five level sounds through the level's own table on OpenAL Soft's null back end: each
+// response plays its sound at its volume, the pickup a little higher per item already counted.
+TEST(GoalSounds, PlayFromTheLevelTableWithTheirVolumesAndPitch) {
+    VELKOR_SELECT_OPENAL_BACKEND("null");
+    auto registry = std::make_unique<Registry>();
+    system::Audio audio;
+    audio.Init(*registry);
+    levels::ReadMapProperties(test::Parse(R"([{"name": "Audio", "type": "file", "value": "Data/Audio/LevelSounds.json"},
+                                             {"name": "CollectiblesRequred", "type": "int", "value": 5}])"),
+                              *registry);
+    auto& level = registry->singletons.get<singleton::Level>();
+    for (const char* name : {"Collectable", "CheckpointReached", "Hazard", "Respawn", "Win"})
+        EXPECT_GE(audio::FindSound(&level.sounds, name), 0) << name;
+    level.collected = 2;
+
+    auto make = [&](bool sheet) {
+        const Entity e = registry->create();
+        registry->add<component::Transform>(e);
+        registry->add<component::Graphics>(e);
+        if (sheet) registry->add<component::SpriteSheet>(e);
+        return e;
+    };
+    auto playing = [&] {  // (volume, pitch) of every channel that plays
+        std::vector<std::pair<float, float>> found;
+        for (int c = 0; c < audio::ChannelCount; ++c) {
+            audio::device::Channel channel;
+            bool on = false;
+            float pitch = 0.0f;
+            if (audio::device::GetChannel(audio::DeviceSystem(), c, &channel) != audio::device::Result::Ok) continue;
+            if (audio::device::ChannelIsPlaying(channel, &on) != audio::device::Result::Ok || !on) continue;
+            audio::device::ChannelGetPitch(channel, &pitch);
+            found.emplace_back(audio::ChannelVolume(c), pitch);
+        }
+        return found;
+    };
+    testing::internal::CaptureStdout();
+    util::CollectableResponse(make(false), *registry);
+    util::CheckpointResponse(make(true), *registry);
+    (void)testing::internal::GetCapturedStdout();
+    const auto sounds = playing();
+    ASSERT_EQ(sounds.size(), 2u);
+    EXPECT_NEAR(sounds[0].first, 1.0f, 1e-5f);
+    EXPECT_NEAR(sounds[0].second, 1.008f, 1e-5f) << "2 of 5: 0.02 * 2 / 5 higher";
+    EXPECT_NEAR(sounds[1].first, 0.6f, 1e-5f);
+    EXPECT_NEAR(sounds[1].second, 1.0f, 1e-5f);
+    registry->clear();
+    audio.Shutdown(*registry);
 }
 
 TEST(FallDeath, BelowTheKillHeightEveryFrameButImmunePlayersNeverDie) {

@@ -66,6 +66,8 @@ public:
         systems_.push_back(std::move(debug));
         for (auto& s : systems_) s->Init(*registry_);
         ASSERT_TRUE(util::HasGLContext());
+        // Pixel checks are written for full size; the reduced scale has tests of its own.
+        graphics_->SetRenderScale(1.0f);
         glfwGetFramebufferSize(window(), &width_, &height_);
         scratch_ = std::filesystem::temp_directory_path() / ("velkor_gl_" + std::to_string(getpid()));
         std::filesystem::create_directories(scratch_);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace velkor::test::spine_fixture {
 
 // Two pages: a plain and a rotated region on the first, a whitespace-stripped one (newer keys) on
@@ -96,7 +98,8 @@ inline constexpr const char* Skeleton = R"({
 
 // Writes the two files (and the page images' names, not the images) to a fresh folder.
 inline std::filesystem::path WriteFiles(const std::string& folder) {
-    const auto dir = std::filesystem::temp_directory_path() / folder;
+    // One folder per process: ctest runs the cases of one fixture side by side.
+    const auto dir = std::filesystem::temp_directory_path() / (folder + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "hero.atlas") << Atlas;

@@ -2,6 +2,7 @@
 // replay sessions driving a small windowless engine through the input-source seam.
 #include "tools/replay.hpp"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "serialization/transform.hpp"
+#include "tools/input_script.hpp"
 #include "tools/recording.hpp"
 #include "tools/state_hash.hpp"
 
@@ -57,6 +59,10 @@ Recording SampleRecording() {
         {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},
         {ItemKind::WindowSizeQuery, {640, 360, 0, 0}, {}},
         {ItemKind::CloseQuery, {1, 0, 0, 0}, {}},
+        {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},  // repeats are stored short
+        {ItemKind::KeyDownQuery, {293, 1, 0, 0}, {}},
+        {ItemKind::KeyDownQuery, {342, 0, 0, 0}, {}},
+        {ItemKind::CursorQuery, {}, {1.0e300, 0.0}},  // not a repeat: the sign of zero differs
     };
     Frame b;
     b.dt = 0.033333335f;
@@ -91,6 +97,9 @@ TEST(RecordingFormat, RoundTripKeepsEveryFieldAndTheWriterStreamsTheSameBytes) {
         EXPECT_EQ(read.recording.frames[f].state, original.frames[f].state);
         EXPECT_EQ(read.recording.frames[f].items, original.frames[f].items);
     }
+    const auto& items = read.recording.frames[0].items;
+    EXPECT_TRUE(std::signbit(items[items.size() - 4].v[1]) && !std::signbit(items.back().v[1]))
+        << "a poll is stored short only when it repeats the previous answer bit for bit";
 
     const std::string path = (fs::temp_directory_path() / "velkor_writer_test.rec").string();
     Writer writer;
@@ -142,6 +151,12 @@ TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
              Reseal(b);
          },
          "unfinished but is not the last"},
+        {"a repeat of a poll never made",
+         [](auto& b) {
+             b[24 + 1 + 4 + 68 + 4] = 64 | 0x80;
+             Reseal(b);
+         },
+         "repeats a poll it has not made"},
         {"a count claiming more frames",
          [](auto& b) {
              b[b.size() - 8] = 3;
@@ -190,8 +205,10 @@ public:
         entity_ = registry.create();
         registry.add<component::Transform>(entity_);
         seed_ = input::RandomSeed();
+        (void)input::KeyDown(nullptr, 65);  // a poll before the first frame: it belongs to frame 0
     }
     void Update(float dt, Registry& registry) override {
+        input::PollEvents(nullptr);
         if (input::KeyDown(nullptr, 262)) registry.get<component::Transform>(entity_).Translation.x += dt;
         if (++frames_ == stopAfter) registry.singletons.mark_present<singleton::Running>().Value = false;
     }
@@ -253,8 +270,8 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     EXPECT_EQ(file.recording.seed, recorded.seed);
     for (const Frame& frame : file.recording.frames) {
         EXPECT_EQ(frame.dt, FixedStep);
-        ASSERT_EQ(frame.items.size(), 1u);  // the one key poll, answered "up" (no window)
-        EXPECT_EQ(frame.items[0].kind, ItemKind::KeyDownQuery);
+        ASSERT_EQ(frame.items.size(), &frame == &file.recording.frames[0] ? 2u : 1u);
+        EXPECT_EQ(frame.items.back().kind, ItemKind::KeyDownQuery);  // answered "up": no window
     }
 
     SessionOptions replay;
@@ -265,7 +282,7 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     EXPECT_EQ(same.seed, recorded.seed) << "the replay hands the recorded seed to srand";
 
     // The key held from frame 12 on: the walker moves in frame 12, which the replay reports.
-    for (std::size_t f = 12; f < file.recording.frames.size(); ++f) file.recording.frames[f].items[0].i[1] = 1;
+    for (std::size_t f = 12; f < file.recording.frames.size(); ++f) file.recording.frames[f].items.back().i[1] = 1;
     const std::vector<std::uint8_t> edited = Encode(file.recording);
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(edited.data()),
                                                  static_cast<std::streamsize>(edited.size()));
@@ -278,7 +295,7 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     EXPECT_EQ(shorter.status, MismatchStatus);
     EXPECT_NE(shorter.error.find("the game stopped after frame 4, the recording has 20 frames"), std::string::npos)
         << shorter.error;
-    file.recording.frames[3].items[0].i[0] = 263;
+    file.recording.frames[3].items.back().i[0] = 263;
     const std::vector<std::uint8_t> polled = Encode(file.recording);
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(polled.data()),
                                                  static_cast<std::streamsize>(polled.size()));
@@ -303,6 +320,72 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     EXPECT_NE(lateShot.error.find("has 20 frames (0 to 19)"), std::string::npos) << lateShot.error;
     EXPECT_NE(dynamic_cast<input::LiveSource*>(&input::CurrentSource()), nullptr) << "a finished session leaves the live source";
     fs::remove(path);
+}
+
+TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
+    Recording r;
+    ASSERT_EQ(ParseInputScript("# walk right, jump\nlevel 6\nhold Right 5 10\npress Space 8\nmouse 0 2 3\n"
+                               "cursor 4 10.5 20\nhold 65 1 2  # by code\n",
+                               r),
+              "");
+    EXPECT_TRUE(r.fixedStep);
+    EXPECT_EQ(r.startLevel, 6);
+    ASSERT_EQ(r.frames.size(), 15u) << "one frame past the last event";
+    EXPECT_EQ(r.frames[14].dt, FixedStep);
+    EXPECT_EQ(r.frames[5].items, (std::vector<Item>{{ItemKind::Key, {262, 0, 1, 0}, {}}}));
+    EXPECT_EQ(r.frames[8].items, (std::vector<Item>{{ItemKind::Key, {32, 0, 1, 0}, {}}}));
+    EXPECT_EQ(r.frames[14].items, (std::vector<Item>{{ItemKind::Key, {32, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[2].items, (std::vector<Item>{{ItemKind::MouseButton, {0, 1, 0, 0}, {}},
+                                                    {ItemKind::Key, {65, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[4].items, (std::vector<Item>{{ItemKind::CursorPosition, {}, {10.5, 20.0}}}));
+
+    const std::pair<const char*, const char*> faults[] = {
+        {"hold Right 5", "line 1: expected \"hold KEY FROM TO\""},
+        {"\nhold Rigth 1 2", "line 2: unknown key \"Rigth\""},
+        {"hold Left 4 4", "line 1: a key must go up after it goes down"},
+        {"level 12", "line 1: expected \"level N (0 to 11)\""},
+        {"frames 10\nhold A 2 10", "an event at frame 10 is past the run's 10 frames"},
+        {"jump 3", "line 1: unknown command \"jump\""},
+        {"# nothing", "the script has no frames (give \"frames N\")"},
+        {"mouse 9 1 2", "line 1: unknown mouse button \"9\""},
+    };
+    for (const auto& [script, error] : faults) EXPECT_EQ(ParseInputScript(script, r), error) << script;
+}
+
+TEST(ReplaySession, AScriptDrivesTheGameAndTheRunIsRecordedForAnExactReplay) {
+    const fs::path dir = fs::temp_directory_path();
+    const std::string script = (dir / "velkor_walk.txt").string();
+    const std::string run = (dir / "velkor_walk.rec").string();
+    std::ofstream(script) << "hold Right 5 10\nframes 20\n";
+
+    SessionOptions scripted;
+    scripted.scriptPath = script;
+    scripted.recordPath = run;
+    scripted.fast = true;
+    const RunResult first = RunSession(scripted);
+    ASSERT_EQ(first.status, 0) << first.error;
+
+    const DecodeResult written = ReadRecordingFile(run);
+    ASSERT_TRUE(written.ok()) << written.error;
+    ASSERT_EQ(written.recording.frames.size(), 20u);
+    for (std::size_t f = 0; f < 20; ++f) {
+        const Item& poll = written.recording.frames[f].items.back();
+        ASSERT_EQ(poll.kind, ItemKind::KeyDownQuery);
+        EXPECT_EQ(poll.i[1], f >= 5 && f < 10 ? 1 : 0) << "frame " << f << ": the key is down from 5 to 9";
+    }
+    const auto& frames = written.recording.frames;
+    EXPECT_EQ(frames[0].state.transformsHash, frames[4].state.transformsHash) << "still before the key";
+    EXPECT_NE(frames[4].state.transformsHash, frames[5].state.transformsHash) << "moving from frame 5";
+    EXPECT_NE(frames[8].state.transformsHash, frames[9].state.transformsHash) << "moving in frame 9";
+    EXPECT_EQ(frames[9].state.transformsHash, frames[19].state.transformsHash) << "still once the key is up";
+
+    SessionOptions exact;
+    exact.replayPath = run;
+    exact.fast = true;
+    const RunResult again = RunSession(exact);
+    EXPECT_EQ(again.status, 0) << "the recorded run of a script replays exactly: " << again.error;
+    fs::remove(script);
+    fs::remove(run);
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+// The menu cursor: an entity drawn where the pointer is, moved by the window's cursor-position
+// callback. The system pointer is hidden and captured while the game window has focus, so the
+// callback also keeps the pointer inside the window.
+//
+// One cursor per program. The callback reaches the cursor entity through the registry that
+// created it and checks, on every event, that the entity it remembers is still that entity (alive,
+// same generation): a screen switch may destroy it between two events.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/registry.hpp"
+
+struct GLFWwindow;
+
+namespace velkor::levels {
+
+inline constexpr const char* CursorPrefab = "Data/Entities/cursor.json";
+
+struct CursorState {
+    Entity entity = NoEntity;
+    std::uint32_t generation = 0;
+    Registry* registry = nullptr;
+    GLFWwindow* window = nullptr;  // where the callback is installed
+    bool hidden = true;
+    bool active = false;
+    void (*previous)(GLFWwindow*, double, double) = nullptr;  // the callback installed before ours
+    // The pointer when there is no window (tools, tests): window pixels and the window size.
+    double x = 960.0, y = 540.0;
+    int width = 1920, height = 1080;
+};
+
+[[nodiscard]] CursorState& Cursor() noexcept;
+
+// Creates the cursor entity, installs the callback, captures the system pointer and places the
+// cursor at the pointer at once. A cursor that is still active is destroyed first.
+void CreateCursor(Registry& registry);
+
+// Window pixels -> cursor entity translation (the image hangs down and right from the pointer).
+void CursorPositionCallback(GLFWwindow* window, double x, double y);
+
+// Only while the cursor is active.
+void SetCursorHidden(Registry& registry, bool hidden);
+
+// Destroys the entity, removes the callback; the cursor is then hidden and inactive.
+void DestroyCursor(Registry& registry);
+
+// Forgets the cursor without touching the registry or the window, which may both be gone (the
+// level manager's shutdown, after the window has been destroyed).
+void ForgetCursor() noexcept;
+
+// Moves the windowless pointer (tools and tests) and runs the callback as the window would.
+void MoveWindowlessPointer(double x, double y);
+
+}  // namespace velkor::levels

@@ -1,0 +1,224 @@
+#!/usr/bin/env bash
+# The menus as a player uses them, on the real binary, with real mouse clicks on real buttons:
+#   1. logo -> Escape -> main menu -> controls, credits (and back), options;
+#   2. in the options, each window mode; after each change the options screen is still drawn over
+#      the whole window (the BACK button sits where the window's size puts it) and a click on BACK,
+#      aimed in the window's own pixels, still lands on it;
+#   3. play -> CYBER CITY -> the loading bar fills -> the level slot;
+#   4. the win screen on its own: NEXT LEVEL -> loading -> the second level's slot;
+#   5. main menu -> exit -> yes ends the game with status 0.
+#   menus_test.sh <velkor binary> <output dir for screenshots and logs>
+# Runs its own Xvfb with a screen larger than the windowed mode (2560 x 1440), so that the three
+# window modes differ in size. Runs from the repository root.
+#
+# Pointing: the game captures the pointer (GLFW's disabled cursor), which turns every motion into a
+# move relative to the window's centre. A large move up and left first pins the game's pointer to
+# the top-left corner (the game clamps it there); moves that add up to the target then place it.
+set -euo pipefail
+game=$1 out=$2
+source "$(dirname "$0")/../support/game_window.sh"
+mkdir -p "$out"
+rm -f "$out"/*.png "$out"/*.log
+
+export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+unset DISPLAY
+xvfb_pid=""
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+displayfile=$(mktemp)
+Xvfb -displayfd 4 -screen 0 2560x1440x24 -nolisten tcp -br 4>"$displayfile" </dev/null >"$out/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$displayfile")"
+rm -f "$displayfile"
+
+log=""
+fail() {
+    echo "FAIL: $*"
+    [ -n "$log" ] && [ -f "$log" ] && tail -n 40 "$log"
+    exit 1
+}
+
+# Waits up to 15 s for a line in the game's log.
+await() {
+    for _ in $(seq 150); do
+        grep -qF -- "$1" "$log" && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for: $1"
+        sleep 0.1
+    done
+    fail "never saw: $1"
+}
+
+# start_game <name> [--level N]: without a level, through the first logo to the main menu.
+start_game() {
+    log="$out/$1.log"
+    shift
+    "$game" "$@" >"$log" 2>&1 &
+    pid=$!
+    window=$(game_window "$pid") || fail "$window"
+    focus_window "$window"
+    if [ $# -gt 0 ]; then
+        await "Level switch from -1 to $2"
+        sleep 1.0
+        return
+    fi
+    await "Level switch from -1 to 0"
+    xdotool keydown Escape
+    sleep 0.3
+    xdotool keyup Escape
+    await "Level switch from 0 to 3"
+    sleep 0.5
+}
+
+# Window geometry: width height (the window sits at the screen's top-left in every mode).
+geometry() {
+    xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w, h }'
+}
+
+# point <ndc x> <ndc y>: puts the game's pointer on a point of the menu. Relative moves: each one
+# counts in full whether or not the game has re-centred the pointer since the last.
+point() {
+    read -r w h <<<"$(geometry)"
+    for _ in 1 2 3; do
+        xdotool mousemove_relative -- -4000 -4000
+        sleep 0.12
+    done
+    local tx ty
+    tx=$(awk -v x="$1" -v w="$w" 'BEGIN { printf "%d", (x + 1) * w / 2 }')
+    ty=$(awk -v y="$2" -v h="$h" 'BEGIN { printf "%d", (1 - y) * h / 2 }')
+    for _ in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove_relative -- $((tx / 8)) $((ty / 8))
+        sleep 0.06
+    done
+    xdotool mousemove_relative -- $((tx % 8)) $((ty % 8))
+    sleep 0.3
+}
+
+# click <ndc x> <ndc y> <line expected in the log>
+click() {
+    point "$1" "$2"
+    xdotool mousedown 1
+    sleep 0.3
+    xdotool mouseup 1
+    await "$3"
+    sleep 0.4
+}
+
+# Mean brightness (0..1) of a region of a screenshot: shot x y w h.
+brightness() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:mean]' info:
+}
+
+shot() { import -window root "$out/$1.png"; }
+
+# The BACK button of the options (NDC 0, -0.74; 360 x 120 on a 1920 x 1080 screen) is drawn where
+# the window's current size puts it, and not where another size would.
+check_back_button() {
+    read -r w h <<<"$(geometry)"
+    shot "$1"
+    local bx=$((w / 2 - w * 60 / 1920)) by=$((h * 87 / 100 - h * 12 / 1080)) bw=$((w * 120 / 1920)) bh=$((h * 24 / 1080))
+    local inside
+    inside=$(brightness "$out/$1.png" "$bx" "$by" "$bw" "$bh")
+    echo "$1: window ${w}x${h}, brightness on BACK $inside"
+    awk -v v="$inside" 'BEGIN { exit !(v > 0.12) }' || fail "$1: the BACK button is not drawn where the ${w}x${h} window puts it"
+    if [ "$w" -lt 2560 ]; then
+        local outside
+        outside=$(brightness "$out/$1.png" "$w" 0 $((2560 - w)) 1440)
+        awk -v v="$outside" 'BEGIN { exit !(v < 0.01) }' || fail "$1: the game draws outside its ${w}x${h} window"
+    fi
+}
+
+start_game first
+read -r w h <<<"$(geometry)"
+[ "$w" = 2560 ] && [ "$h" = 1440 ] || fail "the game does not start full screen (${w}x${h})"
+shot main_menu
+main=$(brightness "$out/main_menu.png" 0 0 2560 1440)
+awk -v v="$main" 'BEGIN { exit !(v > 0.05) }' || fail "the main menu is black ($main)"
+
+click -0.62 -0.12 "--------------- MainMenuControls ---------------"
+shot controls
+click -0.62 0.28 "--------------- MainMenuPlayGame ---------------"
+shot play_panel
+click -0.62 -0.52 "--------------- MainMenuExitGame ---------------"
+shot exit_panel
+click 0.51 -0.12 "--------------- MenuExitGame(No) ---------------"
+
+click -0.62 -0.32 "--------------- MainMenuCredits ---------------"
+await "Level switch from 3 to 11"
+sleep 1.5
+shot credits
+click 0.72 -0.84 "---------------  CreditMainMenu ---------------"
+await "Level switch from 11 to 3"
+
+# Options and the window modes.
+modes=("0.02|--------------- Resize Window 1920x1080 ---------------|windowed"
+       "-0.2|--------------- Resize Window 1600x900 ---------------|fullscreen"
+       "-0.42|--------------- Resize Window 1280x1024 ---------------|borderless")
+for entry in "${modes[@]}"; do
+    IFS='|' read -r y line name <<<"$entry"
+    sleep 0.3
+    click -0.62 0.08 "--------------- MainMenuOptionsButton ---------------"
+    await "Level switch from 3 to 4"
+    [ "$name" = windowed ] && shot options
+    before=$(grep -c -- "Level switch from 4 to 3" "$log" || true)
+    click 0.12 "$y" "$line"
+    sleep 1.0
+    check_back_button "options_$name"
+    click 0.0 -0.74 "--------------- BackToMainMenu ---------------"
+    for _ in $(seq 50); do
+        [ "$(grep -c -- "Level switch from 4 to 3" "$log")" -gt "$before" ] && break
+        sleep 0.1
+    done
+    [ "$(grep -c -- "Level switch from 4 to 3" "$log")" -gt "$before" ] || fail "BACK after $name did not return"
+done
+read -r w h <<<"$(geometry)"
+echo "after borderless: ${w}x${h}"
+[ "$w" = 2560 ] || fail "borderless does not cover the screen"
+
+# Play: the level buttons, the loading bar, the level slot.
+click -0.62 0.28 "--------------- MainMenuPlayGame ---------------"
+click 0.35 0.02 "--------------- CyberCity ---------------"
+await "Level switch from 3 to 5"
+sleep 0.5
+shot loading
+await "Level switch from 5 to 7"
+# The bar runs from x -0.4927 at y -0.2 (0.08 tall): part-way, its left end is lit, its right dark.
+bar_y=$((1440 * 60 / 100 - 20))
+left=$(brightness "$out/loading.png" $((2560 * 2537 / 10000 + 10)) "$bar_y" 60 40)
+right=$(brightness "$out/loading.png" $((2560 * 7286 / 10000 - 70)) "$bar_y" 60 40)
+echo "loading bar: left $left, right $right"
+awk -v l="$left" -v r="$right" 'BEGIN { exit !(l > 0.3 && r < l) }' || fail "the loading bar is not filling"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+# The win screen (started on its own, over no level): NEXT LEVEL leads through the loading screen
+# to the other level.
+start_game win --level 9
+shot win_screen
+click 0.54 -0.5 "---------------  WinScreenNextLevel ---------------"
+await "Level switch from 9 to 5"
+await "Level switch from 5 to 8"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+# Last run: exit -> yes ends the game with status 0.
+start_game second
+click -0.62 -0.52 "--------------- MainMenuExitGame ---------------"
+click 0.19 -0.12 "--------------- MenuExitGame(Yes) ---------------"
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the game still runs after Yes"
+status=0
+wait "$pid" || status=$?
+pid=""
+echo "exit status $status"
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "PASS"

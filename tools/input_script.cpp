@@ -1,0 +1,126 @@
+#include "tools/input_script.hpp"
+
+#include <charconv>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include <GLFW/glfw3.h>
+
+#include "tools/replay.hpp"
+
+namespace velkor::replay {
+
+namespace {
+
+int KeyCode(std::string_view name) {
+    static const std::map<std::string_view, int> names = {
+        {"Left", GLFW_KEY_LEFT},         {"Right", GLFW_KEY_RIGHT},     {"Up", GLFW_KEY_UP},
+        {"Down", GLFW_KEY_DOWN},         {"Space", GLFW_KEY_SPACE},     {"Enter", GLFW_KEY_ENTER},
+        {"Escape", GLFW_KEY_ESCAPE},     {"Tab", GLFW_KEY_TAB},         {"LeftShift", GLFW_KEY_LEFT_SHIFT},
+        {"LeftControl", GLFW_KEY_LEFT_CONTROL}, {"LeftAlt", GLFW_KEY_LEFT_ALT},
+    };
+    if (auto it = names.find(name); it != names.end()) return it->second;
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return GLFW_KEY_A + (name[0] - 'A');
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return GLFW_KEY_0 + (name[0] - '0');
+    if (name.size() >= 2 && name[0] == 'F') {
+        int n = 0;
+        auto [end, ec] = std::from_chars(name.data() + 1, name.data() + name.size(), n);
+        if (ec == std::errc{} && end == name.data() + name.size() && n >= 1 && n <= 12) return GLFW_KEY_F1 + n - 1;
+    }
+    int code = -1;
+    auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), code);
+    if (ec == std::errc{} && end == name.data() + name.size() && code >= 0 && code <= GLFW_KEY_LAST) return code;
+    return -1;
+}
+
+template <class Number>
+bool Parse(const std::string& word, Number& out) {
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), out);
+    return ec == std::errc{} && end == word.data() + word.size();
+}
+
+struct Timed {
+    std::uint64_t frame;
+    Item item;
+};
+
+}  // namespace
+
+std::string ParseInputScript(std::string_view text, Recording& recording) {
+    recording = Recording{};
+    recording.fixedStep = true;
+    std::vector<Timed> events;
+    std::uint64_t frames = 0;
+    bool framesGiven = false;
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        std::istringstream in(line);
+        std::vector<std::string> w;
+        for (std::string word; in >> word;) w.push_back(word);
+        if (w.empty()) continue;
+        const std::string at = "line " + std::to_string(number) + ": ";
+        auto wrong = [&](const char* form) { return at + "expected \"" + form + "\""; };
+        std::uint64_t from = 0, to = 0;
+        if (w[0] == "level") {
+            if (w.size() != 2 || !Parse(w[1], recording.startLevel) || recording.startLevel < 0 || recording.startLevel > 11)
+                return wrong("level N (0 to 11)");
+        } else if (w[0] == "frames") {
+            if (w.size() != 2 || !Parse(w[1], frames) || frames == 0) return wrong("frames N (N > 0)");
+            framesGiven = true;
+        } else if (w[0] == "hold" || w[0] == "press" || w[0] == "mouse") {
+            const bool mouse = w[0] == "mouse";
+            const bool press = w[0] == "press";
+            if (w.size() != (press ? 3u : 4u) || !Parse(w[2], from) || (!press && !Parse(w[3], to)))
+                return wrong(press ? "press KEY AT" : mouse ? "mouse BUTTON FROM TO" : "hold KEY FROM TO");
+            if (press) to = from + 6;
+            if (to <= from) return at + "a key must go up after it goes down";
+            int code = -1;
+            if (mouse ? !Parse(w[1], code) || code < 0 || code > GLFW_MOUSE_BUTTON_LAST : (code = KeyCode(w[1])) < 0)
+                return at + "unknown " + (mouse ? "mouse button \"" : "key \"") + w[1] + "\"";
+            const ItemKind kind = mouse ? ItemKind::MouseButton : ItemKind::Key;
+            auto event = [&](int action) -> Item {
+                return mouse ? Item{kind, {code, action, 0, 0}, {}} : Item{kind, {code, 0, action, 0}, {}};
+            };
+            events.push_back({from, event(GLFW_PRESS)});
+            events.push_back({to, event(GLFW_RELEASE)});
+        } else if (w[0] == "cursor") {
+            double x = 0.0, y = 0.0;
+            if (w.size() != 4 || !Parse(w[1], from) || !Parse(w[2], x) || !Parse(w[3], y)) return wrong("cursor AT X Y");
+            events.push_back({from, {ItemKind::CursorPosition, {}, {x, y}}});
+        } else {
+            return at + "unknown command \"" + w[0] + "\"";
+        }
+    }
+    for (const Timed& e : events) {
+        if (framesGiven && e.frame >= frames)
+            return "an event at frame " + std::to_string(e.frame) + " is past the run's " + std::to_string(frames) +
+                   " frames";
+        if (!framesGiven) frames = std::max(frames, e.frame + 1);
+    }
+    if (frames == 0) return "the script has no frames (give \"frames N\")";
+    if (frames > 1'000'000) return "a script of more than a million frames";
+    recording.frames.resize(frames);
+    for (Frame& frame : recording.frames) frame.dt = FixedStep;
+    // In script order within a frame, as a player's events arrive in order within one poll.
+    for (const Timed& e : events) recording.frames[e.frame].items.push_back(e.item);
+    return {};
+}
+
+DecodeResult ReadInputScript(const std::string& path) {
+    DecodeResult result;
+    std::ifstream file(path);
+    if (!file) {
+        result.error = "cannot open the file";
+        return result;
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    result.error = ParseInputScript(text.str(), result.recording);
+    return result;
+}
+
+}  // namespace velkor::replay

@@ -1,0 +1,32 @@
+// Input scripts: a run written by hand, frame by frame, instead of played and recorded.
+//
+// A gameplay test describes what a player does at which frame; the script becomes a recording
+// that a replay feeds to the game without comparing states (SessionOptions::inputsOnly), every
+// frame at the fixed step. Lines (blank lines and "#" comments are skipped):
+//
+//   level N                start in level N (default: the normal start at the logos)
+//   frames N               the run's length (default: one frame past the last event)
+//   hold KEY FROM TO       KEY goes down at frame FROM and up at frame TO
+//   press KEY AT           KEY goes down at frame AT and up six frames later
+//   mouse BUTTON FROM TO   mouse button 0 (left), 1 (right) ... down at FROM, up at TO
+//   cursor AT X Y          the pointer moves to (X, Y) window pixels at frame AT
+//
+// KEY is a GLFW key code or one of the names Left, Right, Up, Down, Space, Enter, Escape, Tab,
+// LeftShift, LeftControl, LeftAlt, F1..F12, A..Z, 0..9. Frames count from 0.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tools/recording.hpp"
+
+namespace velkor::replay {
+
+// Parses a script into a recording with the fixed step. Returns an empty string, or the first
+// fault as "line N: what".
+[[nodiscard]] std::string ParseInputScript(std::string_view text, Recording& recording);
+
+// Reads and parses a script file; the error names the file.
+[[nodiscard]] DecodeResult ReadInputScript(const std::string& path);
+
+}  // namespace velkor::replay

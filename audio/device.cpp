@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/trace.hpp"
+
 namespace velkor::audio::device {
 
 namespace {
@@ -24,6 +26,11 @@ namespace {
 // out a slow frame or a level load without a gap.
 constexpr int StreamBuffers = 4;
 constexpr double ChunkSeconds = 0.25;
+// Limits on what a file's header may declare; beyond them the header is lying or hostile.
+constexpr int MinSampleRate = 1000;
+constexpr int MaxSampleRate = 384000;
+constexpr sf_count_t MaxChunkFrames = 96000;  // a quarter second at the highest rate
+constexpr int MaxWholeSeconds = 600;
 
 // OpenAL clamps a source's gain to AL_MAX_GAIN, 1 by default; channel volumes above 1 amplify.
 constexpr float MaxSourceGain = 16.0f;
@@ -346,7 +353,9 @@ Result CreateSound(System* system, const char* path, Mode mode, Sound** out) {
     SF_INFO info{};
     SNDFILE* file = sf_open(path, SFM_READ, &info);
     if (!file) return FileExists(path) ? Result::ErrFormat : Result::ErrFileNotFound;
-    if (info.channels < 1 || info.channels > 2 || info.samplerate <= 0) {
+    // Everything below is sized from the header: refuse what no real sound file declares.
+    if (info.channels < 1 || info.channels > 2 || info.samplerate < MinSampleRate || info.samplerate > MaxSampleRate ||
+        info.frames < 0) {
         sf_close(file);
         return Result::ErrFormat;
     }
@@ -359,7 +368,7 @@ Result CreateSound(System* system, const char* path, Mode mode, Sound** out) {
     sound->channels = info.channels;
     sound->rate = info.samplerate;
     sound->format = info.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    sound->chunkFrames = std::max<sf_count_t>(1024, static_cast<sf_count_t>(info.samplerate * ChunkSeconds));
+    sound->chunkFrames = std::clamp<sf_count_t>(static_cast<sf_count_t>(info.samplerate * ChunkSeconds), 1024, MaxChunkFrames);
 
     if (IsStream(mode)) {
         sound->file = file;
@@ -368,7 +377,13 @@ Result CreateSound(System* system, const char* path, Mode mode, Sound** out) {
         std::vector<short> pcm;
         const sf_count_t block = 16384;
         sf_count_t total = 0;
+        // A sound loaded whole is at most MaxWholeSeconds long; longer ones are cut (music streams).
+        const sf_count_t limit = static_cast<sf_count_t>(info.samplerate) * MaxWholeSeconds;
         for (;;) {
+            if (total >= limit) {
+                Trace("Sound longer than " + std::to_string(MaxWholeSeconds) + " s cut: " + std::string(path) + "\n");
+                break;
+            }
             pcm.resize(static_cast<std::size_t>((total + block) * info.channels));
             const sf_count_t n = sf_readf_short(file, pcm.data() + total * info.channels, block);
             if (n <= 0) break;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <string>
 
 #include <glad/gl.h>
@@ -177,7 +178,7 @@ namespace {
 bool LiteralTrue(const rapidjson::Value& v) { return v.IsBool() && v.GetBool(); }
 
 float NumberAt(const rapidjson::Value& array, rapidjson::SizeType i) {
-    return i < array.Size() && array[i].IsNumber() ? static_cast<float>(array[i].GetDouble()) : 0.0f;
+    return i < array.Size() ? json::ToFloat(array[i]).value_or(0.0f) : 0.0f;
 }
 
 util::Graphics::Mesh ReadMesh(const rapidjson::Value& json, Graphics& g) {
@@ -216,7 +217,10 @@ util::Graphics::Mesh ReadMesh(const rapidjson::Value& json, Graphics& g) {
     }
     if (const auto* array = json::Find(json, "IndexArray"); array && array->IsArray()) {
         for (const auto& i : array->GetArray())
-            if (i.IsNumber()) indices.push_back(static_cast<unsigned>(i.IsUint() ? i.GetUint() : i.GetDouble()));
+            if (i.IsNumber()) {
+                // Negative or huge entries become an index past any vertex list, dropped below.
+                indices.push_back(json::ToInteger<unsigned>(i).value_or(std::numeric_limits<unsigned>::max()));
+            }
     } else {
         indices = {0, 1, 3, 1, 2, 3};
     }
@@ -257,8 +261,10 @@ void ReadGraphics(Entity e, Registry& registry, const rapidjson::Value& json) {
         g.SolidColor = {255, 255, 255, 255};
         if (const auto* v = json::Find(json, "SolidColor"); v && v->IsArray()) {
             for (rapidjson::SizeType i = 0; i < 4 && i < v->Size(); ++i)
-                if ((*v)[i].IsNumber())
-                    g.SolidColor[i] = static_cast<std::uint8_t>(static_cast<long long>((*v)[i].GetDouble()) & 0xFF);
+                if (const auto channel = json::ToInteger<long long>((*v)[i]))
+                    g.SolidColor[i] = static_cast<std::uint8_t>(*channel & 0xFF);
+                else if ((*v)[i].IsNumber())
+                    json::TraceOutOfRange("SolidColor");
         }
         if (util::HasGLContext()) {
             if (g.SolidColorTexture) glDeleteTextures(1, &g.SolidColorTexture);

@@ -9,7 +9,7 @@
 namespace velkor::component {
 
 void ReadParticles(Particles& p, const rapidjson::Value& json) {
-    json::ReadInt(json, "NumberOfParticles", p.NumberOfParticles);
+    json::ReadCount(json, "NumberOfParticles", p.NumberOfParticles, 0, MaxParticlesPerEmission);
     json::ReadInt(json, "LastUsedParticle", p.LastUsedParticle);
     json::ReadFloat(json, "PositionOffset", p.PositionOffset);
     json::ReadFloat(json, "AngleStart", p.AngleStart);

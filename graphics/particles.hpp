@@ -26,6 +26,9 @@ struct Particle {
 
 namespace velkor::component {
 
+// Particles one burst may emit, read from data; a larger count is cut and traced.
+inline constexpr int MaxParticlesPerEmission = 4096;
+
 struct Particles {
     int NumberOfParticles = 1;  // per emission when Burst is on
     int LastUsedParticle = 0;  // kept for the data format; the emitter does not use it

@@ -1,26 +1,44 @@
 #include "graphics/sprite_sheet.hpp"
 
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "engine/trace.hpp"
 #include "serialization/json_read.hpp"
 
 namespace velkor::component {
 
 void ReadSpriteSheet(SpriteSheet& sheet, const rapidjson::Value& json) {
     sheet.Dimensions = {1, 1};
-    if (glm::vec2 dim; json::ReadVec2(json, "Dimensions", dim)) sheet.Dimensions = glm::ivec2(dim);
+    if (const auto* dim = json::Find(json, "Dimensions"); dim && dim->IsArray() && dim->Size() >= 2) {
+        glm::ivec2 cells{1, 1};
+        bool read = true;
+        for (int i = 0; i < 2; ++i) {
+            const auto value = json::ToInteger<int>((*dim)[static_cast<rapidjson::SizeType>(i)]);
+            read = read && value.has_value();
+            if (value) cells[i] = std::clamp(*value, 0, MaxSheetCells);
+            if (value && *value != cells[i]) Trace("Value of \"Dimensions\" cut to " + std::to_string(cells[i]) + "\n");
+        }
+        if (read)
+            sheet.Dimensions = cells;
+        else
+            json::TraceOutOfRange("Dimensions");
+    }
     sheet.Index = 0;
     json::ReadInt(json, "Index", sheet.Index);
-    sheet.NumSprites = sheet.Dimensions.x * sheet.Dimensions.y - 1;
-    json::ReadInt(json, "NumSprites", sheet.NumSprites);
+    sheet.NumSprites = std::clamp(sheet.Dimensions.x * sheet.Dimensions.y - 1, -1, MaxSprites);
+    json::ReadCount(json, "NumSprites", sheet.NumSprites, std::numeric_limits<int>::min(), MaxSprites);
     // Only a floating-point literal counts: "1" is not taken, "1.0" is.
     sheet.SecondsPerFrame = 0.0f;
     if (const auto* v = json::Find(json, "SecondsPerFrame"); v && v->IsDouble())
-        sheet.SecondsPerFrame = static_cast<float>(v->GetDouble());
+        sheet.SecondsPerFrame = json::ToFloat(*v).value_or(0.0f);
     const auto* play = json::Find(json, "PlayAnim");
     sheet.PlayAnim = play && play->IsBool() && play->GetBool();
     const auto* times = json::Find(json, "TimeVector");
     sheet.HasTimeVector = times && times->IsArray();
     if (sheet.HasTimeVector) {
-        for (const auto& t : times->GetArray()) sheet.TimeVector.push_back(t.IsNumber() ? static_cast<float>(t.GetDouble()) : 0.0f);
+        for (const auto& t : times->GetArray()) sheet.TimeVector.push_back(json::ToFloat(t).value_or(0.0f));
         while (static_cast<int>(sheet.TimeVector.size()) < sheet.NumSprites + 1) sheet.TimeVector.push_back(sheet.SecondsPerFrame);
     }
 }

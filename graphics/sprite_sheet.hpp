@@ -12,6 +12,10 @@
 
 namespace velkor::component {
 
+// Limits for sheets read from data: more cells than any texture could show readably.
+inline constexpr int MaxSheetCells = 1024;  // per axis
+inline constexpr int MaxSprites = 65536;
+
 struct SpriteSheet {
     int Index = 0;  // current cell, row by row from the top-left
     int UploadedIndex = -1;  // cell whose geometry is in the mesh; -1 before the first update

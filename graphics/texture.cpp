@@ -9,8 +9,8 @@
 #include <vector>
 
 #include <glad/gl.h>
-#include <stb_image.h>
 
+#include "graphics/image.hpp"
 #include "graphics/window.hpp"
 
 namespace velkor::util {
@@ -89,26 +89,6 @@ std::vector<unsigned char> ShrinkByBlocks(const std::vector<unsigned char>& src,
     return out;
 }
 
-struct Decoded {
-    unsigned char* pixels = nullptr;
-    int width = 0, height = 0, channels = 0;
-    std::string message;
-};
-
-Decoded Decode(const std::string& path, int wantedChannels) {
-    Decoded d;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        d.message = "Unable to open file";
-        return d;
-    }
-    d.pixels = stbi_load_from_file(file, &d.width, &d.height, &d.channels, wantedChannels);
-    std::fclose(file);
-    d.message = d.pixels ? "Image loaded" : stbi_failure_reason();
-    if (d.pixels && wantedChannels) d.channels = wantedChannels;
-    return d;
-}
-
 }  // namespace
 
 unsigned UploadTexture(const unsigned char* pixels, int width, int height, int channels, std::string& message) {
@@ -176,19 +156,15 @@ const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const 
     const auto dot = path.find('.');
     const bool dds = dot != std::string::npos && path.compare(dot + 1, 3, "DDS") == 0 && path.size() >= dot + 4;
     if (!dds) {
-        Decoded d = Decode(path, 0);
+        const image::Decoded d = image::DecodeFile(path, 0);
         std::cout << "Loading image: " << path << '\n' << d.message << std::endl;
         if (d.pixels) {
             std::string uploadMessage;
-            entry = {UploadTexture(d.pixels, d.width, d.height, d.channels, uploadMessage), d.width, d.height};
-            stbi_image_free(d.pixels);
+            entry = {UploadTexture(d.pixels.get(), d.width, d.height, d.channels, uploadMessage), d.width, d.height};
         }
     } else {
-        Decoded d = Decode(path, 4);
-        if (d.pixels) {
-            entry.id = UploadTexture(d.pixels, d.width, d.height, 4, d.message);
-            stbi_image_free(d.pixels);
-        }
+        image::Decoded d = image::DecodeFile(path, 4);
+        if (d.pixels) entry.id = UploadTexture(d.pixels.get(), d.width, d.height, 4, d.message);
         std::cout << d.message << std::endl;
         entry.width = 1;
         entry.height = 1;

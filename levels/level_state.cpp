@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/trace.hpp"
+#include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/tiled.hpp"
 
@@ -55,14 +56,22 @@ void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
         if (name == property.MemberEnd() || !name->value.IsString() || value == property.MemberEnd()) continue;
         const rapidjson::Value& v = value->value;
         if (NameIs(name->value, "MaxTime") && v.IsNumber()) {
-            level.timeLeft = level.MaxTime = level.lastTimeLeft = static_cast<float>(v.GetDouble());
+            if (const auto time = json::ToFloat(v))
+                level.timeLeft = level.MaxTime = level.lastTimeLeft = *time;
+            else
+                json::TraceOutOfRange("MaxTime");
         }
         if (NameIs(name->value, "CollectiblesRequred") && v.IsInt()) {
             level.CollectiblesRequred = v.GetInt();
             level.collected = 1;
         }
         if (NameIs(name->value, "Audio")) ReadLevelSounds(level, v, registry);
-        if (NameIs(name->value, "FallDelayTime") && v.IsNumber()) level.FallDelayTime = static_cast<float>(v.GetDouble());
+        if (NameIs(name->value, "FallDelayTime") && v.IsNumber()) {
+            if (const auto delay = json::ToFloat(v))
+                level.FallDelayTime = *delay;
+            else
+                json::TraceOutOfRange("FallDelayTime");
+        }
     }
 }
 

@@ -16,7 +16,7 @@ namespace velkor {
 namespace {
 
 // Reads every member of one prefab object into entity e. Unknown names are traced and skipped.
-void ReadMembers(Entity e, const rapidjson::Value& prefab, Registry& registry, const ComponentCatalogue& catalogue) {
+void ReadMembersUnguarded(Entity e, const rapidjson::Value& prefab, Registry& registry, const ComponentCatalogue& catalogue) {
     for (auto it = prefab.MemberBegin(); it != prefab.MemberEnd(); ++it) {
         const std::string_view name(it->name.GetString(), it->name.GetStringLength());
         const auto index = FindComponent(catalogue, name);
@@ -27,6 +27,19 @@ void ReadMembers(Entity e, const rapidjson::Value& prefab, Registry& registry, c
             continue;
         }
         reader(e, registry, it->value);
+    }
+}
+
+// No exception of a reader leaves entity creation: the entity keeps what was read before it, and
+// the message goes where the game's other content messages go.
+void ReadMembers(Entity e, const rapidjson::Value& prefab, Registry& registry, const ComponentCatalogue& catalogue) {
+    try {
+        ReadMembersUnguarded(e, prefab, registry, catalogue);
+    } catch (const std::exception& error) {
+        const char* what = error.what();
+        std::cout << ((what && *what) ? what : "Unknown exception") << std::endl;
+    } catch (...) {
+        std::cout << "Unknown exception" << std::endl;
     }
 }
 
@@ -66,12 +79,7 @@ Entity CreateEntity(const rapidjson::Value& prefab, Registry& registry, const Co
         return NoEntity;
     }
     const Entity e = registry.create();
-    try {
-        ReadMembers(e, prefab, registry, catalogue);
-    } catch (const std::exception& error) {
-        const char* what = error.what();
-        std::cout << ((what && *what) ? what : "Unknown exception") << std::endl;
-    }
+    ReadMembers(e, prefab, registry, catalogue);
     return e;
 }
 

@@ -69,10 +69,11 @@ def glow_line(img, y0, y1, colour, falloff=5):
     return img
 
 
-def to_image(arr):
+def to_image(arr, alpha=None):
+    """RGBA from a float RGB array and an optional 0-255 alpha array (opaque without)."""
     rgb = arr.clip(0, 255).astype(np.uint8)
-    alpha = np.full(rgb.shape[:2] + (1,), 255, np.uint8)
-    return Image.fromarray(np.concatenate([rgb, alpha], axis=2), "RGBA")
+    a = np.full(rgb.shape[:2] + (1,), 255, np.uint8) if alpha is None else alpha.clip(0, 255).astype(np.uint8)
+    return Image.fromarray(np.concatenate([rgb, a], axis=2), "RGBA")
 
 
 # ---- sprite-sheet cells -----------------------------------------------------------------------------
@@ -151,9 +152,12 @@ def cap(rng, side):
 
 
 def neon_strip(rng, colour):
-    img = shade(NIGHT, rng, amount=3)
-    glow_line(img, 28, 36, colour, falloff=12)
-    return img
+    """A free-standing tube: its halo fades into transparency, so the facade shows around it."""
+    weight = np.zeros((CELL, CELL, 3))
+    glow_line(weight, 28, 36, (255, 255, 255), falloff=12)
+    rgb = np.ones((CELL, CELL, 3)) * np.array(colour, float)
+    rgb[30:34, :, :] = rgb[30:34, :, :] * 0.5 + 127.5  # the hot core
+    return rgb, weight[:, :, :1]
 
 
 def hazard(rng):
@@ -196,8 +200,8 @@ def sheet():
     ]
     assert len(cells) == COLUMNS * ROWS
     image = Image.new("RGBA", (COLUMNS * CELL, ROWS * CELL))
-    for i, arr in enumerate(cells):
-        image.paste(to_image(arr), ((i % COLUMNS) * CELL, (i // COLUMNS) * CELL))
+    for i, cell in enumerate(cells):
+        image.paste(to_image(*cell) if isinstance(cell, tuple) else to_image(cell), ((i % COLUMNS) * CELL, (i // COLUMNS) * CELL))
     return image
 
 

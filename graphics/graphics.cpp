@@ -53,6 +53,7 @@ Mesh BuildMesh(const std::vector<Vertex>& vertices, const std::vector<unsigned>&
     DeclareAttributes();
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     mesh.indexCount = indices.size();
+    mesh.data = std::make_shared<MeshData>(MeshData{vertices, indices});
     return mesh;
 }
 
@@ -82,6 +83,9 @@ void RefillMesh(Mesh& mesh, const std::vector<Vertex>& vertices, const std::vect
         return;
     }
     mesh.indexCount = indices.size();
+    if (!mesh.data) mesh.data = std::make_shared<MeshData>();
+    mesh.data->vertices = vertices;
+    mesh.data->indices = indices;
     if (!HasGLContext()) return;
     glBindVertexArray(mesh.vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, mesh.vertexBuffer);
@@ -323,17 +327,16 @@ bool IsSoftwareRenderer(std::string_view renderer) {
     return false;
 }
 
-// What the draw loop last sent, so that runs of alike entities send nothing again.
-struct SentState {
-    unsigned program = 0;
-    unsigned texture = 0;
-    bool textureKnown = false;
-    struct PerProgram {
-        bool known = false;
-        glm::vec2 texOffset{};
-        glm::vec4 tint{};
-    } lit, plain;
-};
+unsigned OnePixelTexture(std::array<unsigned char, 4> rgba) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return name;
+}
 
 }  // namespace
 
@@ -391,13 +394,24 @@ void Graphics::CreateLightGeometry() {
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-    const unsigned char black[4] = {0, 0, 0, 0};
-    glGenTextures(1, &noLight_);
-    glBindTexture(GL_TEXTURE_2D, noLight_);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    noLight_ = OnePixelTexture({0, 0, 0, 0});
+}
+
+void Graphics::CreateStream() {
+    glGenVertexArrays(1, &streamVertexArray_);
+    glGenBuffers(1, &streamVertices_);
+    glGenBuffers(1, &streamIndices_);
+    glBindVertexArray(streamVertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, streamVertices_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, streamIndices_);
+    const auto stride = static_cast<GLsizei>(sizeof(StreamVertex));
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, position)));
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, texCoord)));
+    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, color)));
+    for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    white_ = OnePixelTexture({255, 255, 255, 255});
 }
 
 void Graphics::Resize(Target& target, int width, int height, bool floating) {
@@ -435,11 +449,20 @@ void Graphics::Init(Registry& registry) {
     lit_ = Load(LitVertexShader, LitFragmentShader);
     plain_ = Load(PlainVertexShader, PlainFragmentShader);
     lightMapProgram_ = Load(LightMapVertexShader, LightMapFragmentShader);
+    // The stream carries transforms, offsets and tints in its vertices: these uniforms never change.
+    const glm::mat4 identity(1.0f);
+    for (const Program* p : {&lit_, &plain_}) {
+        glUseProgram(p->name);
+        glUniformMatrix4fv(p->transform, 1, GL_FALSE, glm::value_ptr(identity));
+        glUniform2f(p->texOffset, 0.0f, 0.0f);
+        glUniform4f(p->tint, 1.0f, 1.0f, 1.0f, 1.0f);
+    }
     glUseProgram(lit_.name);
     glUniform1i(lit_.lightMap, LightMapUnit);
     glUniform1f(lit_.ambientFactor, util::AmbientFactor);
     glUseProgram(0);
     CreateLightGeometry();
+    CreateStream();
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     renderScale_ = DefaultRenderScale(renderer ? renderer : "", std::getenv(RenderScaleVariable));
 }
@@ -483,14 +506,81 @@ void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height) {
     ++drawCalls_;
 }
 
+void Graphics::Append(const component::Graphics& g, const glm::mat4& transform, bool lit, bool fullSize) {
+    const util::Graphics::MeshData& mesh = *g.Mesh.data;
+    const unsigned program = lit ? lit_.name : plain_.name;
+    const unsigned texture = g.Texture ? g.Texture->id : white_;
+    // A solid colour is the white texel times the colour: the same product the shader formed.
+    glm::vec4 factor = g.Color;
+    if (!g.Texture)
+        factor *= glm::vec4(g.SolidColor[0], g.SolidColor[1], g.SolidColor[2], g.SolidColor[3]) / 255.0f;
+
+    const auto base = static_cast<unsigned>(stream_.size());
+    const auto count = static_cast<unsigned>(mesh.vertices.size());
+    for (const util::Graphics::Vertex& v : mesh.vertices) {
+        const glm::vec4 p = transform * glm::vec4(v.position, 0.0f, 1.0f);
+        stream_.push_back({{p.x, p.y}, v.texCoord + g.TextureOffset, glm::vec4(v.color, 1.0f) * factor});
+    }
+    const std::size_t first = streamIndexList_.size();
+    const std::size_t indices = std::min<std::size_t>(mesh.indices.size(), g.Mesh.indexCount);
+    for (std::size_t i = 0; i + 2 < indices; i += 3) {
+        const unsigned a = mesh.indices[i], b = mesh.indices[i + 1], c = mesh.indices[i + 2];
+        // A triangle reaching past this mesh's vertices would draw with a neighbour's.
+        if (a >= count || b >= count || c >= count) continue;
+        streamIndexList_.insert(streamIndexList_.end(), {base + a, base + b, base + c});
+    }
+    const std::size_t added = streamIndexList_.size() - first;
+    if (added == 0) return;
+    ++drawnEntities_;
+    if (!runs_.empty()) {
+        Run& last = runs_.back();
+        if (last.program == program && last.texture == texture && last.textured == (g.Texture != nullptr) &&
+            last.fullSize == fullSize) {
+            last.indexCount += added;
+            return;
+        }
+    }
+    runs_.push_back({program, texture, g.Texture != nullptr, fullSize, first, added});
+}
+
 void Graphics::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
     drawCalls_ = 0;
+    drawnEntities_ = 0;
 
     const singleton::Camera& camera = singletons.get<singleton::Camera>();
     const glm::mat4 pv = util::ProjectionMatrix(camera) * util::ViewMatrix(camera);
     GatherLights(registry, camera.Position, camera.ViewWidth);
     const bool outlines = singletons.get<singleton::DebugDraw>().EnableMesh;
+
+    // Everything visible into the stream, in draw order.
+    stream_.clear();
+    streamIndexList_.clear();
+    runs_.clear();
+    auto& layers = util::GetOrCreateLayers(registry);
+    auto& graphicsPool = registry.pool<component::Graphics>();
+    auto& transforms = registry.pool<component::Transform>();
+    const glm::mat4 identity(1.0f);
+    for (int layer = 0; layer < singleton::LayerCount; ++layer) {
+        for (const Entity e : layers.Entities[layer]) {
+            const component::Graphics& g = graphicsPool.get(e);
+            if (!g.Renderable) continue;
+            component::Transform* t = transforms.contains(e) ? &transforms.get(e) : nullptr;
+            if (t && !g.Locked) {
+                // The magnitude: a negative scale mirrors the quad (the player facing left) but keeps its size.
+                if (std::abs(camera.Position.x - t->Translation.x) * 2.0f > std::abs(t->Scale.x) + camera.ViewWidth ||
+                    std::abs(camera.Position.y - t->Translation.y) * 2.0f > std::abs(t->Scale.y) + camera.ViewHeight)
+                    continue;
+            }
+            if (t && outlines)
+                util::QueueRectangle(singletons.get<singleton::DebugDraw>(), t->Translation, t->Scale, {0.0f, 1.0f, 0.0f},
+                                     t->Rotation);
+            // A component added in code has no mesh yet.
+            if (g.Mesh.vertexArray == 0 || g.Mesh.indexCount == 0 || !g.Mesh.data) continue;
+            const glm::mat4 transform = !t ? identity : g.Locked ? t->GetMatrix() : pv * t->GetMatrix();
+            Append(g, transform, !g.Locked && g.DoLight, layer >= FullSizeLayers);
+        }
+    }
 
     // The frame ends up in whatever framebuffer and viewport were current (the window's, normally).
     GLint viewport[4] = {};
@@ -517,6 +607,13 @@ void Graphics::Update(float, Registry& registry) {
         // gl_FragCoord counts from the framebuffer's corner, not the viewport's.
         glUniform2f(lit_.lightMapScale, 1.0f / static_cast<float>(x + w), 1.0f / static_cast<float>(y + h));
     };
+    auto stretch = [&] {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, scene_.framebuffer);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<unsigned>(output));
+        glBlitFramebuffer(0, 0, sceneWidth, sceneHeight, viewport[0], viewport[1], viewport[0] + width,
+                          viewport[1] + height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+        beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
+    };
     if (offscreen) {
         Resize(scene_, sceneWidth, sceneHeight, false);
         beginPass(scene_.framebuffer, 0, 0, sceneWidth, sceneHeight);
@@ -525,79 +622,36 @@ void Graphics::Update(float, Registry& registry) {
         beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
     }
 
-    auto& layers = util::GetOrCreateLayers(registry);
-    auto& graphicsPool = registry.pool<component::Graphics>();
-    auto& transforms = registry.pool<component::Transform>();
-    const glm::mat4 identity(1.0f);
-    SentState sent;
-    sent.program = lit_.name;
-
-    for (int layer = 0; layer < singleton::LayerCount; ++layer) {
-        if (layer == FullSizeLayers && offscreen) {
-            glBindFramebuffer(GL_READ_FRAMEBUFFER, scene_.framebuffer);
-            glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<unsigned>(output));
-            glBlitFramebuffer(0, 0, sceneWidth, sceneHeight, viewport[0], viewport[1], viewport[0] + width,
-                              viewport[1] + height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
-            beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
-            sent.program = lit_.name;
+    glBindVertexArray(streamVertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, streamVertices_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(stream_.size() * sizeof(StreamVertex)), stream_.data(),
+                 GL_STREAM_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(streamIndexList_.size() * sizeof(unsigned)),
+                 streamIndexList_.data(), GL_STREAM_DRAW);
+    unsigned program = lit_.name;
+    bool stretched = !offscreen;
+    for (const Run& run : runs_) {
+        if (run.fullSize && !stretched) {
+            stretch();
+            stretched = true;
+            program = lit_.name;
         }
-        for (const Entity e : layers.Entities[layer]) {
-            component::Graphics& g = graphicsPool.get(e);
-            if (!g.Renderable) continue;
-            component::Transform* t = transforms.contains(e) ? &transforms.get(e) : nullptr;
-            if (t && !g.Locked) {
-                if (std::abs(camera.Position.x - t->Translation.x) * 2.0f > t->Scale.x + camera.ViewWidth ||
-                    std::abs(camera.Position.y - t->Translation.y) * 2.0f > t->Scale.y + camera.ViewHeight)
-                    continue;
-            }
-            const bool lit = !g.Locked && g.DoLight;
-            const Program& p = lit ? lit_ : plain_;
-            auto& last = lit ? sent.lit : sent.plain;
-            if (sent.program != p.name) {
-                glUseProgram(p.name);
-                sent.program = p.name;
-            }
-
-            const glm::mat4& model = t ? t->GetMatrix() : identity;
-            const glm::mat4 transform = !t ? identity : g.Locked ? model : pv * model;
-            glUniformMatrix4fv(p.transform, 1, GL_FALSE, glm::value_ptr(transform));
-            if (!last.known || last.texOffset != g.TextureOffset) {
-                glUniform2fv(p.texOffset, 1, glm::value_ptr(g.TextureOffset));
-                last.texOffset = g.TextureOffset;
-            }
-            if (!last.known || last.tint != g.Color) {
-                glUniform4fv(p.tint, 1, glm::value_ptr(g.Color));
-                last.tint = g.Color;
-            }
-            last.known = true;
-
-            if (t && outlines)
-                util::QueueRectangle(singletons.get<singleton::DebugDraw>(), t->Translation, t->Scale, {0.0f, 1.0f, 0.0f},
-                                     t->Rotation);
-
-            if (g.Texture) {
-                if (!sent.textureKnown || sent.texture != g.Texture->id) {
-                    glBindTexture(GL_TEXTURE_2D, g.Texture->id);
-                    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-                    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
-                    sent.texture = g.Texture->id;
-                    sent.textureKnown = true;
-                }
-            } else {
-                glBindTexture(GL_TEXTURE_2D, g.SolidColorTexture);
-                glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, g.SolidColor.data());
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-                sent.textureKnown = false;
-            }
-            // A component added in code has no mesh yet; drawing with vertex array 0 is an error.
-            if (g.Mesh.vertexArray != 0 && g.Mesh.indexCount > 0) {
-                glBindVertexArray(g.Mesh.vertexArray);
-                glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(g.Mesh.indexCount), GL_UNSIGNED_INT, nullptr);
-                ++drawCalls_;
-            }
+        if (run.program != program) {
+            glUseProgram(run.program);
+            program = run.program;
         }
+        glBindTexture(GL_TEXTURE_2D, run.texture);
+        if (run.textured) {
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
+        }
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(run.indexCount), GL_UNSIGNED_INT,
+                       reinterpret_cast<void*>(run.firstIndex * sizeof(unsigned)));
+        ++drawCalls_;
     }
+    if (!stretched) stretch();
+
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
     glActiveTexture(GL_TEXTURE0 + LightMapUnit);
@@ -617,11 +671,16 @@ void Graphics::Shutdown(Registry& registry) {
         const GLuint buffers[] = {lightFan_, lightInstances_};
         glDeleteBuffers(2, buffers);
         glDeleteTextures(1, &noLight_);
+        glDeleteTextures(1, &white_);
+        glDeleteVertexArrays(1, &streamVertexArray_);
+        const GLuint stream[] = {streamVertices_, streamIndices_};
+        glDeleteBuffers(2, stream);
         Release(scene_);
         Release(lightMap_);
     }
     plain_ = lit_ = lightMapProgram_ = Program{};
-    lightVertexArray_ = lightFan_ = lightInstances_ = noLight_ = 0;
+    lightVertexArray_ = lightFan_ = lightInstances_ = noLight_ = white_ = 0;
+    streamVertexArray_ = streamVertices_ = streamIndices_ = 0;
     scene_ = lightMap_ = Target{};
     util::DestroyWindow(singletons);
     singletons.remove<singleton::Texture>();

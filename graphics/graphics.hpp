@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -34,11 +35,21 @@ struct Vertex {
 };
 static_assert(sizeof(Vertex) == 28, "the vertex layout is seven tightly packed floats");
 
+// What was last uploaded, kept on the CPU: the Graphics system draws from it, placing the vertices
+// of many entities into one stream so that alike neighbours share a draw call.
+struct MeshData {
+    std::vector<Vertex> vertices;
+    std::vector<unsigned> indices;
+};
+
 struct Mesh {
     unsigned vertexArray = 0;
     unsigned vertexBuffer = 0;
     unsigned indexBuffer = 0;
     std::uint64_t indexCount = 0;
+    // Shared by copies of the mesh, as the GL names are. Set by BuildMesh and RefillMesh: a mesh
+    // assembled by hand without it is not drawn.
+    std::shared_ptr<MeshData> data;
 };
 
 // Uploads the lists into a new vertex array with its two buffers. All zero without a GL context.
@@ -136,7 +147,10 @@ namespace velkor::system {
 //    the message warns about.
 //  - Layers up to "Foreground" may be drawn into an off-screen target at a fraction of the window's
 //    size and stretched onto it; "UI" and "Cursor" are always drawn at full size so text stays sharp.
-//  - State (program, texture, uniforms) is only sent when it changes from the previous draw.
+//  - Every visible entity's mesh is placed on the CPU (transform, sprite-sheet offset, tint and solid
+//    colour applied) into one vertex stream uploaded once per frame; consecutive entities that share
+//    program and texture become one draw call. Draw order is kept: a call draws its triangles in
+//    order, so runs may even span layers.
 class Graphics final : public iSystem {
 public:
     void Init(Registry& registry) override;
@@ -154,6 +168,8 @@ public:
 
     // Draw calls issued by the last update (benchmarks and tests), lights included.
     [[nodiscard]] int DrawCalls() const noexcept { return drawCalls_; }
+    // Entities drawn by the last update (not hidden, not culled, with a mesh).
+    [[nodiscard]] int DrawnEntities() const noexcept { return drawnEntities_; }
     // Lights gathered by the last update, uncapped.
     [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.size()); }
 
@@ -171,6 +187,20 @@ private:
         glm::vec3 color;
         glm::vec3 cone;  // is spotlight, min angle, max angle
     };
+    // A vertex of the frame's stream: already in clip space, texture offset and colours applied.
+    struct StreamVertex {
+        glm::vec2 position;
+        glm::vec2 texCoord;
+        glm::vec4 color;
+    };
+    // Consecutive stream triangles drawn with one program and one texture.
+    struct Run {
+        unsigned program = 0;
+        unsigned texture = 0;
+        bool textured = false;  // an image (wrap modes set) rather than the white solid-colour texel
+        bool fullSize = false;  // drawn after the scene is stretched onto the output
+        std::size_t firstIndex = 0, indexCount = 0;
+    };
     // A colour texture with its framebuffer, re-made when the size changes.
     struct Target {
         unsigned framebuffer = 0, texture = 0;
@@ -183,6 +213,8 @@ private:
     static void Resize(Target& target, int width, int height, bool floating);
     static void Release(Target& target);
     void DrawLightMap(const glm::mat4& pv, int width, int height);
+    void CreateStream();
+    void Append(const component::Graphics& g, const glm::mat4& transform, bool lit, bool fullSize);
 
     Program lit_{};
     Program plain_{};
@@ -190,9 +222,15 @@ private:
     std::vector<LightInstance> lights_;
     unsigned lightVertexArray_ = 0, lightFan_ = 0, lightInstances_ = 0;
     unsigned noLight_ = 0;  // 1 x 1 black light map for frames without lights
+    unsigned white_ = 0;  // 1 x 1 white texture that solid colours are drawn with
+    unsigned streamVertexArray_ = 0, streamVertices_ = 0, streamIndices_ = 0;
+    std::vector<StreamVertex> stream_;
+    std::vector<unsigned> streamIndexList_;
+    std::vector<Run> runs_;
     Target scene_{}, lightMap_{};
     float renderScale_ = 1.0f;
     int drawCalls_ = 0;
+    int drawnEntities_ = 0;
 };
 
 }  // namespace velkor::system

@@ -26,7 +26,7 @@ TEST_F(GraphicsGL, LayersDrawBackgroundUnderDefaultUnderForeground) {
     EXPECT_TRUE(Near(WorldPixel({2.0f, 0.0f}), {0, 255, 0}));
     EXPECT_TRUE(Near(WorldPixel({4.0f, 0.0f}), {255, 0, 0}));
     EXPECT_TRUE(Near(WorldPixel({8.0f, 0.0f}), {0, 0, 0}));
-    EXPECT_EQ(graphics_->DrawCalls(), 3);
+    EXPECT_EQ(graphics_->DrawnEntities(), 3);
 }
 
 TEST_F(GraphicsGL, LockedEntityCoversViewportWhereverTheCameraIs) {
@@ -34,7 +34,7 @@ TEST_F(GraphicsGL, LockedEntityCoversViewportWhereverTheCameraIs) {
     for (glm::vec2 where : {glm::vec2(0.0f, 0.0f), glm::vec2(500.0f, -300.0f)}) {
         camera().Position = where;
         Frame();
-        EXPECT_EQ(graphics_->DrawCalls(), 1);
+        EXPECT_EQ(graphics_->DrawnEntities(), 1);
         // Locked graphics are never lit, so the colour is exact.
         for (auto [x, y] : {std::pair{1, 1}, {width_ - 2, 1}, {1, height_ - 2}, {width_ - 2, height_ - 2}, {width_ / 2, height_ / 2}})
             EXPECT_TRUE(Near(Pixel(x, y), {10, 200, 30}, 0)) << x << "," << y;
@@ -49,7 +49,13 @@ TEST_F(GraphicsGL, CullsAtTheViewEdgeGrownByScale) {
     Create(Quad(0, (c.ViewHeight + 3.0f) / 2.0f - 0.01f, 1, 3, "255,255,255"));
     Create(Quad(0, (c.ViewHeight + 3.0f) / 2.0f + 0.01f, 1, 3, "255,255,255"));
     Frame();
-    EXPECT_EQ(graphics_->DrawCalls(), 2);
+    EXPECT_EQ(graphics_->DrawnEntities(), 2);
+    // Mirrored (negative scale) quads reach exactly as far as unmirrored ones.
+    Create(Quad(edge - 0.01f, 0, -1, 1, "255,255,255"));
+    Create(Quad(0, -((c.ViewHeight + 3.0f) / 2.0f - 0.01f), 1, -3, "255,255,255"));
+    Create(Quad(-(edge + 0.01f), 0, -1, 1, "255,255,255"));
+    Frame();
+    EXPECT_EQ(graphics_->DrawnEntities(), 4);
 }
 
 TEST_F(GraphicsGL, NoTextureNoSolidColorDrawsWhiteTimesTint) {
@@ -63,7 +69,7 @@ TEST_F(GraphicsGL, HiddenAndMeshlessEntitiesDrawNothing) {
     const Entity bare = registry().create();
     registry().add<component::Graphics>(bare);  // no mesh yet: must not reach the driver
     Frame();
-    EXPECT_EQ(graphics_->DrawCalls(), 0);
+    EXPECT_EQ(graphics_->DrawnEntities(), 0);
     EXPECT_TRUE(Near(WorldPixel({0.0f, 0.0f}), {0, 0, 0}, 0));
 }
 

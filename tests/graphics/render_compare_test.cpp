@@ -258,6 +258,34 @@ TEST_F(RenderCompareGL, LightsReachTheSameSpotsAtHalfScale) {
     EXPECT_TRUE(Near(WorldPixel({3.0f, 0.0f}), {204, 204, 204}, 1));
 }
 
+TEST_F(RenderCompareGL, AlikeNeighboursShareADrawCallAndKeepTheirOrder) {
+    auto quad = [&](float x, const char* look, const char* layer) {
+        Create(std::string(R"({"Transform":{"Translation":[)") + std::to_string(x) + R"(,0],"Scale":[2,2]},"Graphics":{"DoLight":false,)" +
+               look + R"(,"Layer":")" + layer + "\"}}");
+    };
+    const char* red = R"("SolidColor":[255,0,0,255])";
+    const char* green = R"("SolidColor":[0,255,0,255])";
+    const char* crate = R"("Texture":"Assets/Images/TestScene/crate.png","Color":[0,0,1,1])";
+    // Overlapping by half, each on top of the one before: red, green, red (one run of solid
+    // colours, across two layers), then two crates (a second run), then green again (a third).
+    quad(-4, red, "Background");
+    quad(-3, green, "Background");
+    quad(-2, red, "Default");
+    quad(-1, crate, "Default");
+    quad(0, crate, "Default");
+    quad(1, green, "Default");
+    Frame();
+    EXPECT_EQ(graphics_->DrawnEntities(), 6);
+    EXPECT_EQ(graphics_->DrawCalls(), 3);
+    EXPECT_TRUE(Near(WorldPixel({-4.7f, 0.0f}), {255, 0, 0}, 0));
+    EXPECT_TRUE(Near(WorldPixel({-3.7f, 0.0f}), {0, 255, 0}, 0));
+    EXPECT_TRUE(Near(WorldPixel({-2.7f, 0.0f}), {255, 0, 0}, 0));
+    EXPECT_EQ(WorldPixel({-1.7f, 0.0f}).r, 0);  // a blue-tinted crate
+    EXPECT_TRUE(Near(WorldPixel({0.5f, 0.0f}), {0, 255, 0}, 0));
+    EXPECT_TRUE(Near(WorldPixel({1.7f, 0.0f}), {0, 255, 0}, 0));
+    EXPECT_TRUE(Near(WorldPixel({2.5f, 0.0f}), {0, 0, 0}, 0));
+}
+
 TEST(RenderScale, SoftwareRasterisersDefaultToHalfAndTheVariableOverrides) {
     using system::Graphics;
     EXPECT_EQ(Graphics::DefaultRenderScale("llvmpipe (LLVM 15.0.6, 256 bits)", nullptr), 0.5f);

@@ -181,8 +181,17 @@ Skeleton::Skeleton(const SkeletonData& data) : data_(&data) {
         slots[i].bone = data.slots[i].bone;
         drawOrder[i] = static_cast<int>(i);
     }
+    ResolveSetupAttachments();
     SetToSetupPose();
     UpdateWorldTransform();
+}
+
+void Skeleton::ResolveSetupAttachments() {
+    setupAttachments_.resize(slots.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const std::string& name = data_->slots[i].attachmentName;
+        setupAttachments_[i] = name.empty() ? nullptr : GetAttachment(static_cast<int>(i), name);
+    }
 }
 
 void Skeleton::UpdateWorldTransform() {
@@ -294,7 +303,7 @@ void Skeleton::SetSlotsToSetupPose() {
         const SlotData& data = data_->slots[i];
         slot.color = data.color;
         slot.darkColor = data.darkColor;
-        slot.attachment = data.attachmentName.empty() ? nullptr : GetAttachment(static_cast<int>(i), data.attachmentName);
+        slot.attachment = setupAttachments_[i];
         slot.deform.clear();
         drawOrder[i] = static_cast<int>(i);
     }
@@ -304,6 +313,7 @@ bool Skeleton::SetSkin(std::string_view name) {
     const Skin* skin = data_->FindSkin(name);
     if (!skin) return false;
     skin_ = skin;
+    ResolveSetupAttachments();
     return true;
 }
 

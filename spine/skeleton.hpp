@@ -62,8 +62,12 @@ public:
     float x = 0, y = 0, scaleX = 1, scaleY = 1;
 
 private:
+    // Each slot's setup attachment under the current skin: posing resets slots every frame.
+    void ResolveSetupAttachments();
+
     const SkeletonData* data_;
     const Skin* skin_ = nullptr;
+    std::vector<const Attachment*> setupAttachments_;
 };
 
 }  // namespace velkor::spine

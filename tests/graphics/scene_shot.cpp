@@ -13,9 +13,6 @@
 #include <string>
 #include <vector>
 
-#include <glad/gl.h>
-#include <stb_image_write.h>
-
 #include "app/game.hpp"
 #include "engine/engine.hpp"
 #include "graphics/camera.hpp"
@@ -31,6 +28,7 @@
 #include "serialization/catalogue.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/prefab.hpp"
+#include "support/back_buffer_png.hpp"
 
 namespace {
 
@@ -45,15 +43,7 @@ public:
     void Update(float dt, Registry& registry) override {
         registry.singletons.get<singleton::Camera>().Position.x += speed_ * dt;
         if (shot_.empty() || ++frame_ < frames_) return;
-        GLint viewport[4] = {};
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        const int w = viewport[2], h = viewport[3];
-        std::vector<unsigned char> pixels(static_cast<std::size_t>(w) * h * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        stbi_flip_vertically_on_write(1);
-        if (!stbi_write_png(shot_.c_str(), w, h, 3, pixels.data(), w * 3)) std::cerr << "could not write " << shot_ << "\n";
+        test::WriteBackBufferPng(shot_);
         registry.singletons.get<singleton::Running>().Value = false;
     }
 

@@ -88,7 +88,7 @@ StateSummary SummariseState(Registry& registry) {
         s.timeLeft = level.timeLeft;
     }
     for (const Entity player : registry.view<component::PlayerBehavior>()) {
-        s.playerState = 0;
+        s.playerState = static_cast<std::int32_t>(registry.get<component::PlayerBehavior>(player).State);
         if (registry.has<component::Physics>(player)) s.playerVelocity = registry.get<component::Physics>(player).Velocity;
         if (registry.has<component::Transform>(player))
             s.playerPosition = registry.get<component::Transform>(player).Translation;

@@ -38,9 +38,16 @@ for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$out/display")"
 
 # 1. Record.
-"$game" --level 6 --fixed-step --record "$out/run.rec" >"$out/record.log" 2>&1 &
-pid=$!
-window=$(game_window "$pid") || fail "$window"
+# A busy Xvfb now and then refuses the first GL window; the game then exits at once, so try again.
+for attempt in 1 2 3; do
+    "$game" --level 6 --fixed-step --record "$out/run.rec" >"$out/record.log" 2>&1 &
+    pid=$!
+    window=$(game_window "$pid") && break
+    grep -q "Failed to create GLFW window" "$out/record.log" || fail "$window"
+    pid=""
+    sleep 1
+done
+[ -n "$pid" ] || fail "no game window after three tries"
 focus_window "$window"
 sleep 0.5
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.3; }

@@ -1,4 +1,5 @@
-// The data files the game's code names, found in the sources at build time (tools/code_paths.cmake).
+// The data files and sound names the game's code names, found in the sources at build time
+// (tools/code_paths.cmake).
 #pragma once
 
 #include <span>
@@ -7,6 +8,6 @@
 
 namespace velkor {
 
-[[nodiscard]] std::span<const content::CodePath> GameCodePaths();
+[[nodiscard]] content::CodeNames GameCodeNames();
 
 }  // namespace velkor

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     if (std::getenv("VELKOR_TRACE")) {
         velkor::SetTraceSink([](std::string_view message) { std::cerr << message; });
     }
-    if (launch.options.checkContent) return velkor::content::CheckContent(velkor::GameCodePaths(), std::cout) == 0 ? 0 : 1;
+    if (launch.options.checkContent) return velkor::content::CheckContent(velkor::GameCodeNames(), std::cout) == 0 ? 0 : 1;
 
     // Record, replay, the fixed step and shots. A recording is read whole and checked before any
     // window opens; a bad one ends the run here.

@@ -66,8 +66,10 @@ logos.GLYPHS.update({
     "=": [[(0.6, 2), (3.4, 2)], [(0.6, 4), (3.4, 4)]],
     "|": [[(2, -0.6), (2, 6.6)]],
 })
-DOWN_ARROW = "\u2193"
+DOWN_ARROW, LEFT_ARROW, RIGHT_ARROW = "\u2193", "\u2190", "\u2192"
 logos.GLYPHS[DOWN_ARROW] = logos.GLYPHS.pop("V_")
+logos.GLYPHS[LEFT_ARROW] = [[(2.2, 1.2), (0, 3), (2.2, 4.8)], [(0, 3), (4, 3)]]
+logos.GLYPHS[RIGHT_ARROW] = [[(1.8, 1.2), (4, 3), (1.8, 4.8)], [(0, 3), (4, 3)]]
 
 
 class canvas:
@@ -390,10 +392,10 @@ def credits_art(path, w, h, scale):
 
 # Key names for the controls pages ----------------------------------------------------------------
 
-KEY_NAMES = {32: "SPACE", 256: "ESC", 257: "ENTER", 258: "TAB", 262: ">", 263: "<", 264: DOWN_ARROW, 265: "^",
-             340: "SHIFT", 344: "R-SHIFT", 341: "CTRL", 345: "R-CTRL", 342: "ALT", 346: "R-ALT",
+KEY_NAMES = {32: "SPACE", 256: "ESC", 257: "ENTER", 258: "TAB", 262: RIGHT_ARROW, 263: LEFT_ARROW, 264: DOWN_ARROW, 265: "^",
+             340: "SHIFT", 344: "SHIFT", 341: "CTRL", 345: "CTRL", 342: "ALT", 346: "ALT",
              349: "LEFT CLICK", 350: "RIGHT CLICK"}
-DEFAULT_BINDINGS = {"Left": [65, 263], "Right": [68, 262], "Jump": [32, 87, 265], "Dash": [340, 75]}
+DEFAULT_BINDINGS = {"Left": [263, 65], "Right": [262, 68], "Jump": [32, 265, 87], "Dash": [340, 344, 88]}
 
 
 def key_name(code):
@@ -419,7 +421,14 @@ def player_bindings():
 
 def control_lines():
     keys = player_bindings()
-    names = lambda action: " / ".join(key_name(k) for k in keys.get(action, []) if isinstance(k, int)) or "-"
+
+    def names(action):
+        # Left and right modifier keys read as one key.
+        shown = []
+        for k in keys.get(action, []):
+            if isinstance(k, int) and key_name(k) not in shown:
+                shown.append(key_name(k))
+        return " / ".join(shown) or "-"
     return [("MOVE LEFT", names("Left")), ("MOVE RIGHT", names("Right")), ("JUMP", names("Jump")),
             ("DASH", names("Dash")), ("PAUSE", "ESC"), ("FULL SCREEN", "F11"), ("QUIT", "ALT + F4")]
 

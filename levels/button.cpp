@@ -7,6 +7,7 @@
 #include "audio/audio.hpp"
 #include "engine/trace.hpp"
 #include "gameplay/input.hpp"
+#include "gameplay/input_source.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/window.hpp"
 #include "levels/cursor.hpp"
@@ -57,8 +58,10 @@ glm::vec2 PointerNdc(Registry& registry) {
     auto& singletons = registry.singletons;
     if (singletons.has<singleton::Window>()) {
         if (GLFWwindow* window = singletons.get<singleton::Window>().window) {
-            glfwGetCursorPos(window, &x, &y);
-            glfwGetWindowSize(window, &w, &h);
+            // Through the input source, so that a recording keeps what the buttons saw.
+            const glm::dvec2 pointer = input::CursorPosition(window);
+            const glm::ivec2 size = input::WindowSize(window);
+            x = pointer.x, y = pointer.y, w = size.x, h = size.y;
         }
     }
     if (w <= 0 || h <= 0) return {-2.0f, -2.0f};  // minimised: over nothing

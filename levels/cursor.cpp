@@ -4,6 +4,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "gameplay/input_source.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/window.hpp"
 #include "levels/button.hpp"
@@ -52,7 +53,8 @@ void CreateCursor(Registry& registry) {
         GLFWcursorposfun replaced = glfwSetCursorPosCallback(state.window, &CursorPositionCallback);
         if (replaced != &CursorPositionCallback) state.previous = replaced;
         glfwSetInputMode(state.window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
-        glfwGetCursorPos(state.window, &x, &y);
+        const glm::dvec2 pointer = input::CursorPosition(state.window);
+        x = pointer.x, y = pointer.y;
     }
     CursorPositionCallback(state.window, x, y);
 }
@@ -65,7 +67,10 @@ void CursorPositionCallback(GLFWwindow* window, double x, double y) {
     Registry* registry = LiveCursor(state);
     if (!registry || !registry->has<component::Transform>(state.entity)) return;
     int w = state.width, h = state.height;
-    if (window) glfwGetWindowSize(window, &w, &h);
+    if (window) {
+        const glm::ivec2 size = input::WindowSize(window);
+        w = size.x, h = size.y;
+    }
     if (w <= 0 || h <= 0) return;  // minimised
     const double halfW = w * 0.5, halfH = h * 0.5;
     const double nx = std::clamp(x / halfW - 1.0, -1.0, 1.0);

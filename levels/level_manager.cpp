@@ -5,6 +5,7 @@
 #include "engine/trace.hpp"
 #include "levels/credits.hpp"
 #include "levels/cursor.hpp"
+#include "levels/level0.hpp"
 #include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
 #include "levels/lose_screen.hpp"

@@ -90,18 +90,28 @@ void Checker::Report(const std::string& file, const std::string& where, std::str
     problems_.push_back({file, where, std::move(message)});
 }
 
-void Checker::Run(std::span<const CodePath> codePaths) {
-    for (const CodePath& named : codePaths) Check(named.path, Form::Guess, named.origin, "");
-    // Everything else under Data/: files the code reaches by a computed name, or by none.
-    std::vector<std::string> rest;
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(fs::path(root_) / "Data", error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_regular_file() && it->path().extension() == ".json")
-            rest.push_back(fs::relative(it->path(), root_).generic_string());
+void Checker::Run(const CodeNames& code) {
+    for (const CodePath& named : code.files) Check(named.path, Form::Guess, named.origin, "");
+    // Everything else: JSON under Data/ and atlases and skeletons under Assets/, which the code
+    // reaches by a computed name, or by none.
+    std::vector<std::pair<std::string, Form>> rest;
+    for (const char* folder : {"Data", "Assets"}) {
+        std::error_code error;
+        for (auto it = fs::recursive_directory_iterator(fs::path(root_) / folder, error);
+             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+            if (!it->is_regular_file()) continue;
+            const std::string extension = it->path().extension().string();
+            const std::string path = fs::relative(it->path(), root_).generic_string();
+            if (extension == ".json") rest.emplace_back(path, Form::Guess);
+            else if (extension == ".atlas") rest.emplace_back(path, Form::Atlas);
+        }
     }
     std::sort(rest.begin(), rest.end());
-    for (const std::string& path : rest) Check(path, Form::Guess, "", "");
+    for (const auto& [path, form] : rest) Check(path, form, "", "");
+    for (const CodePath& sound : code.sounds)
+        if (!soundNames_.count(sound.path))
+            Report(sound.origin, "", "the code plays sound \"" + std::string(sound.path) +
+                                         "\", which no Audio list of the data names");
 }
 
 void Checker::Need(const Context& c, const std::string& where, const std::string& path, Form form, const char* what) {
@@ -266,10 +276,11 @@ void Checker::CheckAudio(const Context& c, const Json& audio, const std::string&
             if (!entry.HasMember("Name")) continue;  // found by its path
             if (!entry["Name"].IsString()) {
                 Report(c.file, at + "/Name", "a sound name must be a string");
-            } else if (!names.insert(entry["Name"].GetString()).second) {
-                Report(c.file, at + "/Name",
-                       "sound name \"" + std::string(entry["Name"].GetString()) + "\" given twice");
+                continue;
             }
+            const std::string name = entry["Name"].GetString();
+            soundNames_.insert(name);
+            if (!names.insert(name).second) Report(c.file, at + "/Name", "sound name \"" + name + "\" given twice");
         }
     }
     for (const std::string& name : required)
@@ -558,9 +569,9 @@ void Checker::CheckLevelProperties(const Context& c, const Json& properties, con
     }
 }
 
-int CheckContent(std::span<const CodePath> codePaths, std::ostream& out) {
+int CheckContent(const CodeNames& code, std::ostream& out) {
     Checker checker;
-    checker.Run(codePaths);
+    checker.Run(code);
     for (const Problem& problem : checker.Problems()) out << problem.Line() << '\n';
     out << "content check: " << checker.FilesChecked() << " files, " << checker.Problems().size() << " problem"
         << (checker.Problems().size() == 1 ? "" : "s") << '\n';

@@ -10,8 +10,8 @@
 //    map loader cannot write; map objects that end without a "Source" prefab; tile identifiers
 //    that no tileset covers; embedded tilesets;
 //  - "Layer" names the graphics system does not know, key bindings outside the input table;
-//  - sound entries without a file, names the code plays that an Audio list lacks, and names
-//    given twice in one list;
+//  - sound entries without a file, names the code plays that no Audio list of the data gives,
+//    button lists without "ButtonPush" and "ButtonHover", and names given twice in one list;
 //  - animation data that names animations the skeleton does not have.
 // Each problem is one line: the file, the JSON pointer (or the code file) where it is, and what is
 // wrong.
@@ -27,10 +27,15 @@
 
 namespace velkor::content {
 
-// A file named by the game's code, and the source file that names it.
+// A file (or a sound) named by the game's code, and the source file that names it.
 struct CodePath {
     const char* origin;
     const char* path;
+};
+
+struct CodeNames {
+    std::span<const CodePath> files;
+    std::span<const CodePath> sounds;  // `path` holds the sound's name
 };
 
 struct Problem {
@@ -46,8 +51,9 @@ public:
     // `root` holds Data/ and Assets/ (the game's working directory).
     explicit Checker(std::string root = ".");
 
-    // Checks the code's files, everything they lead to, then the rest of Data/.
-    void Run(std::span<const CodePath> codePaths);
+    // Checks the code's files, everything they lead to, then the rest of Data/; then that every
+    // sound the code plays by name is named by some Audio list of the data.
+    void Run(const CodeNames& code);
 
     [[nodiscard]] const std::vector<Problem>& Problems() const noexcept { return problems_; }
     [[nodiscard]] std::size_t FilesChecked() const noexcept { return seen_.size(); }
@@ -97,11 +103,12 @@ private:
 
     std::string root_;
     std::set<std::string> seen_;
+    Names soundNames_;  // every name an Audio list of the data gives
     std::vector<Problem> problems_;
 };
 
 // Checks the content in the working directory, starting from `codePaths`: one line per problem on
 // `out`, then a summary line. Returns the number of problems.
-int CheckContent(std::span<const CodePath> codePaths, std::ostream& out);
+int CheckContent(const CodeNames& code, std::ostream& out);
 
 }  // namespace velkor::content

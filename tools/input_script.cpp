@@ -87,6 +87,11 @@ std::string ParseInputScript(std::string_view text, Recording& recording) {
             };
             events.push_back({from, event(GLFW_PRESS)});
             events.push_back({to, event(GLFW_RELEASE)});
+        } else if (w[0] == "window") {
+            int width = 0, height = 0;
+            if (w.size() != 3 || !Parse(w[1], width) || !Parse(w[2], height) || width <= 0 || height <= 0)
+                return wrong("window W H");
+            events.insert(events.begin(), {0, {ItemKind::WindowSize, {width, height, 0, 0}, {}}});
         } else if (w[0] == "cursor") {
             double x = 0.0, y = 0.0;
             if (w.size() != 4 || !Parse(w[1], from) || !Parse(w[2], x) || !Parse(w[3], y)) return wrong("cursor AT X Y");

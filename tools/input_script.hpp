@@ -10,6 +10,8 @@
 //   press KEY AT           KEY goes down at frame AT and up six frames later
 //   mouse BUTTON FROM TO   mouse button 0 (left), 1 (right) ... down at FROM, up at TO
 //   cursor AT X Y          the pointer moves to (X, Y) window pixels at frame AT
+//   window W H             the window size the pixels refer to (default: the real window's), so
+//                          that a script clicks the same button on any screen
 //
 // KEY is a GLFW key code or one of the names Left, Right, Up, Down, Space, Enter, Escape, Tab,
 // LeftShift, LeftControl, LeftAlt, F1..F12, A..Z, 0..9. Frames count from 0.

@@ -6,7 +6,8 @@
 #      replay taking the recorded time, and both give the same image of the same frame;
 #   3. with the first Right press removed from the file, the replay stops at that very frame with
 #      status 3 and says what differs;
-#   4. an input script drives the real binary, and the run it records replays exactly;
+#   4. input scripts drive the real binary (keys in the test level, the pointer and a click in the
+#      main menu), and the runs they record replay exactly;
 #   5. missing, truncated, corrupt and wrong-version files are refused with one line and status 2,
 #      before any window opens.
 #   replay_test.sh <velkor binary> <recording_edit binary> <output dir>
@@ -96,6 +97,11 @@ printf 'level 6\nhold Right 10 40\npress Space 45\nframes 60\n' >"$out/walk.txt"
 "$game" --script "$out/walk.txt" --fast --record "$out/walk.rec" >"$out/script.log" 2>&1 || fail "scripted run: status $?"
 "$edit" summary "$out/walk.rec" | grep -q "frame 10 key 262 action 1" || fail "the scripted press is not in the run's recording"
 "$game" --replay "$out/walk.rec" --fast >"$out/walk_replay.log" 2>&1 || fail "the scripted run did not replay exactly: status $?"
+# The pointer too: a script moves it onto the main menu's OPTIONS button and clicks.
+printf 'level 3\nwindow 640 360\ncursor 5 120 165\nmouse 0 10 14\nframes 40\n' >"$out/menu.txt"
+"$game" --script "$out/menu.txt" --fast --record "$out/menu.rec" >"$out/menu.log" 2>&1 || fail "scripted menu run: status $?"
+grep -q -- "--------------- MainMenuOptionsButton ---------------" "$out/menu.log" || fail "the scripted click missed OPTIONS"
+"$game" --replay "$out/menu.rec" --fast >"$out/menu_replay.log" 2>&1 || fail "the menu run did not replay exactly: status $?"
 
 # 5. Bad files: one line, status 2, no window.
 python3 - "$out/run.rec" "$out" <<'PY'

@@ -69,16 +69,18 @@ void WriteTree(const fs::path& root) {
     Write(root / "Data/Backdrop.json", R"({"Transform": {"Scale": [20, 10]}, "Graphics": {"Texture": "Assets/Images/a.png", "Layer": "Parallax3"}})");
 }
 
-const CodePath TreeCodePaths[] = {
+const CodePath TreeFiles[] = {
     {"levels/test_level.cpp", "Data/Tiled/Test.json"},
     {"levels/test_level.cpp", "Data/Particles/rain.json"},
     {"levels/test_level.cpp", "Data/Group.json"},
     {"levels/menu.cpp", "Data/Entities/Button.json"},
 };
+const CodePath TreeSounds[] = {{"gameplay/player.cpp", "Jump"}, {"levels/level.cpp", "BGM"}};
+const CodeNames TreeCode{TreeFiles, TreeSounds};
 
 std::vector<std::string> CheckTree(const fs::path& root) {
     Checker checker(root.string());
-    checker.Run(TreeCodePaths);
+    checker.Run(TreeCode);
     std::vector<std::string> lines;
     for (const Problem& p : checker.Problems()) lines.push_back(p.Line());
     return lines;
@@ -102,7 +104,7 @@ TEST(ContentCheck, FindsEachPlantedFaultWithItsFileAndPointer) {
     WriteTree(root);
     {
         Checker checker(root.string());
-        checker.Run(TreeCodePaths);
+        checker.Run(TreeCode);
         for (const Problem& p : checker.Problems()) ADD_FAILURE() << "clean tree: " << p.Line();
         EXPECT_EQ(checker.FilesChecked(), 15u) << "every file of the tree, the atlas page included";
     }
@@ -147,6 +149,9 @@ TEST(ContentCheck, FindsEachPlantedFaultWithItsFileAndPointer) {
         {"code naming a missing file",
          [](const fs::path& r) { return fs::remove(r / "Data/Particles/rain.json") ? "" : "no particles"; },
          "levels/test_level.cpp: missing file \"Data/Particles/rain.json\""},
+        {"sound the code plays that no list names",
+         [](const fs::path& r) { return Edit(r / "Data/LevelSounds.json", "\"BGM\"", "\"Music\""); },
+         "levels/level.cpp: the code plays sound \"BGM\", which no Audio list of the data names"},
         {"broken JSON",
          [](const fs::path& r) { return Edit(r / "Data/Group.json", "\"Sky\"", "\"Sky\",,"); },
          "Data/Group.json: not valid JSON: Missing a colon after a name of object member. (at byte 6)"},
@@ -166,10 +171,11 @@ TEST(ContentCheck, FindsEachPlantedFaultWithItsFileAndPointer) {
 
 TEST(ContentCheck, TheGamesOwnDataPasses) {
     std::ostringstream report;
-    const int problems = CheckContent(GameCodePaths(), report);
+    const int problems = CheckContent(GameCodeNames(), report);
     EXPECT_EQ(problems, 0) << report.str();
     EXPECT_NE(report.str().find("content check: "), std::string::npos);
-    EXPECT_FALSE(GameCodePaths().empty()) << "the build found no file names in the code";
+    EXPECT_FALSE(GameCodeNames().files.empty()) << "the build found no file names in the code";
+    EXPECT_FALSE(GameCodeNames().sounds.empty()) << "the build found no sound names in the code";
 }
 
 }  // namespace

@@ -325,7 +325,7 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
 TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
     Recording r;
     ASSERT_EQ(ParseInputScript("# walk right, jump\nlevel 6\nhold Right 5 10\npress Space 8\nmouse 0 2 3\n"
-                               "cursor 4 10.5 20\nhold 65 1 2  # by code\n",
+                               "cursor 4 10.5 20\nhold 65 1 2  # by code\nwindow 640 360\n",
                                r),
               "");
     EXPECT_TRUE(r.fixedStep);
@@ -335,6 +335,7 @@ TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
     EXPECT_EQ(r.frames[5].items, (std::vector<Item>{{ItemKind::Key, {262, 0, 1, 0}, {}}}));
     EXPECT_EQ(r.frames[8].items, (std::vector<Item>{{ItemKind::Key, {32, 0, 1, 0}, {}}}));
     EXPECT_EQ(r.frames[14].items, (std::vector<Item>{{ItemKind::Key, {32, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[0].items, (std::vector<Item>{{ItemKind::WindowSize, {640, 360, 0, 0}, {}}}));
     EXPECT_EQ(r.frames[2].items, (std::vector<Item>{{ItemKind::MouseButton, {0, 1, 0, 0}, {}},
                                                     {ItemKind::Key, {65, 0, 0, 0}, {}}}));
     EXPECT_EQ(r.frames[4].items, (std::vector<Item>{{ItemKind::CursorPosition, {}, {10.5, 20.0}}}));
@@ -348,6 +349,7 @@ TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
         {"jump 3", "line 1: unknown command \"jump\""},
         {"# nothing", "the script has no frames (give \"frames N\")"},
         {"mouse 9 1 2", "line 1: unknown mouse button \"9\""},
+        {"window 0 360", "line 1: expected \"window W H\""},
     };
     for (const auto& [script, error] : faults) EXPECT_EQ(ParseInputScript(script, r), error) << script;
 }

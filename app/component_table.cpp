@@ -30,7 +30,7 @@ void FillComponentCatalogue() {
     RegisterComponent<Audio>("Audio", &ReadAudioComponent);
     RegisterComponent<Button>("Button", nullptr);
     RegisterComponent<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
-    RegisterComponent<Collision>("Collision", nullptr);
+    RegisterComponent<Collision>("Collision", &ReadComponent<Collision, &ReadCollision>);
     RegisterComponent<Graphics>("Graphics", &ReadGraphics);
     RegisterComponent<Light>("Light", &ReadComponent<Light, &ReadLight>);
     RegisterComponent<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
@@ -41,7 +41,7 @@ void FillComponentCatalogue() {
     RegisterComponent<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
     RegisterComponent<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     RegisterComponent<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);
-    RegisterComponent<PlayerBehavior>("PlayerBehavior", nullptr);
+    RegisterComponent<PlayerBehavior>("PlayerBehavior", &ReadComponent<PlayerBehavior, &ReadPlayerBehavior>);
     RegisterComponent<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>);
 }
 

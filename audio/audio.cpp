@@ -173,6 +173,16 @@ int PlaySound(int index, float volume, float pitchOffset, int group) {
     return c;
 }
 
+std::uint64_t ChannelPlayback(int channel) {
+    if (channel < 0 || channel >= ChannelCount) return 0;
+    device::Channel c;
+    if (device::GetChannel(State().system, channel, &c) != device::Result::Ok) return 0;
+    bool playing = false;
+    if (device::ChannelIsPlaying(c, &playing) != device::Result::Ok || !playing) return 0;
+    // Generations start at 1, so a playing channel never reads 0.
+    return (static_cast<std::uint64_t>(channel) << 32) | c.generation;
+}
+
 void SetGroupVolume(float value, int group) {
     if (!ValidGroup(group)) {
         Trace("Invalid SoudGroup passed: " + std::to_string(group) + "\n");

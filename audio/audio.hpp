@@ -18,6 +18,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,6 +111,11 @@ void StopGroup(int group);
 [[nodiscard]] int FindSound(const component::Audio* audio, std::string_view name);
 // Frees every loaded sound whose request count is below 1.
 void ReleaseUnrequested();
+
+// What a channel plays now, as a value that differs for every sound started on it; 0 when it
+// plays nothing. A holder of a channel index compares two readings to learn whether the sound it
+// started still plays there, or the channel has ended and been reused by another sound.
+[[nodiscard]] std::uint64_t ChannelPlayback(int channel);
 
 // Inspection, for tools and tests.
 [[nodiscard]] int SoundCount();

@@ -546,8 +546,9 @@ void Graphics::Update(float, Registry& registry) {
             if (!g.Renderable) continue;
             component::Transform* t = transforms.contains(e) ? &transforms.get(e) : nullptr;
             if (t && !g.Locked) {
-                if (std::abs(camera.Position.x - t->Translation.x) * 2.0f > t->Scale.x + camera.ViewWidth ||
-                    std::abs(camera.Position.y - t->Translation.y) * 2.0f > t->Scale.y + camera.ViewHeight)
+                // The magnitude: a negative scale mirrors the quad (the player facing left) but keeps its size.
+                if (std::abs(camera.Position.x - t->Translation.x) * 2.0f > std::abs(t->Scale.x) + camera.ViewWidth ||
+                    std::abs(camera.Position.y - t->Translation.y) * 2.0f > std::abs(t->Scale.y) + camera.ViewHeight)
                     continue;
             }
             const bool lit = !g.Locked && g.DoLight;

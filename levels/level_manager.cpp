@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/trace.hpp"
+#include "levels/level0.hpp"
 #include "levels/logo.hpp"
 #include "levels/stand_ins.hpp"
 

@@ -25,7 +25,6 @@ public:
 class MainMenu final : public EmptyLevel<true, true> {};
 class OptionsMenu final : public EmptyLevel<false, true> {};
 class LoadingScreen final : public EmptyLevel<false, true> {};
-class Level0 final : public EmptyLevel<false, true> {};  // the test level
 class Level1 final : public EmptyLevel<false, false> {};  // playable: its entities outlive Shutdown
 class Level2 final : public EmptyLevel<false, false> {};
 class WinScreen final : public EmptyLevel<false, true> {};

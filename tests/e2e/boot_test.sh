@@ -75,19 +75,7 @@ echo "centre brightness after Escape: $after (logo peak $peak)"
 awk -v a="$after" -v m="$peak" 'BEGIN { exit !(a < 0.2 * m) }' || fail "the logo is still on screen after Escape"
 
 # Alt+F4 quits, with status 0.
-xdotool keydown alt+F4
-sleep 0.3
-xdotool keyup alt+F4
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
-status=0
-wait "$pid" || status=$?
-pid=""
-echo "exit status $status"
-[ "$status" -eq 0 ] || fail "exit status $status"
+quit_game
 
 # The menu music was heard: the recorded mix is not silent.
 python3 - "$out/mix.wav" <<'EOF' || fail "no music in the recorded mix"

@@ -24,7 +24,9 @@
 namespace velkor {
 namespace {
 
-constexpr int Idle = 0, Airborne = 3, HazardDeath = 4, FallDeath = 5, Finish = 7;
+using component::PlayerState;
+constexpr PlayerState Idle = PlayerState::Idle, Airborne = PlayerState::Airborne, HazardDeath = PlayerState::HazardDeath,
+                      FallDeath = PlayerState::FallDeath, Finish = PlayerState::Finish;
 constexpr int CollectableTag = 7;
 
 class Goals : public testing::Test {
@@ -111,7 +113,7 @@ TEST_F(Goals, CheckpointIsUsedOnceAndASecondOneMovesTheRespawn) {
 TEST_F(Goals, GoalFinishesOnceStopsTheTimerAndBeatsADeathOfTheSameFrame) {
     const Entity player = Player({1.0f, 8.0f});
     const Entity goal = Marker({30.0f, 8.0f});
-    Behavior(player).State = 1;  // running
+    Behavior(player).State = PlayerState::Run;
     ASSERT_TRUE(util::RequestEnding(Behavior(player), util::Ending::HazardDeath));
     const std::size_t before = Alive();
 
@@ -143,11 +145,11 @@ TEST_F(Goals, ADyingPlayerDoesNotFinishAndTheGoalWaits) {
 
 TEST(DeathRequests, NeverOverwriteEachOther) {
     struct Case {
-        int state, next;
+        PlayerState state, next;
         bool immune;
         util::Ending ending;
         bool taken;
-        int after;
+        PlayerState after;
     };
     using util::Ending;
     const Case cases[] = {
@@ -169,8 +171,9 @@ TEST(DeathRequests, NeverOverwriteEachOther) {
         player.State = c.state;
         player.NextState = c.next;
         player.Immune = c.immune;
-        EXPECT_EQ(util::RequestEnding(player, c.ending), c.taken) << c.state << " " << c.next;
-        EXPECT_EQ(player.NextState, c.after) << c.state << " " << c.next;
+        const int state = static_cast<int>(c.state), next = static_cast<int>(c.next);
+        EXPECT_EQ(util::RequestEnding(player, c.ending), c.taken) << state << " " << next;
+        EXPECT_EQ(player.NextState, c.after) << state << " " << next;
     }
 }
 

@@ -50,6 +50,12 @@ TEST_F(GraphicsGL, CullsAtTheViewEdgeGrownByScale) {
     Create(Quad(0, (c.ViewHeight + 3.0f) / 2.0f + 0.01f, 1, 3, "255,255,255"));
     Frame();
     EXPECT_EQ(graphics_->DrawCalls(), 2);
+    // Mirrored (negative scale) quads reach exactly as far as unmirrored ones.
+    Create(Quad(edge - 0.01f, 0, -1, 1, "255,255,255"));
+    Create(Quad(0, -((c.ViewHeight + 3.0f) / 2.0f - 0.01f), 1, -3, "255,255,255"));
+    Create(Quad(-(edge + 0.01f), 0, -1, 1, "255,255,255"));
+    Frame();
+    EXPECT_EQ(graphics_->DrawCalls(), 4);
 }
 
 TEST_F(GraphicsGL, NoTextureNoSolidColorDrawsWhiteTimesTint) {

@@ -26,3 +26,21 @@ focus_window() {
     done
     fail "the game window does not get the keyboard focus"
 }
+
+# Quits the game of process $pid with Alt+F4, held like a finger holds it, and checks that it ends
+# with status 0 within 10 s; clears pid. Expects the test's `fail` function.
+quit_game() {
+    xdotool keydown alt+F4
+    sleep 0.3
+    xdotool keyup alt+F4
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
+    local status=0
+    wait "$pid" || status=$?
+    pid=""
+    echo "exit status $status"
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}

@@ -34,7 +34,6 @@ from gen_audio import RATE, fade, seconds, write_wav  # noqa: E402
 
 STEEL_LIGHT = (62, 58, 96)
 RED = (255, 60, 80)
-MINT = (90, 255, 180)
 
 # GLFW key codes.
 KEY_SPACE, KEY_A, KEY_D, KEY_W, KEY_X = 32, 65, 68, 87, 88
@@ -207,20 +206,6 @@ def hazard_sheet():
     for i, frame in enumerate(frames):
         sheet.paste(frame, (64 * i, 0))
     return sheet
-
-
-def beacon():
-    """The goal: a tall cyan-mint gate with a bright core."""
-    s = 4
-    img = Image.new("RGBA", (64 * s, 128 * s), (0, 0, 0, 0))
-    d = ImageDraw.Draw(img)
-    d.rectangle([8 * s, 120 * s, 56 * s, 127 * s], fill=STEEL_LIGHT + (255,))
-    d.rectangle([8 * s, 8 * s, 14 * s, 120 * s], fill=STEEL_LIGHT + (255,))
-    d.rectangle([50 * s, 8 * s, 56 * s, 120 * s], fill=STEEL_LIGHT + (255,))
-    d.rectangle([8 * s, 4 * s, 56 * s, 10 * s], fill=MINT + (255,))
-    d.rounded_rectangle([18 * s, 16 * s, 46 * s, 116 * s], radius=10 * s, fill=MINT + (110,))
-    d.rounded_rectangle([26 * s, 30 * s, 38 * s, 104 * s], radius=6 * s, fill=(220, 255, 240, 230))
-    return glow(downsample(img, s), 3.0, 0.8)
 
 
 def puff_sheet():
@@ -475,9 +460,31 @@ def course():
                                     (40, [0.157, 0.941, 1.0]), (57, [1.0, 0.667, 0.235]),
                                     (70, [1.0, 0.196, 0.745]), (80, [0.353, 1.0, 0.706])]):
         group[f"Lamp{i}"] = light(x, GROUND_TOP + 4.5, color)
+    group.update(goals())
     # The player last, so it draws over the course.
     group["Player"] = player_prefab(*START)
     return group
+
+
+def goals():
+    """The course's checkpoint, blinking hazard and collectables, from the prefabs gen_hud.py wrote.
+
+    The first item lies on the way to the checkpoint, just right of the start; the blinking hazard
+    guards the left wall behind the start, so a player who turns back left after the checkpoint
+    meets it and comes back at the checkpoint. Nothing of it stands in the way to the step.
+    """
+    def at(path, x, y):
+        with open(out(path)) as f:
+            prefab = json.load(f)
+        prefab["Transform"]["Translation"] = [x, y]
+        return prefab
+    return {
+        "Collectable1": at("Data/Entities/Collectable.json", 5.0, GROUND_TOP + 0.7),
+        "Collectable2": at("Data/Entities/Collectable.json", 13.5, GROUND_TOP + 2.8),
+        "Collectable3": at("Data/Entities/Collectable.json", 77.0, GROUND_TOP + 3.1),
+        "CheckPoint": at("Data/Entities/CheckPoint.json", 7.5, GROUND_TOP + 1.0),
+        "BlinkingHazard": at("Data/Entities/Hazards/BlinkingHazard.json", 0.8, GROUND_TOP + 1.0),
+    }
 
 
 def main():
@@ -487,7 +494,6 @@ def main():
     save(hover_pad(), f"{PLAT}/moving.png")
     save(pad((56, 40, 40), AMBER, stripes=(60, 48, 30), seed=5), f"{PLAT}/falling.png")
     save(hazard_sheet(), f"{PLAT}/hazard.png")
-    save(beacon(), f"{PLAT}/goal.png")
     save(puff_sheet(), f"{IMG}/dust.png")
 
     write_wav(f"{SFX}/Jump.wav", jump_sound())
@@ -508,10 +514,12 @@ def main():
     })
     write_json("Data/Entities/Victory/WinObject.json", {
         "Transform": {"Translation": [81.0, GROUND_TOP + 2.3 + 1.0], "Scale": [1.0, 2.0]},
-        "Graphics": {"Texture": f"{PLAT}/goal.png", "DoLight": False},
+        # The goal's arch from gen_hud.py: frame 0 still to reach, frame 1 reached.
+        "Graphics": {"Texture": "Assets/Images/Goals/goal.png", "DoLight": False},
+        "SpriteSheet": {"Dimensions": [2, 1], "NumSprites": 2, "Index": 0, "PlayAnim": False},
         "Physics": {},
         "Collision": collider("Win", (0.8, 1.0)),
-        "Light": {"InnerRadius": 0.5, "OuterRadius": 4.0, "Strength": 0.9, "Color": [0.353, 1.0, 0.706]},
+        "Light": {"InnerRadius": 0.5, "OuterRadius": 4.0, "Strength": 0.9, "Color": [1.0, 0.3, 0.8]},
     })
     write_json("Data/Entities/Hazards/Hazard.json", {
         "Transform": {"Translation": [21.5, GROUND_TOP + 0.25], "Scale": [1.2, 0.5]},

@@ -1,6 +1,9 @@
 #include "levels/level0.hpp"
 
+#include <algorithm>
+
 #include "audio/audio.hpp"
+#include "gameplay/hud.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_death.hpp"
@@ -17,12 +20,15 @@ void Level0::Load(Registry&) {}
 void Level0::Initialize(Registry& registry) {
     // A fresh level record (default fall delay, no timer pressure) with the course's own sounds.
     if (registry.singletons.has<singleton::Level>()) registry.singletons.remove<singleton::Level>();
-    component::ReadAudio(EnsureLevel(registry).sounds, ReadJsonFile(TestCourseSoundsFile), NoEntity, registry);
+    singleton::Level& level = EnsureLevel(registry);
+    component::ReadAudio(level.sounds, ReadJsonFile(TestCourseSoundsFile), NoEntity, registry);
+    level.timeLeft = level.MaxTime = level.lastTimeLeft = TestCourseTime;
 
     CreateEntities(ReadJsonFile(TestCourseFile), registry);
     CreateEntity(ReadJsonFile(TestGoalPrefab), registry);
     CreateEntity(ReadJsonFile(TestParticlesPrefab), registry);
     CreateEntity(ReadJsonFile(TestHazardPrefab), registry);
+    util::CreateHud(registry);
 
     // Deaths respawn at the start, and falling platforms come back, as in the playable levels.
     auto& singletons = registry.singletons;
@@ -39,7 +45,13 @@ void Level0::Update(float dt, Registry& registry) {
         CreateEntity(ReadJsonFile(LoadScreenPrefab), registry);
         RequestLevel(registry, LevelIndex::Level1);
     }
-    if (physics::Active(registry)) DriveMovingPlatforms(dt, registry);
+    if (!physics::Active(registry)) return;
+    DriveMovingPlatforms(dt, registry);
+    if (singletons.has<singleton::Level>()) {
+        auto& level = singletons.get<singleton::Level>();
+        level.lastTimeLeft = level.timeLeft;
+        if (level.timerRunning) level.timeLeft = std::max(0.0f, level.timeLeft - dt);
+    }
 }
 
 void Level0::Shutdown(Registry& registry) {

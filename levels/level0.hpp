@@ -1,6 +1,7 @@
 // Level0: the test course that no menu leads to (start it with `velkor --level 6`). Ground, walls,
 // a gap, moving and falling platforms, a ledge for coyote jumps, a high ledge that needs a dash,
-// a hazard and the goal; '1' goes on to the first level through the loading screen.
+// a checkpoint, three collectables, a hazard and a blinking one, the goal and the HUD; '1' goes on
+// to the first level through the loading screen.
 #pragma once
 
 #include "levels/level.hpp"
@@ -15,6 +16,9 @@ inline constexpr const char* TestParticlesPrefab = "Data/Particles/particles.jso
 inline constexpr const char* TestHazardPrefab = "Data/Entities/Hazards/Hazard.json";
 inline constexpr const char* LoadScreenPrefab = "Data/LoadScreen.json";
 inline constexpr int GoToLevel1Key = 49;  // '1'
+// The course's clock: it runs down so the HUD's bar, digits and warning light can be tried here,
+// and stops at zero (the test course has no lose screen) or at the goal.
+inline constexpr float TestCourseTime = 90.0f;
 
 class Level0 final : public util::iLevel {
 public:

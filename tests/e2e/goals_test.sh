@@ -54,7 +54,8 @@ xdotool keydown Left
 await "Respawn at" 20
 xdotool keyup Left
 await "Collected 1" 5
-sleep 1
+# The respawn effect stands over the checkpoint for a moment: shoot once it has faded.
+sleep 3
 import -window root "$out/respawned.png"
 
 # The counter's units digit (its glyph cell on screen) changed from 0 to 1.
@@ -64,12 +65,13 @@ after=$(convert "$out/respawned.png" -crop "$counter" +repage -colorspace Gray -
 echo "collectible counter brightness: $before at the start, $after after the pickup"
 awk -v b="$before" -v a="$after" 'BEGIN { exit !(b - a > 0.01 || a - b > 0.01) }' || fail "the counter did not change"
 
-# Back at the checkpoint: it glows green now (it was amber), near the respawned player.
-lit='g > 0.7 && r < 0.6 && b < 0.8 ? 1 : 0'
+# Back at the checkpoint: its lamp glows green now (it was amber), near the respawned player. Counted
+# as pixels of a pure green (the city's cyan has too much blue), since the camera has moved.
+lit='g > 0.7 && r < 0.5 && b < 0.6 ? 1 : 0'
 green_before=$(share "$out/start.png" 1920x700+0+300 "$lit")
 green_after=$(share "$out/respawned.png" 1920x700+0+300 "$lit")
 echo "green share of the course: $green_before at the start, $green_after after the respawn"
-awk -v b="$green_before" -v a="$green_after" 'BEGIN { exit !(a > b + 0.0002) }' || fail "the checkpoint did not turn green"
+awk -v b="$green_before" -v a="$green_after" 'BEGIN { exit !(a > b + 0.00002) }' || fail "the checkpoint did not turn green"
 grep -q "Respawn at 7.500000 9.000000" "$out/game.log" || fail "the respawn was not at the checkpoint"
 
 quit_game

@@ -10,6 +10,7 @@ if [ -z "${DISPLAY:-}" ]; then export DISPLAY=":$(cat "$state/display")"; fi
 mkdir -p "$out"
 rm -f "$out"/*.png "$out/game.log"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+source "$(dirname "$0")/../support/game_window.sh"
 
 pid=""
 fail() {
@@ -25,20 +26,9 @@ corner() { convert "$1" -crop 400x200+20+20 +repage -colorspace Gray -format '%[
 
 "$game" --level 6 >"$out/game.log" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no game window"
+window=$(game_window "$pid") || fail "$window"
 xdotool mousemove 960 540
-for _ in $(seq 20); do
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
-    sleep 0.1
-done
+focus_window "$window"
 for _ in $(seq 50); do
     grep -q "Level switch from -1 to 6" "$out/game.log" && break
     sleep 0.1
@@ -73,16 +63,5 @@ shown_now=$(corner "$out/switched.png")
 echo "after the switch: shown $shown_now, hidden again $again"
 awk -v a="$again" -v s="$shown_now" 'BEGIN { d = s - a; if (d < 0) d = -d; exit !(d > 0.02) }' || fail "F1 did not hide the overlay"
 
-xdotool keydown alt+F4
-sleep 0.3
-xdotool keyup alt+F4
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+quit_game
 echo "PASS"

@@ -312,6 +312,10 @@ constexpr const char* PlainVertexShader = "Data/Shaders/vertexShaderSource.txt";
 constexpr const char* PlainFragmentShader = "Data/Shaders/fragmentShaderSource.txt";
 constexpr const char* LightMapVertexShader = "Data/Shaders/LightMapVertexShader.txt";
 constexpr const char* LightMapFragmentShader = "Data/Shaders/LightMapFragmentShader.txt";
+constexpr const char* OccluderVertexShader = "Data/Shaders/OccluderVertexShader.txt";
+constexpr const char* OccluderFragmentShader = "Data/Shaders/OccluderFragmentShader.txt";
+constexpr const char* StretchVertexShader = "Data/Shaders/StretchVertexShader.txt";
+constexpr const char* StretchFragmentShader = "Data/Shaders/StretchFragmentShader.txt";
 constexpr const char* TooManyLights = "TOO MANY LIGHTS";
 constexpr const char* RenderScaleVariable = "VELKOR_RENDER_SCALE";
 
@@ -323,6 +327,23 @@ constexpr int LightFanVertices = 18;
 
 // The unit the light map is bound to; everything else samples unit 0.
 constexpr int LightMapUnit = 1;
+
+// Draw-order depths: entity n of a frame sits at 1 - (n + 1) * DepthStep in clip space, so about
+// a million entities get distinct depths; a 24-bit depth buffer resolves 16 values per step.
+constexpr int DepthSlots = 1 << 20;
+constexpr float DepthStep = 2.0f / static_cast<float>(DepthSlots);
+
+float DrawOrderDepth(int n) { return 1.0f - static_cast<float>(std::min(n + 1, DepthSlots)) * DepthStep; }
+
+// Whether the framebuffer being drawn to has a depth buffer the scene may use.
+bool HasDepthBuffer(unsigned framebuffer) {
+    GLint type = GL_NONE, bits = 0;
+    const GLenum attachment = framebuffer == 0 ? GL_DEPTH : GL_DEPTH_ATTACHMENT;
+    glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &type);
+    if (type == GL_NONE) return false;
+    glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE, &bits);
+    return bits >= 16;
+}
 
 // Names the Mesa, SwiftShader and Windows software rasterisers give in GL_RENDERER.
 bool IsSoftwareRenderer(std::string_view renderer) {
@@ -372,6 +393,8 @@ Graphics::Program Graphics::Load(const char* vertexPath, const char* fragmentPat
     p.lightMap = at("lightMap");
     p.lightMapScale = at("lightMapScale");
     p.viewProjection = at("viewProjection");
+    p.edgeInset = at("edgeInset");
+    p.depthBias = at("depthBias");
     return p;
 }
 
@@ -411,18 +434,20 @@ void Graphics::CreateStream() {
     glBindBuffer(GL_ARRAY_BUFFER, streamVertices_);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, streamIndices_);
     const auto stride = static_cast<GLsizei>(sizeof(StreamVertex));
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, position)));
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, position)));
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, texCoord)));
     glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(StreamVertex, color)));
     for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     white_ = OnePixelTexture({255, 255, 255, 255});
+    glGenVertexArrays(1, &emptyVertexArray_);
 }
 
-void Graphics::Resize(Target& target, int width, int height, bool floating) {
+void Graphics::Resize(Target& target, int width, int height, TargetKind kind) {
     if (target.framebuffer && target.width == width && target.height == height) return;
     Release(target);
+    const bool floating = kind == TargetKind::LightSums;
     glGenTextures(1, &target.texture);
     glBindTexture(GL_TEXTURE_2D, target.texture);
     // Light sums go past 1 and need more than 8 bits to stay within a step of the exact result.
@@ -436,6 +461,13 @@ void Graphics::Resize(Target& target, int width, int height, bool floating) {
     glGenFramebuffers(1, &target.framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target.texture, 0);
+    if (kind == TargetKind::Scene) {
+        glGenRenderbuffers(1, &target.depth);
+        glBindRenderbuffer(GL_RENDERBUFFER, target.depth);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+        glBindRenderbuffer(GL_RENDERBUFFER, 0);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
+    }
     target.width = width;
     target.height = height;
 }
@@ -443,6 +475,7 @@ void Graphics::Resize(Target& target, int width, int height, bool floating) {
 void Graphics::Release(Target& target) {
     if (target.framebuffer) glDeleteFramebuffers(1, &target.framebuffer);
     if (target.texture) glDeleteTextures(1, &target.texture);
+    if (target.depth) glDeleteRenderbuffers(1, &target.depth);
     target = Target{};
 }
 
@@ -455,6 +488,10 @@ void Graphics::Init(Registry& registry) {
     lit_ = Load(LitVertexShader, LitFragmentShader);
     plain_ = Load(PlainVertexShader, PlainFragmentShader);
     lightMapProgram_ = Load(LightMapVertexShader, LightMapFragmentShader);
+    occluderProgram_ = Load(OccluderVertexShader, OccluderFragmentShader);
+    stretchProgram_ = Load(StretchVertexShader, StretchFragmentShader);
+    glUseProgram(occluderProgram_.name);
+    glUniform1f(occluderProgram_.depthBias, DepthStep * 0.5f);
     // The stream carries transforms, offsets and tints in its vertices: these uniforms never change.
     const glm::mat4 identity(1.0f);
     for (const Program* p : {&lit_, &plain_}) {
@@ -494,9 +531,21 @@ void Graphics::GatherLights(Registry& registry, const glm::vec2& cameraPosition,
 }
 
 void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height) {
-    Resize(lightMap_, width, height, true);
+    Resize(lightMap_, width, height, TargetKind::LightSums);
     glBindFramebuffer(GL_FRAMEBUFFER, lightMap_.framebuffer);
     glViewport(0, 0, width, height);
+    // Only texels under lit draws are ever read (a texel of margin for filtering): the rest of the
+    // map may keep older sums.
+    auto toPixels = [](float clip, int size, bool up) {
+        const float at = (clip * 0.5f + 0.5f) * static_cast<float>(size);
+        const float edge = up ? std::ceil(at) + 1.0f : std::floor(at) - 1.0f;
+        return static_cast<int>(std::clamp(edge, 0.0f, static_cast<float>(size)));
+    };
+    const int x0 = toPixels(litMin_.x, width, false), x1 = toPixels(litMax_.x, width, true);
+    const int y0 = toPixels(litMin_.y, height, false), y1 = toPixels(litMax_.y, height, true);
+    lightMapPixels_ = static_cast<long>(x1 - x0) * (y1 - y0);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(x0, y0, x1 - x0, y1 - y0);
     const float none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
     glClearBufferfv(GL_COLOR, 0, none);
     glBlendFunc(GL_ONE, GL_ONE);
@@ -509,6 +558,7 @@ void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height) {
     glBindVertexArray(lightVertexArray_);
     glDrawArraysInstanced(GL_TRIANGLE_FAN, 0, LightFanVertices, static_cast<GLsizei>(lights_.size()));
     glBindVertexArray(0);
+    glDisable(GL_SCISSOR_TEST);
     ++drawCalls_;
 }
 
@@ -523,9 +573,16 @@ void Graphics::Append(const component::Graphics& g, const glm::mat4& transform, 
 
     const auto base = static_cast<unsigned>(stream_.size());
     const auto count = static_cast<unsigned>(mesh.vertices.size());
+    const float depth = DrawOrderDepth(drawnEntities_);
     for (const util::Graphics::Vertex& v : mesh.vertices) {
         const glm::vec4 p = transform * glm::vec4(v.position, 0.0f, 1.0f);
-        stream_.push_back({{p.x, p.y}, v.texCoord + g.TextureOffset, glm::vec4(v.color, 1.0f) * factor});
+        // Divided through by w, so that the stored depth is the depth that is tested.
+        const float w = p.w != 0.0f ? p.w : 1.0f;
+        stream_.push_back({{p.x / w, p.y / w, depth}, v.texCoord + g.TextureOffset, glm::vec4(v.color, 1.0f) * factor});
+        if (lit) {
+            litMin_ = glm::min(litMin_, glm::vec2(p.x / w, p.y / w));
+            litMax_ = glm::max(litMax_, glm::vec2(p.x / w, p.y / w));
+        }
     }
     const std::size_t first = streamIndexList_.size();
     const std::size_t indices = std::min<std::size_t>(mesh.indices.size(), g.Mesh.indexCount);
@@ -538,6 +595,19 @@ void Graphics::Append(const component::Graphics& g, const glm::mat4& transform, 
     const std::size_t added = streamIndexList_.size() - first;
     if (added == 0) return;
     ++drawnEntities_;
+    // The full-size layers are drawn after the stretch, without depth. An opaque image still fades
+    // into its transparent border over the outer half texel of its top and bottom rows.
+    const bool opaque = !fullSize && factor.a >= 1.0f && (g.Texture ? g.Texture->opaque && g.Texture->height > 0 : true);
+    if (opaque) {
+        const float inset = g.Texture ? 0.5f / static_cast<float>(g.Texture->height) : -1.0f;
+        const std::size_t at = occluderIndexList_.size();
+        occluderIndexList_.insert(occluderIndexList_.end(), streamIndexList_.begin() + static_cast<std::ptrdiff_t>(first),
+                                  streamIndexList_.end());
+        if (!occluderRuns_.empty() && occluderRuns_.back().edgeInset == inset)
+            occluderRuns_.back().indexCount += added;
+        else
+            occluderRuns_.push_back({inset, at, added});
+    }
     if (!runs_.empty()) {
         Run& last = runs_.back();
         if (last.program == program && last.texture == texture && last.textured == (g.Texture != nullptr) &&
@@ -549,10 +619,42 @@ void Graphics::Append(const component::Graphics& g, const glm::mat4& transform, 
     runs_.push_back({program, texture, g.Texture != nullptr, fullSize, first, added});
 }
 
+void Graphics::DrawOccluders(std::size_t firstIndex) {
+    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glUseProgram(occluderProgram_.name);
+    for (const OccluderRun& run : occluderRuns_) {
+        glUniform1f(occluderProgram_.edgeInset, run.edgeInset);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(run.indexCount), GL_UNSIGNED_INT,
+                       reinterpret_cast<void*>((firstIndex + run.firstIndex) * sizeof(unsigned)));
+        ++drawCalls_;
+    }
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    // The shading pass tests against the occluders but writes no depth of its own.
+    glDepthMask(GL_FALSE);
+    glDepthFunc(GL_LEQUAL);
+}
+
+void Graphics::Stretch(int x, int y, int width, int height) {
+    glViewport(x, y, width, height);
+    glDisable(GL_BLEND);
+    glUseProgram(stretchProgram_.name);
+    glBindTexture(GL_TEXTURE_2D, scene_.texture);
+    glBindVertexArray(emptyVertexArray_);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    glBindVertexArray(streamVertexArray_);
+    glEnable(GL_BLEND);
+    ++drawCalls_;
+}
+
 void Graphics::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
     drawCalls_ = 0;
     drawnEntities_ = 0;
+    occluders_ = 0;
+    lightMapPixels_ = 0;
 
     const singleton::Camera& camera = singletons.get<singleton::Camera>();
     const glm::mat4 pv = util::ProjectionMatrix(camera) * util::ViewMatrix(camera);
@@ -562,7 +664,11 @@ void Graphics::Update(float, Registry& registry) {
     // Everything visible into the stream, in draw order.
     stream_.clear();
     streamIndexList_.clear();
+    occluderIndexList_.clear();
+    occluderRuns_.clear();
     runs_.clear();
+    litMin_ = glm::vec2(std::numeric_limits<float>::max());
+    litMax_ = glm::vec2(std::numeric_limits<float>::lowest());
     auto& layers = util::GetOrCreateLayers(registry);
     auto& graphicsPool = registry.pool<component::Graphics>();
     auto& transforms = registry.pool<component::Transform>();
@@ -619,36 +725,54 @@ void Graphics::Update(float, Registry& registry) {
         // gl_FragCoord counts from the framebuffer's corner, not the viewport's.
         glUniform2f(lit_.lightMapScale, 1.0f / static_cast<float>(x + w), 1.0f / static_cast<float>(y + h));
     };
-    auto stretch = [&] {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, scene_.framebuffer);
-        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<unsigned>(output));
-        glBlitFramebuffer(0, 0, sceneWidth, sceneHeight, viewport[0], viewport[1], viewport[0] + width,
-                          viewport[1] + height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
-        beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
-    };
     if (offscreen) {
-        Resize(scene_, sceneWidth, sceneHeight, false);
+        Resize(scene_, sceneWidth, sceneHeight, TargetKind::Scene);
         beginPass(scene_.framebuffer, 0, 0, sceneWidth, sceneHeight);
         glClear(GL_COLOR_BUFFER_BIT);  // with the clear colour the frame began with
     } else {
         beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
     }
+    const bool occlude = !occluderRuns_.empty() &&
+                         (offscreen || HasDepthBuffer(static_cast<unsigned>(output)));
 
     glBindVertexArray(streamVertexArray_);
     glBindBuffer(GL_ARRAY_BUFFER, streamVertices_);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(stream_.size() * sizeof(StreamVertex)), stream_.data(),
                  GL_STREAM_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(streamIndexList_.size() * sizeof(unsigned)),
-                 streamIndexList_.data(), GL_STREAM_DRAW);
+    // The occluders' indices follow the frame's in the same buffer.
+    const std::size_t occluderFirst = streamIndexList_.size();
+    const std::size_t indexCount = occluderFirst + (occlude ? occluderIndexList_.size() : 0);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexCount * sizeof(unsigned)), nullptr, GL_STREAM_DRAW);
+    glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(occluderFirst * sizeof(unsigned)),
+                    streamIndexList_.data());
+    if (occlude) {
+        glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLintptr>(occluderFirst * sizeof(unsigned)),
+                        static_cast<GLsizeiptr>(occluderIndexList_.size() * sizeof(unsigned)), occluderIndexList_.data());
+        // Only the scene's part of the output (the viewport) is cleared: the rest is not ours.
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(offscreen ? 0 : viewport[0], offscreen ? 0 : viewport[1], sceneWidth, sceneHeight);
+        glDepthMask(GL_TRUE);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_SCISSOR_TEST);
+        DrawOccluders(occluderFirst);
+        occluders_ = static_cast<int>(occluderRuns_.size());
+        glUseProgram(lit_.name);
+    }
     unsigned program = lit_.name;
     bool stretched = !offscreen;
+    auto stretch = [&] {
+        glDisable(GL_DEPTH_TEST);
+        glBindFramebuffer(GL_FRAMEBUFFER, static_cast<unsigned>(output));
+        Stretch(viewport[0], viewport[1], width, height);
+        beginPass(static_cast<unsigned>(output), viewport[0], viewport[1], width, height);
+        program = lit_.name;
+        stretched = true;
+    };
     for (const Run& run : runs_) {
-        if (run.fullSize && !stretched) {
-            stretch();
-            stretched = true;
-            program = lit_.name;
-        }
+        if (run.fullSize && !stretched) stretch();
+        // Full-size layers are drawn after everything the depth buffer orders.
+        if (run.fullSize) glDisable(GL_DEPTH_TEST);
         if (run.program != program) {
             glUseProgram(run.program);
             program = run.program;
@@ -664,6 +788,9 @@ void Graphics::Update(float, Registry& registry) {
     }
     if (!stretched) stretch();
 
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
     glActiveTexture(GL_TEXTURE0 + LightMapUnit);
@@ -679,6 +806,9 @@ void Graphics::Shutdown(Registry& registry) {
         glDeleteProgram(plain_.name);
         glDeleteProgram(lit_.name);
         glDeleteProgram(lightMapProgram_.name);
+        glDeleteProgram(occluderProgram_.name);
+        glDeleteProgram(stretchProgram_.name);
+        glDeleteVertexArrays(1, &emptyVertexArray_);
         glDeleteVertexArrays(1, &lightVertexArray_);
         const GLuint buffers[] = {lightFan_, lightInstances_};
         glDeleteBuffers(2, buffers);
@@ -690,7 +820,8 @@ void Graphics::Shutdown(Registry& registry) {
         Release(scene_);
         Release(lightMap_);
     }
-    plain_ = lit_ = lightMapProgram_ = Program{};
+    plain_ = lit_ = lightMapProgram_ = occluderProgram_ = stretchProgram_ = Program{};
+    emptyVertexArray_ = 0;
     lightVertexArray_ = lightFan_ = lightInstances_ = noLight_ = white_ = 0;
     streamVertexArray_ = streamVertices_ = streamIndices_ = 0;
     scene_ = lightMap_ = Target{};

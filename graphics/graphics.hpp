@@ -147,6 +147,11 @@ namespace velkor::system {
 //    the message warns about.
 //  - Layers up to "Foreground" may be drawn into an off-screen target at a fraction of the window's
 //    size and stretched onto it; "UI" and "Cursor" are always drawn at full size so text stays sharp.
+//  - Whatever a later, fully opaque draw covers is never shaded: each entity gets a depth by draw
+//    order, the opaque ones (an image without transparency or an opaque solid colour, tint alpha 1)
+//    are first written to the depth buffer alone, and the ordinary pass then skips the fragments
+//    they hide. Blending order and the picture stay exactly as drawn back to front.
+//  - The light map is only summed over the screen rectangle that lit draws cover.
 //  - Every visible entity's mesh is placed on the CPU (transform, sprite-sheet offset, tint and solid
 //    colour applied) into one vertex stream uploaded once per frame; consecutive entities that share
 //    program and texture become one draw call. Draw order is kept: a call draws its triangles in
@@ -172,6 +177,11 @@ public:
     [[nodiscard]] int DrawnEntities() const noexcept { return drawnEntities_; }
     // Lights gathered by the last update, uncapped.
     [[nodiscard]] int LightCount() const noexcept { return static_cast<int>(lights_.size()); }
+    // Depth-only draws of opaque entities by the last update, included in DrawCalls (zero without a
+    // depth buffer): one per run of occluders sharing how their image's edge rows fade.
+    [[nodiscard]] int OccluderDrawCalls() const noexcept { return occluders_; }
+    // Pixels of the light map summed by the last update (the lit draws' screen rectangle).
+    [[nodiscard]] long LightMapPixels() const noexcept { return lightMapPixels_; }
 
 private:
     // Uniform locations, looked up once per program instead of at every upload.
@@ -179,6 +189,7 @@ private:
         unsigned name = 0;
         int transform = -1, texOffset = -1, tint = -1;
         int ambientFactor = -1, lightMap = -1, lightMapScale = -1, viewProjection = -1;
+        int edgeInset = -1, depthBias = -1;
     };
     // One light as the light-map pass reads it (instance attributes 1 to 4).
     struct LightInstance {
@@ -187,9 +198,10 @@ private:
         glm::vec3 color;
         glm::vec3 cone;  // is spotlight, min angle, max angle
     };
-    // A vertex of the frame's stream: already in clip space, texture offset and colours applied.
+    // A vertex of the frame's stream: already in clip space, texture offset and colours applied;
+    // z is the entity's place in the draw order (later is nearer).
     struct StreamVertex {
-        glm::vec2 position;
+        glm::vec3 position;
         glm::vec2 texCoord;
         glm::vec4 color;
     };
@@ -201,24 +213,35 @@ private:
         bool fullSize = false;  // drawn after the scene is stretched onto the output
         std::size_t firstIndex = 0, indexCount = 0;
     };
-    // A colour texture with its framebuffer, re-made when the size changes.
+    // Consecutive occluder triangles sharing the band of texture rows that is fully opaque.
+    struct OccluderRun {
+        float edgeInset = 0.0f;  // texture rows within this of the top or bottom edge fade out
+        std::size_t firstIndex = 0, indexCount = 0;
+    };
+    // A colour texture with its framebuffer (and a depth buffer when asked), re-made when the size changes.
     struct Target {
-        unsigned framebuffer = 0, texture = 0;
+        unsigned framebuffer = 0, texture = 0, depth = 0;
         int width = 0, height = 0;
     };
+    enum class TargetKind { Scene, LightSums };
 
     static Program Load(const char* vertexPath, const char* fragmentPath);
     void GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth);
     void CreateLightGeometry();
-    static void Resize(Target& target, int width, int height, bool floating);
+    static void Resize(Target& target, int width, int height, TargetKind kind);
     static void Release(Target& target);
     void DrawLightMap(const glm::mat4& pv, int width, int height);
     void CreateStream();
     void Append(const component::Graphics& g, const glm::mat4& transform, bool lit, bool fullSize);
+    void DrawOccluders(std::size_t firstIndex);
+    void Stretch(int x, int y, int width, int height);
 
     Program lit_{};
     Program plain_{};
     Program lightMapProgram_{};
+    Program occluderProgram_{};
+    Program stretchProgram_{};
+    unsigned emptyVertexArray_ = 0;  // the stretch's full-screen triangle comes from gl_VertexID
     std::vector<LightInstance> lights_;
     unsigned lightVertexArray_ = 0, lightFan_ = 0, lightInstances_ = 0;
     unsigned noLight_ = 0;  // 1 x 1 black light map for frames without lights
@@ -226,11 +249,16 @@ private:
     unsigned streamVertexArray_ = 0, streamVertices_ = 0, streamIndices_ = 0;
     std::vector<StreamVertex> stream_;
     std::vector<unsigned> streamIndexList_;
+    std::vector<unsigned> occluderIndexList_;
+    std::vector<OccluderRun> occluderRuns_;
+    glm::vec2 litMin_{0.0f}, litMax_{0.0f};  // clip-space rectangle of this frame's lit vertices
     std::vector<Run> runs_;
     Target scene_{}, lightMap_{};
     float renderScale_ = 1.0f;
     int drawCalls_ = 0;
     int drawnEntities_ = 0;
+    int occluders_ = 0;
+    long lightMapPixels_ = 0;
 };
 
 }  // namespace velkor::system

@@ -151,6 +151,16 @@ unsigned UploadTexture(const unsigned char* pixels, int width, int height, int c
     return name;
 }
 
+bool AllOpaque(const unsigned char* pixels, int width, int height, int channels) {
+    if (channels == 1 || channels == 3) return true;
+    if ((channels != 2 && channels != 4) || !pixels || width <= 0 || height <= 0) return false;
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const unsigned char* alpha = pixels + channels - 1;
+    for (std::size_t i = 0; i < count; ++i)
+        if (alpha[i * static_cast<std::size_t>(channels)] != 255) return false;
+    return true;
+}
+
 const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const std::string& path) {
     TextureEntry entry;
     const auto dot = path.find('.');
@@ -160,7 +170,8 @@ const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const 
         std::cout << "Loading image: " << path << '\n' << d.message << std::endl;
         if (d.pixels) {
             std::string uploadMessage;
-            entry = {UploadTexture(d.pixels.get(), d.width, d.height, d.channels, uploadMessage), d.width, d.height};
+            entry = {UploadTexture(d.pixels.get(), d.width, d.height, d.channels, uploadMessage), d.width, d.height,
+                     AllOpaque(d.pixels.get(), d.width, d.height, d.channels)};
         }
     } else {
         image::Decoded d = image::DecodeFile(path, 4);

@@ -16,6 +16,7 @@ struct TextureEntry {
     unsigned id = 0;  // GL texture name; 0 when the image failed to load
     int width = 0;
     int height = 0;
+    bool opaque = false;  // every pixel has full alpha: draws of it may hide what is behind
 };
 
 }  // namespace velkor::util
@@ -37,6 +38,9 @@ const TextureEntry* GetTexture(entity::singleton_registry& singletons, const std
 
 // Decodes `path`, uploads it and inserts its entry, also when loading fails.
 const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const std::string& path);
+
+// True when every pixel of the decoded image has full alpha (images without alpha always do).
+[[nodiscard]] bool AllOpaque(const unsigned char* pixels, int width, int height, int channels);
 
 // Uploads decoded pixels (1 to 4 channels) as a 2D texture and returns its name, or 0 without a
 // context. `message` receives the outcome line.

@@ -29,6 +29,21 @@ TEST_F(TextureGL, SamePathLoadsOnceAndKeepsItsAddress) {
     EXPECT_EQ(out.find("Loading image: " + path, 1), std::string::npos);
 }
 
+// Opaque images may hide what is drawn behind them, so one translucent pixel must clear the flag.
+TEST_F(TextureGL, OnlyImagesWithoutTransparencyAreOpaque) {
+    std::vector<unsigned char> rgba = Fill(3, 2, {1, 2, 3, 255});
+    EXPECT_TRUE(util::AllOpaque(rgba.data(), 3, 2, 4));
+    rgba[5 * 4 + 3] = 254;  // the last pixel
+    EXPECT_FALSE(util::AllOpaque(rgba.data(), 3, 2, 4));
+    const std::vector<unsigned char> greyAlpha = Fill(2, 2, {90, 255}), grey = Fill(2, 2, {90});
+    EXPECT_TRUE(util::AllOpaque(greyAlpha.data(), 2, 2, 2));
+    EXPECT_TRUE(util::AllOpaque(grey.data(), 2, 2, 1));
+    EXPECT_FALSE(util::AllOpaque(nullptr, 2, 2, 4));
+    EXPECT_TRUE(util::GetTexture(registry().singletons, WriteImage("o.png", 2, 2, 3, Fill(2, 2, {1, 2, 3})))->opaque);
+    EXPECT_FALSE(util::GetTexture(registry().singletons, WriteImage("t.png", 2, 2, 4, Fill(2, 2, {1, 2, 3, 0})))->opaque);
+    EXPECT_FALSE(util::GetTexture(registry().singletons, "missing.png")->opaque);
+}
+
 TEST_F(TextureGL, KeysAreCaseSensitive) {
     const std::string path = WriteImage("Case.png", 2, 2, 4, Fill(2, 2, {9, 9, 9, 255}));
     std::string other = path;
@@ -122,7 +137,10 @@ TEST_F(TextureGL, GameShadersCompileAndLinkCleanly) {
     const std::pair<const char*, const char*> programs[] = {
         {"Data/Shaders/LightVertexShaderSource.txt", "Data/Shaders/MultipleLightFragmentShader.txt"},
         {"Data/Shaders/vertexShaderSource.txt", "Data/Shaders/fragmentShaderSource.txt"},
-        {"Data/Shaders/DD_vertexShaderSource.txt", "Data/Shaders/DD_fragmentShaderSource.txt"}};
+        {"Data/Shaders/DD_vertexShaderSource.txt", "Data/Shaders/DD_fragmentShaderSource.txt"},
+        {"Data/Shaders/LightMapVertexShader.txt", "Data/Shaders/LightMapFragmentShader.txt"},
+        {"Data/Shaders/OccluderVertexShader.txt", "Data/Shaders/OccluderFragmentShader.txt"},
+        {"Data/Shaders/StretchVertexShader.txt", "Data/Shaders/StretchFragmentShader.txt"}};
     for (auto [v, f] : programs) glDeleteProgram(util::LoadShaderProgram(v, f));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }

@@ -162,6 +162,10 @@ void RunFrames(benchmark::State& state, Scene& scene, float scale = 1.0f) {
     state.counters["graphics_cpu_ms"] = 1000.0 * scene.graphicsSeconds / frames;
     state.counters["draw_calls"] = scene.graphics->DrawCalls();
     state.counters["lights"] = scene.graphics->LightCount();
+    if constexpr (requires { scene.graphics->OccluderDrawCalls(); }) {
+        state.counters["occluder_draws"] = scene.graphics->OccluderDrawCalls();
+        state.counters["lightmap_kpx"] = static_cast<double>(scene.graphics->LightMapPixels()) / 1000.0;
+    }
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 

@@ -642,6 +642,11 @@ void Graphics::Stretch(int x, int y, int width, int height) {
     glDisable(GL_BLEND);
     glUseProgram(stretchProgram_.name);
     glBindTexture(GL_TEXTURE_2D, scene_.texture);
+    // A whole multiple (half scale on a 1920 x 1080 window) repeats each scene pixel as a crisp
+    // block, and a software rasteriser samples one texel instead of four; other ratios blend.
+    const bool whole = width % scene_.width == 0 && height % scene_.height == 0 &&
+                       width / scene_.width == height / scene_.height;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, whole ? GL_NEAREST : GL_LINEAR);
     glBindVertexArray(emptyVertexArray_);
     glDrawArrays(GL_TRIANGLES, 0, 3);
     glBindVertexArray(streamVertexArray_);

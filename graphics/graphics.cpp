@@ -328,6 +328,13 @@ constexpr int LightFanVertices = 18;
 // The unit the light map is bound to; everything else samples unit 0.
 constexpr int LightMapUnit = 1;
 
+// The light map stores sums divided by this (a power of two: exact in floating point). At full
+// scale it holds 32-bit floats, so the frame matches the per-fragment light walk to the bit; below
+// full scale (software rasterisers) 16-bit fixed point, steps of 1/4096 up to 16, which such
+// rasterisers read several times faster. The two differ by less than a colour step, but that
+// still flips the rounding of a few pixels under stacks of translucent sprites.
+constexpr float LightRange = 16.0f;
+
 // Draw-order depths: entity n of a frame sits at 1 - (n + 1) * DepthStep in clip space, so about
 // a million entities get distinct depths; a 24-bit depth buffer resolves 16 values per step.
 constexpr int DepthSlots = 1 << 20;
@@ -392,6 +399,8 @@ Graphics::Program Graphics::Load(const char* vertexPath, const char* fragmentPat
     p.ambientFactor = at("ambientFactor");
     p.lightMap = at("lightMap");
     p.lightMapScale = at("lightMapScale");
+    p.lightMapOrigin = at("lightMapOrigin");
+    p.lightRange = at("lightRange");
     p.viewProjection = at("viewProjection");
     p.edgeInset = at("edgeInset");
     p.depthBias = at("depthBias");
@@ -445,16 +454,25 @@ void Graphics::CreateStream() {
 }
 
 void Graphics::Resize(Target& target, int width, int height, TargetKind kind) {
-    if (target.framebuffer && target.width == width && target.height == height) return;
+    if (target.framebuffer && target.width == width && target.height == height && target.kind == kind) return;
     Release(target);
-    const bool floating = kind == TargetKind::LightSums;
     glGenTextures(1, &target.texture);
     glBindTexture(GL_TEXTURE_2D, target.texture);
     // Light sums go past 1 and need more than 8 bits to stay within a step of the exact result.
-    glTexImage2D(GL_TEXTURE_2D, 0, floating ? GL_RGBA32F : GL_RGBA8, width, height, 0, GL_RGBA,
-                 floating ? GL_FLOAT : GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    const bool sums = kind != TargetKind::Scene;
+    switch (kind) {
+    case TargetKind::Scene:
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        break;
+    case TargetKind::ExactLightSums:
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA32F, width, height, 0, GL_RGBA, GL_FLOAT, nullptr);
+        break;
+    case TargetKind::FastLightSums:
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA16, width, height, 0, GL_RGBA, GL_UNSIGNED_SHORT, nullptr);
+        break;
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, sums ? GL_NEAREST : GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, sums ? GL_NEAREST : GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -470,6 +488,7 @@ void Graphics::Resize(Target& target, int width, int height, TargetKind kind) {
     }
     target.width = width;
     target.height = height;
+    target.kind = kind;
 }
 
 void Graphics::Release(Target& target) {
@@ -502,6 +521,10 @@ void Graphics::Init(Registry& registry) {
     }
     glUseProgram(lit_.name);
     glUniform1i(lit_.lightMap, LightMapUnit);
+    glUniform1f(lit_.lightRange, LightRange);
+    glUseProgram(lightMapProgram_.name);
+    glUniform1f(lightMapProgram_.lightRange, LightRange);
+    glUseProgram(lit_.name);
     glUniform1f(lit_.ambientFactor, util::AmbientFactor);
     glUseProgram(0);
     CreateLightGeometry();
@@ -530,8 +553,8 @@ void Graphics::GatherLights(Registry& registry, const glm::vec2& cameraPosition,
     }
 }
 
-void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height) {
-    Resize(lightMap_, width, height, TargetKind::LightSums);
+void Graphics::DrawLightMap(const glm::mat4& pv, int width, int height, TargetKind kind) {
+    Resize(lightMap_, width, height, kind);
     glBindFramebuffer(GL_FRAMEBUFFER, lightMap_.framebuffer);
     glViewport(0, 0, width, height);
     // Only texels under lit draws are ever read (a texel of margin for filtering): the rest of the
@@ -716,7 +739,8 @@ void Graphics::Update(float, Registry& registry) {
     const bool lightMap = !lights_.empty() && std::any_of(runs_.begin(), runs_.end(), [&](const Run& run) {
         return run.program == lit_.name;
     });
-    if (lightMap) DrawLightMap(pv, sceneWidth, sceneHeight);
+    if (lightMap)
+        DrawLightMap(pv, sceneWidth, sceneHeight, offscreen ? TargetKind::FastLightSums : TargetKind::ExactLightSums);
     glActiveTexture(GL_TEXTURE0 + LightMapUnit);
     glBindTexture(GL_TEXTURE_2D, lightMap ? lightMap_.texture : noLight_);
     glActiveTexture(GL_TEXTURE0);
@@ -727,8 +751,11 @@ void Graphics::Update(float, Registry& registry) {
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
         glViewport(x, y, w, h);
         glUseProgram(lit_.name);
-        // gl_FragCoord counts from the framebuffer's corner, not the viewport's.
-        glUniform2f(lit_.lightMapScale, 1.0f / static_cast<float>(x + w), 1.0f / static_cast<float>(y + h));
+        // gl_FragCoord counts from the framebuffer's corner, not the viewport's; the light map
+        // covers the viewport at the scene's size.
+        glUniform2f(lit_.lightMapOrigin, static_cast<float>(x), static_cast<float>(y));
+        glUniform2f(lit_.lightMapScale, static_cast<float>(sceneWidth) / static_cast<float>(w),
+                    static_cast<float>(sceneHeight) / static_cast<float>(h));
     };
     if (offscreen) {
         Resize(scene_, sceneWidth, sceneHeight, TargetKind::Scene);

@@ -188,7 +188,8 @@ private:
     struct Program {
         unsigned name = 0;
         int transform = -1, texOffset = -1, tint = -1;
-        int ambientFactor = -1, lightMap = -1, lightMapScale = -1, viewProjection = -1;
+        int ambientFactor = -1, lightMap = -1, lightMapScale = -1, lightMapOrigin = -1, lightRange = -1;
+        int viewProjection = -1;
         int edgeInset = -1, depthBias = -1;
     };
     // One light as the light-map pass reads it (instance attributes 1 to 4).
@@ -219,18 +220,19 @@ private:
         std::size_t firstIndex = 0, indexCount = 0;
     };
     // A colour texture with its framebuffer (and a depth buffer when asked), re-made when the size changes.
+    enum class TargetKind { Scene, ExactLightSums, FastLightSums };
     struct Target {
         unsigned framebuffer = 0, texture = 0, depth = 0;
         int width = 0, height = 0;
+        TargetKind kind = TargetKind::Scene;
     };
-    enum class TargetKind { Scene, LightSums };
 
     static Program Load(const char* vertexPath, const char* fragmentPath);
     void GatherLights(Registry& registry, const glm::vec2& cameraPosition, float viewWidth);
     void CreateLightGeometry();
     static void Resize(Target& target, int width, int height, TargetKind kind);
     static void Release(Target& target);
-    void DrawLightMap(const glm::mat4& pv, int width, int height);
+    void DrawLightMap(const glm::mat4& pv, int width, int height, TargetKind kind);
     void CreateStream();
     void Append(const component::Graphics& g, const glm::mat4& transform, bool lit, bool fullSize);
     void DrawOccluders(std::size_t firstIndex);

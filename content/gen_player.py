@@ -46,6 +46,9 @@ GRAVITY = -40.0
 # dash of 2.5 units in 1/6 s, 0.1 s of coyote time. The speed cap applies after each frame's
 # motion, so the body travels at Speed plus one frame of acceleration: 5.2 caps the run at an
 # effective 6.2 units/s on the ground and 6.0 in the air.
+# A jump leaves the ground at once (SkipWindup), yet its animation still opens with the wind-up's
+# crouch and push; JumpWindupScalar 3 plays those in 0.08 s, a squash and stretch at take-off
+# instead of a crouch in mid-air. With SkipWindup it changes nothing else.
 PLAYER = {
     "Acceleration": 60.0,
     "Speed": 5.2,
@@ -54,7 +57,7 @@ PLAYER = {
     "JumpForce": 14.5,
     "DashDistance": 2.5,
     "DashSpeed": 15.0,
-    "JumpWindupScalar": 1.0,
+    "JumpWindupScalar": 3.0,
     "JumpWindupSlowdown": 1.0,
     "CoyoteTime": 0.1,
     "SlowRate": 45.0,

@@ -46,6 +46,9 @@ GRAVITY = -40.0
 # dash of 2.5 units in 1/6 s, 0.1 s of coyote time. The speed cap applies after each frame's
 # motion, so the body travels at Speed plus one frame of acceleration: 5.2 caps the run at an
 # effective 6.2 units/s on the ground and 6.0 in the air.
+# A jump leaves the ground at once (SkipWindup), yet its animation still opens with the wind-up's
+# crouch and push; JumpWindupScalar 3 plays those in 0.08 s, a squash and stretch at take-off
+# instead of a crouch in mid-air. With SkipWindup it changes nothing else.
 PLAYER = {
     "Acceleration": 60.0,
     "Speed": 5.2,
@@ -54,7 +57,7 @@ PLAYER = {
     "JumpForce": 14.5,
     "DashDistance": 2.5,
     "DashSpeed": 15.0,
-    "JumpWindupScalar": 1.0,
+    "JumpWindupScalar": 3.0,
     "JumpWindupSlowdown": 1.0,
     "CoyoteTime": 0.1,
     "SlowRate": 45.0,
@@ -90,40 +93,6 @@ def glow(image, radius, strength=1.0):
 
 # ---------------------------------------------------------------------------------------------
 # Images
-
-
-def player_sprite():
-    """A hooded runner facing right: dark silhouette, cyan visor and trim, a pink scarf behind."""
-    s = 8
-    w, h = 64 * s, 90 * s
-    img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
-    d = ImageDraw.Draw(img)
-    body = STEEL_LIGHT + (255,)
-    dark = (24, 20, 44, 255)
-    # Legs, in a running stride; the feet touch the bottom edge.
-    d.polygon([(26 * s, 56 * s), (33 * s, 56 * s), (40 * s, 74 * s), (46 * s, 89 * s), (38 * s, 89 * s),
-               (32 * s, 76 * s), (25 * s, 64 * s)], fill=dark)
-    d.polygon([(30 * s, 56 * s), (38 * s, 58 * s), (30 * s, 74 * s), (22 * s, 89 * s), (14 * s, 89 * s),
-               (22 * s, 72 * s)], fill=body)
-    # Torso leaning into the run, and the coat's tail.
-    d.polygon([(22 * s, 30 * s), (42 * s, 28 * s), (44 * s, 58 * s), (22 * s, 60 * s)], fill=body)
-    d.polygon([(22 * s, 44 * s), (14 * s, 62 * s), (24 * s, 60 * s)], fill=dark)
-    # Arms: one forward, one back.
-    d.polygon([(38 * s, 32 * s), (46 * s, 34 * s), (54 * s, 46 * s), (49 * s, 49 * s), (40 * s, 40 * s)], fill=dark)
-    d.polygon([(24 * s, 34 * s), (30 * s, 38 * s), (18 * s, 50 * s), (14 * s, 46 * s)], fill=body)
-    # Hooded head with a visor.
-    d.ellipse([24 * s, 8 * s, 48 * s, 32 * s], fill=body)
-    d.polygon([(22 * s, 16 * s), (30 * s, 6 * s), (40 * s, 7 * s), (26 * s, 28 * s)], fill=dark)
-    d.rounded_rectangle([36 * s, 16 * s, 50 * s, 22 * s], radius=3 * s, fill=CYAN + (255,))
-    # Neon trim: belt, cuffs, soles.
-    d.rectangle([22 * s, 52 * s, 44 * s, 55 * s], fill=CYAN + (255,))
-    d.rectangle([38 * s, 86 * s, 47 * s, 89 * s], fill=CYAN + (255,))
-    d.rectangle([14 * s, 86 * s, 23 * s, 89 * s], fill=CYAN + (255,))
-    # Scarf streaming behind.
-    d.polygon([(26 * s, 28 * s), (36 * s, 30 * s), (12 * s, 36 * s), (2 * s, 30 * s), (14 * s, 30 * s)],
-              fill=PINK + (255,))
-    small = downsample(img, s)
-    return glow(small, 2.5, 0.55)
 
 
 def wall_tile():
@@ -296,6 +265,7 @@ def falling_sound():
 # Prefabs and the course
 
 IMG = "Assets/Images/Player"
+ANIM = "Assets/Animations/Player"
 PLAT = "Assets/Images/Platforms"
 SFX = "Assets/SFX/Player"
 LEVEL_SFX = "Assets/SFX/Level"
@@ -315,10 +285,14 @@ def collider(tag, size=(1.0, 1.0), resolution=None):
 
 def player_prefab(x, y):
     return {
-        "Transform": {"Translation": [x, y], "Scale": [1.0, 1.4]},
-        "Graphics": {"Texture": f"{IMG}/player.png"},
+        # The skeleton is drawn one unit tall times the scale, centred on the entity with its feet at
+        # the bottom edge; the Animation system gives the entity its Graphics and texture. The
+        # collider's offsets are relative to the scale: 0.43 x 1.4 keeps the body 0.6 wide.
+        "Transform": {"Translation": [x, y], "Scale": [1.4, 1.4]},
+        "Animation": {"Atlas": f"{ANIM}/player.atlas", "Json": f"{ANIM}/player.json",
+                      "Data": "Data/Animations/Player.json"},
         "Physics": {"Acceleration": [0, GRAVITY]},
-        "Collision": collider("Player", (0.6, 1.0), "Player"),
+        "Collision": collider("Player", (0.43, 1.0), "Player"),
         "PlayerBehavior": PLAYER,
         "KeyboardInput": {"Left": [KEY_LEFT, KEY_A], "Right": [KEY_RIGHT, KEY_D],
                           "Jump": [KEY_SPACE, KEY_UP, KEY_W], "Dash": [KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT, KEY_X]},
@@ -488,7 +462,6 @@ def goals():
 
 
 def main():
-    save(player_sprite(), f"{IMG}/player.png")
     save(wall_tile(), f"{PLAT}/wall.png")
     save(trim_tile(), f"{PLAT}/trim.png")
     save(hover_pad(), f"{PLAT}/moving.png")

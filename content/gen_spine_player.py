@@ -556,13 +556,13 @@ def finish_anim():
     start = stand()
     dip = crouch_pose(11.0, torso=80.0, head=86.0, armF_up=-130.0, armF_lo=-110.0, armB_up=-120.0, armB_lo=-100.0)
     hop = pose(hip=(0.0, 22.0), torso=93.0, head=102.0, thighF=-60.0, shinF=-105.0, footF=-25.0,
-               thighB=-100.0, shinB=-125.0, footB=-35.0, armF_up=82.0, armF_lo=92.0, armB_up=-135.0, armB_lo=-115.0,
+               thighB=-100.0, shinB=-125.0, footB=-35.0, armF_up=22.0, armF_lo=70.0, armB_up=-135.0, armB_lo=-115.0,
                scarf1=245.0, scarf2=255.0, fx_scale=1.5)
-    land = crouch_pose(7.0, torso=86.0, head=96.0, armF_up=85.0, armF_lo=95.0, armB_up=-120.0, armB_lo=-100.0,
+    land = crouch_pose(7.0, torso=86.0, head=96.0, armF_up=8.0, armF_lo=52.0, armB_up=-120.0, armB_lo=-100.0,
                        fx_scale=0.9)
-    hold = pose(torso=90.0, head=98.0, armF_up=86.0, armF_lo=90.0, armB_up=-105.0, armB_lo=-95.0,
+    hold = pose(torso=90.0, head=98.0, armF_up=12.0, armF_lo=60.0, armB_up=-105.0, armB_lo=-95.0,
                 scarf1=210.0, scarf2=220.0, fx_scale=1.15)
-    hold2 = dict(hold, scarf1=198.0, scarf2=186.0, fx_scale=0.85)
+    hold2 = dict(hold, armF_up=20.0, armF_lo=72.0, scarf1=198.0, scarf2=186.0, fx_scale=0.85)
     slots = {"fx": {"attachment": [{"time": 0, "name": None}, {"time": 0.3, "name": "spark"}]},
              "head": {"color": [{"time": 0.75, "color": "ffffffff"}, {"time": 0.9, "color": "b8e0ffff"},
                                 {"time": 1.05, "color": "ffffffff"}, {"time": 1.2, "color": "b8e0ffff"},

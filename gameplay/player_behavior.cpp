@@ -157,7 +157,10 @@ void EnterAnimation(Entity e, PlayerState from, PlayerState to, Registry& regist
         case PlayerState::Dash: player_animation::Set(*animation, "dash", false); break;
         case PlayerState::Finish: player_animation::Set(*animation, "finish", false); break;
     }
-    if (from == PlayerState::JumpWindup) player_animation::SetTimeScale(*animation, 1.0f);
+    // The wind-up's pace belongs to the jump's first animation. Whatever else follows plays at its
+    // own speed, even before the timed reset has come (a death or a dash just after take-off).
+    if (from == PlayerState::JumpWindup || (to != PlayerState::JumpWindup && to != PlayerState::Airborne))
+        player_animation::SetTimeScale(*animation, 1.0f);
 }
 
 void EnterPhysics(Entity e, PlayerState from, PlayerState to, Registry& registry) {

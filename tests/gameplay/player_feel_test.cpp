@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "graphics/sprite_sheet.hpp"
 #include "levels/level0.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
@@ -86,6 +87,73 @@ TEST_F(ShippedPlayer, DashesTwoAndAHalfUnitsInASixthOfASecond) {
     const int frames = world.StepUntil([&] { return world.Behavior(player).State != PlayerState::Dash; });
     EXPECT_NEAR(frames, 10, 1);
     EXPECT_NEAR(world.Place(player).Translation.x - x, 2.5f, 0.05f);
+}
+
+// The shipped player is its skeleton: every state plays its animation, the skeleton faces the run,
+// and the death and the finish last as long as their animations.
+TEST_F(ShippedPlayer, IsASkeletonThatFollowsEveryState) {
+    const auto playing = [&] {
+        const auto& animation = world.registry().get<component::Animation>(player);
+        const spine::TrackEntry* entry = animation.state->GetCurrent(0);
+        return entry ? entry->animation->name : std::string("(none)");
+    };
+    const auto facing = [&] { return world.registry().get<component::Animation>(player).skeleton->scaleX; };
+    ASSERT_TRUE(world.registry().has<component::Graphics>(player)) << "the skeleton gives the player its mesh";
+    EXPECT_EQ(playing(), "idle");
+
+    world.Hold(Right);
+    world.Step(2);
+    EXPECT_EQ(playing(), "run");
+    EXPECT_GT(facing(), 0.0f);
+    world.Release(Right);
+    world.Hold(GLFW_KEY_LEFT);
+    world.StepUntil([&] { return world.Body(player).Velocity.x < 0.0f; });
+    EXPECT_EQ(playing(), "run");
+    EXPECT_LT(facing(), 0.0f) << "turned round with the run";
+    world.Release(GLFW_KEY_LEFT);
+
+    world.Hold(Jump);
+    world.StepUntil([&] { return world.Behavior(player).State == PlayerState::Airborne; });
+    EXPECT_EQ(playing(), "jump/jump_idle");
+    world.StepUntil([&] { return world.Body(player).Velocity.y <= 0.0f; });
+    world.Step();
+    EXPECT_EQ(playing(), "jump/jump_apex");
+    EXPECT_EQ(world.registry().get<component::Animation>(player).state->timeScale, 1.0f) << "the wind-up's pace is over";
+    world.Release(Jump);
+    world.StepUntil([&] { return world.Behavior(player).State == PlayerState::Idle; });
+    EXPECT_EQ(playing(), "idle");
+    EXPECT_GT(world.registry().pool<component::SpriteSheet>().size(), 0u) << "landing raised dust";
+
+    world.Hold(Jump);
+    world.Step(8);
+    world.Hold(Dash);
+    world.StepUntil([&] { return world.Behavior(player).State == PlayerState::Dash; });
+    EXPECT_EQ(playing(), "dash");
+    world.Release(Dash);
+    world.Release(Jump);
+    world.StepUntil([&] { return world.Behavior(player).State == PlayerState::Idle; });
+
+    // Dead for as long as "dead" plays (0.9 s), twice in a row (the second time just after the
+    // respawn's take-off, whose quick wind-up pace must not hurry the death); then at the checkpoint.
+    world.registry().singletons.get<singleton::CheckPoint>().RespawnPosition = {5.0f, 0.75f};
+    for (int death = 0; death < 2; ++death) {
+        world.Behavior(player).NextState = PlayerState::HazardDeath;
+        world.Step();
+        EXPECT_EQ(playing(), "dead");
+        const int frames = world.StepUntil([&] { return world.Behavior(player).State != PlayerState::HazardDeath; });
+        EXPECT_NEAR(frames / 60.0f, 0.9f, 0.05f) << "death " << death;
+        EXPECT_NEAR(world.Place(player).Translation.x, 5.0f, 1e-4f);
+    }
+
+    // The win screen waits for "finish" (1.3 s).
+    world.StepUntil([&] { return world.Behavior(player).State == PlayerState::Idle; });
+    world.registry().singletons.set(singleton::GameState{});
+    auto& game = world.registry().singletons.get<singleton::GameState>();
+    world.Behavior(player).NextState = PlayerState::Finish;
+    const int frames = world.StepUntil([&] { return game.switchPending; });
+    EXPECT_EQ(playing(), "finish");
+    EXPECT_NEAR(frames / 60.0f, 1.3f, 0.05f);
+    EXPECT_EQ(game.pendingLevel, levels::LevelIndex::WinScreen);
 }
 
 // The test course, loaded from its file: each obstacle needs what it is there to teach.

@@ -7,7 +7,8 @@
 //   world.Hold(GLFW_KEY_RIGHT);
 //   world.Step(30);
 //
-// No window, no GL context and no sound device: prefabs with Graphics build no GL objects.
+// No window, no GL context and no sound device: prefabs with Graphics build no GL objects, and
+// skeletons animate without drawing.
 #pragma once
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include "animation/animation.hpp"
 #include "gameplay/action_system.hpp"
 #include "gameplay/collision.hpp"
 #include "gameplay/input.hpp"
@@ -40,10 +42,12 @@ public:
         physics_.Init(*registry_);
         collision_.Init(*registry_);
         behavior_.Init(*registry_);
+        animation_.Init(*registry_);
         actions_.Init(*registry_);
     }
     ~PlayerWorld() {
         registry_->clear();
+        animation_.Shutdown(*registry_);
         input::ResetBackend();
     }
     PlayerWorld(const PlayerWorld&) = delete;
@@ -75,7 +79,7 @@ public:
 
     // One engine frame of the systems that move the player: the key table (the Input system ends
     // the engine's frame; here it leads, so a key held before Step is seen in that frame), then
-    // KeyboardInput, Physics, Collision, PlayerBehavior and the ActionSystem.
+    // KeyboardInput, Physics, Collision, PlayerBehavior, Animation and the ActionSystem.
     void Step(int frames = 1) {
         for (int i = 0; i < frames; ++i) {
             input::UpdateKeyTable(registry_->singletons.get<singleton::Input>(), input::GetBackend());
@@ -83,6 +87,7 @@ public:
             physics_.Update(Frame, *registry_);
             collision_.Update(Frame, *registry_);
             behavior_.Update(Frame, *registry_);
+            animation_.Update(Frame, *registry_);
             actions_.Update(Frame, *registry_);
         }
     }
@@ -113,6 +118,7 @@ private:
     system::Physics physics_;
     system::Collision collision_;
     system::PlayerBehavior behavior_;
+    system::Animation animation_;
     system::ActionSystem actions_;
     Entity player_ = NoEntity;
 };

@@ -16,12 +16,15 @@ game=$1 out=$2 edit=$3
 source "$(dirname "$0")/../support/game_window.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.rec "$out"/*.log
-export ALSOFT_DRIVERS=null
+export ALSOFT_DRIVERS=null VELKOR_TRACE=1
 fail_logs="$out/*.log"
 own_display 640x360
 
 # 1. Record.
 start_game "$out/record.log" --level 6 --fixed-step --record "$out/run.rec"
+# Keys only once the level runs: a press and its release in the one long frame that loads it would
+# be one frame's news, and the edit below needs the press in a frame of its own.
+await "Level switch from -1 to 6"
 sleep 0.5
 hold Right 0.6
 sleep 0.3

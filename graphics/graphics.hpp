@@ -1,8 +1,8 @@
 // The Graphics system: draws every visible entity once per frame, layer by layer.
 //
 // Owns the mesh format, the Graphics and Light components and the Layers singleton. Entities are
-// drawn one at a time (no batching) in twelve fixed layers, culled against the camera, lit by up to
-// a hundred point lights and spotlights through the lit program, or drawn unlit. Sprite sheets,
+// drawn in twelve fixed layers, culled against the camera, lit by point lights and spotlights through
+// the lit program (more than a hundred in range is reported every frame), or drawn unlit. Sprite sheets,
 // parallax, particles and skeletal animation only change components and meshes; this draws them.
 //
 // GL objects: a component's mesh and solid-colour texture belong to it and are deleted when the
@@ -141,17 +141,17 @@ inline constexpr float AmbientFactor = 0.8f;
 namespace velkor::system {
 
 // How a frame is drawn (the look is the same either way):
-//  - The lights in range are summed once into a light map covering the screen, one instanced fan
-//    per light over the disc or cone it reaches; every lit fragment reads its sum there. Cost follows the screen area
-//    the lights cover, not lights times fragments, so a frame may hold more than the hundred lights
-//    the message warns about.
+//  - The lights in range are summed once into a light map, one instanced fan per light over the
+//    disc or cone it reaches, only over the screen rectangle that lit draws cover; every lit
+//    fragment reads its one texel there. Cost follows the screen area the lights cover, not lights
+//    times fragments, so a frame may hold more than the hundred lights the message warns about.
 //  - Layers up to "Foreground" may be drawn into an off-screen target at a fraction of the window's
-//    size and stretched onto it; "UI" and "Cursor" are always drawn at full size so text stays sharp.
+//    size and stretched onto it (a whole multiple repeats each pixel as a crisp block, other ratios
+//    blend); "UI" and "Cursor" are always drawn at full size so text stays sharp.
 //  - Whatever a later, fully opaque draw covers is never shaded: each entity gets a depth by draw
 //    order, the opaque ones (an image without transparency or an opaque solid colour, tint alpha 1)
 //    are first written to the depth buffer alone, and the ordinary pass then skips the fragments
 //    they hide. Blending order and the picture stay exactly as drawn back to front.
-//  - The light map is only summed over the screen rectangle that lit draws cover.
 //  - Every visible entity's mesh is placed on the CPU (transform, sprite-sheet offset, tint and solid
 //    colour applied) into one vertex stream uploaded once per frame; consecutive entities that share
 //    program and texture become one draw call. Draw order is kept: a call draws its triangles in

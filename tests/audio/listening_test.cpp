@@ -3,6 +3,11 @@
 //
 // The wave writer runs in real time, so these tests take as long as the sound they record. Each
 // recording is kept as velkor_<test>.wav in the test temporary directory for a closer look.
+//
+// How long something should be heard is read from the mixer's own clock (the samples it has mixed,
+// ALC_SOFT_device_clock) when the test starts and stops it, never from the wall clock: on a busy
+// machine the writer thread runs late and then mixes several periods at once, so the recording
+// and the wall clock drift apart by far more than the mixer's period.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -15,6 +20,8 @@
 #include <memory>
 #include <thread>
 
+#include <AL/alc.h>
+#include <AL/alext.h>
 #include <gtest/gtest.h>
 
 #include "audio/audio.hpp"
@@ -30,9 +37,10 @@ constexpr const char* Loop550 = "Assets/SFX/Tests/Loop550.wav";
 constexpr const char* Stream = "Assets/Music/Tests/Stream.wav";
 constexpr const char* Mp3 = "Assets/Music/Tests/Chime.mp3";
 constexpr double Pi = 3.14159265358979323846;
-// Durations set by the test's own frames (16.7 ms) and heard through the mixer's periods (about
-// 23 ms) are only that exact at each end; what the sound file itself fixes is sample-exact.
-constexpr double WallClockSlack = 0.08;
+// The mixer's period (10 ms, set below): a start or stop takes effect at the start of the period
+// after the call, and the recording is cut into 10 ms windows; so two periods and two windows. What
+// the sound file itself fixes is sample-exact.
+constexpr double MixerSlack = 0.04;
 
 struct Recording {
     int rate = 0;
@@ -155,10 +163,16 @@ protected:
     void SetUp() override {
         output_ = test::ProcessFile("velkor_mix", ".wav");
         VELKOR_SELECT_OPENAL_BACKEND("wave", "[general]\nfrequency=44100\nchannels=stereo\nsample-type=float32\n"
+                                             "period_size=441\n"
                                              "[wave]\nfile=" + output_ + "\n");
         registry_ = std::make_unique<Registry>();
         system_.Init(*registry_);
         ASSERT_TRUE(audio::device::SystemHasOutput(audio::DeviceSystem())) << "the wave writer did not open";
+        ALCdevice* device = alcGetContextsDevice(alcGetCurrentContext());
+        ASSERT_TRUE(device && alcIsExtensionPresent(device, "ALC_SOFT_device_clock"));
+        device_ = device;
+        clock_ = reinterpret_cast<LPALCGETINTEGER64VSOFT>(alcGetProcAddress(device, "alcGetInteger64vSOFT"));
+        ASSERT_NE(clock_, nullptr);
     }
     void TearDown() override {
         if (registry_ && !finished_) system_.Shutdown(*registry_);
@@ -173,6 +187,13 @@ protected:
             next += std::chrono::microseconds(16667);
             std::this_thread::sleep_until(next);
         }
+    }
+
+    // How much the mixer has mixed so far, in seconds.
+    [[nodiscard]] double Mixed() const {
+        ALCint64SOFT nanoseconds = 0;
+        clock_(device_, ALC_DEVICE_CLOCK_SOFT, 1, &nanoseconds);
+        return static_cast<double>(nanoseconds) * 1e-9;
     }
 
     // Closes the device (which finishes the file) and reads the recording back.
@@ -192,14 +213,18 @@ protected:
         float volume;
         float pitchOffset;
     };
-    // The 440 Hz tone for half a second each time, with a silence in between.
+    // The 440 Hz tone for half a second each time, with a silence in between; played_ holds how
+    // long the mixer played each.
     Recording ToneTwice(Play first, Play second) {
         const int tone = audio::RequestSound(Tone, false, false);
         RunFor(0.2);
+        int i = 0;
         for (const Play& play : {first, second}) {
             const int c = audio::PlaySound(tone, play.volume, play.pitchOffset, audio::SFX);
+            const double started = Mixed();
             RunFor(0.5);
             system::Audio::Stop(c);
+            played_[i++] = Mixed() - started;
             RunFor(0.3);
         }
         audio::UnrequestSound(tone);
@@ -207,6 +232,9 @@ protected:
     }
 
     std::string output_;
+    ALCdevice* device_ = nullptr;
+    LPALCGETINTEGER64VSOFT clock_ = nullptr;
+    double played_[2] = {0.0, 0.0};
     std::unique_ptr<Registry> registry_;
     system::Audio system_;
     bool finished_ = false;
@@ -219,7 +247,7 @@ TEST_F(Listening, HalfVolumeIsHalfTheAmplitude) {
     double level[2];
     for (int i = 0; i < 2; ++i) {
         const auto [begin, end] = runs[static_cast<std::size_t>(i)];
-        EXPECT_NEAR(r.Seconds(end - begin), 0.5, WallClockSlack);
+        EXPECT_NEAR(r.Seconds(end - begin), played_[i], MixerSlack);
         level[i] = Amplitude(r.left, r.rate, begin + (end - begin) / 5, end - (end - begin) / 5, 440.0);
     }
     // A centred mono sound reaches each side at the same, panned-down level.
@@ -246,10 +274,12 @@ TEST_F(Listening, MasterOffsetSilencesAllAndRestoresEachLevel) {
     audio::PlaySound(music, 0.6f, 0.0f, audio::Music);
     RunFor(0.6);
     audio::SetGroupVolume(-5.0f, audio::Master);  // focus lost
+    const double silenced = Mixed();
     RunFor(0.2);
     audio::PlaySound(b, 0.8f, 0.0f, audio::SFX);  // started while silenced
     RunFor(0.4);
     audio::SetGroupVolume(0.0f, audio::Master);  // focus back
+    const double silence = Mixed() - silenced;
     RunFor(0.6);
     audio::StopGroup(audio::Master);
     RunFor(0.2);
@@ -266,7 +296,7 @@ TEST_F(Listening, MasterOffsetSilencesAllAndRestoresEachLevel) {
     EXPECT_GT(before440, 0.1);
     EXPECT_GT(before330, 0.1);
     EXPECT_LT(measure(runs[0], r.left, 550.0), 0.01);
-    EXPECT_NEAR(r.Seconds(runs[1].first - runs[0].second), 0.6, WallClockSlack);
+    EXPECT_NEAR(r.Seconds(runs[1].first - runs[0].second), silence, MixerSlack);
 
     EXPECT_NEAR(measure(runs[1], r.left, 440.0) / before440, 1.0, 0.02);
     EXPECT_NEAR(measure(runs[1], r.left, 330.0) / before330, 1.0, 0.02);
@@ -278,15 +308,17 @@ TEST_F(Listening, LoopingSoundKeepsPlayingWithoutSeams) {
     const int loop = audio::RequestSound(Loop440, false, true);
     RunFor(0.2);
     const int c = audio::PlaySound(loop, 1.0f, 0.0f, audio::SFX);
+    const double started = Mixed();
     RunFor(1.5);  // six times the sound's length
     system::Audio::Stop(c);
+    const double played = Mixed() - started;
     RunFor(0.2);
     const Recording r = Finish();
 
     const auto runs = Segments(r.left, r.rate);
     ASSERT_EQ(runs.size(), 1u);
     const auto [begin, end] = runs[0];
-    EXPECT_NEAR(r.Seconds(end - begin), 1.5, WallClockSlack);
+    EXPECT_NEAR(r.Seconds(end - begin), played, MixerSlack);
     const double level = Amplitude(r.left, r.rate, begin + 4410, end - 4410, 440.0);
     for (std::size_t w = begin + 4410; w + 4410 < end - 4410; w += 4410)
         EXPECT_NEAR(Amplitude(r.left, r.rate, w, w + 4410, 440.0) / level, 1.0, 0.02) << "at " << r.Seconds(w) << " s";

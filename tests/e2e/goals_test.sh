@@ -7,53 +7,34 @@
 #   3. the player comes back at the checkpoint, not at the start;
 #   4. Alt+F4 quits with status 0, and the recorded mix is not silent.
 # Every wait is on the game's own trace lines, never on a guess of how long a frame takes.
-#   goals_test.sh <velkor binary> <xvfb state dir> <output dir for screenshots and logs>
+#   goals_test.sh <velkor binary> <output dir for screenshots and logs>
 set -euo pipefail
-game=$1 state=$2 out=$3
-if [ -z "${DISPLAY:-}" ]; then export DISPLAY=":$(cat "$state/display")"; fi
-mkdir -p "$out"
-rm -f "$out"/*.png "$out/game.log" "$out/mix.wav"
-printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$out/mix.wav" >"$out/alsoft.conf"
-export ALSOFT_CONF="$out/alsoft.conf" ALSOFT_DRIVERS=wave VELKOR_TRACE=1
-
+game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -f "$out/game.log" ] && grep -v "^Loading image\|^Image loaded\|^Reading JSON" "$out/game.log" | tail -n 30
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    exit 1
-}
-# Waits up to $2 seconds for a line of the game's log matching $1.
-await() {
-    for _ in $(seq $(($2 * 10))); do
-        grep -q "$1" "$out/game.log" && return 0
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for '$1'"
-        sleep 0.1
-    done
-    fail "no '$1' within $2 s"
-}
+mkdir -p "$out"
+rm -f "$out"/*.png "$out/game.log"
+record_mix "$out/mix.wav"
+export VELKOR_TRACE=1
+use_fixture_display
+
 # Share of the pixels of a region (WxH+X+Y on the 1920 x 1080 screen) that are lit in a colour:
 # fx test on r, g, b in 0..1.
 share() {
     convert "$1" -crop "$2" +repage -fx "$3" -colorspace Gray -format '%[fx:mean]' info:
 }
 
-"$game" --level 6 --fixed-step >"$out/game.log" 2>&1 &
-pid=$!
-window=$(game_window "$pid") || fail "$window"
-focus_window "$window"
-await "Level switch from -1 to 6" 10
+start_game "$out/game.log" --level 6 --fixed-step
+await "Level switch from -1 to 6" 0 10
 sleep 1
 import -window root "$out/start.png"
 
 xdotool keydown Right
-await "Checkpoint reached at" 10
+await "Checkpoint reached at" 0 10
 xdotool keyup Right
 xdotool keydown Left
-await "Respawn at" 20
+await "Respawn at" 0 20
 xdotool keyup Left
-await "Collected 1" 5
+await "Collected 1" 0 5
 # The respawn effect stands over the checkpoint for a moment: shoot once it has faded.
 sleep 3
 import -window root "$out/respawned.png"

@@ -19,48 +19,15 @@ game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.log
-
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
-unset DISPLAY
-xvfb_pid=""
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-displayfile=$(mktemp)
-Xvfb -displayfd 4 -screen 0 2560x1440x24 -nolisten tcp -br 4>"$displayfile" </dev/null >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$displayfile")"
-rm -f "$displayfile"
+own_display 2560x1440 -br
 
-log=""
-fail() {
-    echo "FAIL: $*"
-    [ -n "$log" ] && [ -f "$log" ] && tail -n 40 "$log"
-    exit 1
-}
-
-# await <line> [n]: waits up to 15 s for the line to stand in the game's log more than n times (0).
-await() {
-    for _ in $(seq 150); do
-        [ "$(grep -cF -- "$1" "$log" || true)" -gt "${2:-0}" ] && return 0
-        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for: $1"
-        sleep 0.1
-    done
-    fail "never saw: $1"
-}
-
-# start_game <name> [--level N]: without a level, through the first logo to the main menu.
-start_game() {
-    log="$out/$1.log"
+# launch <name> [--level N]: the game with its log in <name>.log; without a level, through the
+# first logo to the main menu.
+launch() {
+    local name=$1
     shift
-    "$game" "$@" >"$log" 2>&1 &
-    pid=$!
-    window=$(game_window "$pid") || fail "$window"
-    focus_window "$window"
+    start_game "$out/$name.log" "$@"
     if [ $# -gt 0 ]; then
         await "Level switch from -1 to $2"
         await_drawn "level_$2"
@@ -147,7 +114,7 @@ check_back_button() {
     fi
 }
 
-start_game first
+launch first
 read -r w h <<<"$(geometry)"
 [ "$w" = 2560 ] && [ "$h" = 1440 ] || fail "the game does not start full screen (${w}x${h})"
 
@@ -210,34 +177,21 @@ done
 echo "loading bar: ${filling:-never caught part-way}"
 [ -n "$filling" ] || fail "the loading bar is not filling"
 await "Level switch from 5 to 7"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-pid=""
+stop_game
 
 # The win screen (started on its own, over no level): NEXT LEVEL leads through the loading screen
 # to the other level.
-start_game win --level 9
+launch win --level 9
 sleep 1.0
 shot win_screen
 click 0.54 -0.5 "---------------  WinScreenNextLevel ---------------"
 await "Level switch from 9 to 5"
 await "Level switch from 5 to 8"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-pid=""
+stop_game
 
 # Last run: exit -> yes ends the game with status 0.
-start_game second
+launch second
 click -0.62 -0.52 "--------------- MainMenuExitGame ---------------"
 click 0.19 -0.12 "--------------- MenuExitGame(Yes) ---------------"
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game still runs after Yes"
-status=0
-wait "$pid" || status=$?
-pid=""
-echo "exit status $status"
-[ "$status" -eq 0 ] || fail "exit status $status"
+await_exit "Yes"
 echo "PASS"

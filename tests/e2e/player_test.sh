@@ -10,29 +10,17 @@
 #      shipped and once with a copy of the data whose player has no skeleton. The pixels that differ
 #      are the player's own: a figure standing on the ground edge, whose run pose is not its
 #      standing pose, and whose run to the left is the mirror image of its run to the right.
-#   player_test.sh <velkor binary> <xvfb state dir> <output dir for screenshots and logs>
+#   player_test.sh <velkor binary> <output dir for screenshots and logs>
 # Runs from the repository root (the game reads Data/ and Assets/ from there).
 set -euo pipefail
-game=$1 state=$2 out=$3
+game=$1 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DISPLAY:-}" ]; then export DISPLAY=":$(cat "$state/display")"; fi
+source "$here/../support/game_window.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out/game.log"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+use_fixture_display
 
-source "$here/../support/game_window.sh"
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -f "$out/game.log" ] && grep -v 'Loading image\|Image loaded' "$out/game.log" | tail -n 30
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    exit 1
-}
-hold() {  # key seconds: held like a finger holds it, long enough for slow frames to see it
-    xdotool keydown "$1"
-    sleep "$2"
-    xdotool keyup "$1"
-}
 edge() {  # screenshot name -> "row left right" of the longest run of the ground's cyan edge
     import -window root "$out/$1.png"
     /usr/bin/python3 "$here/ground_edge.py" "$out/$1.png"
@@ -55,16 +43,9 @@ settled() {  # screenshot name: the edge once the following camera has come to r
     return 1
 }
 
-"$game" --level 6 >"$out/game.log" 2>&1 &
-pid=$!
-window=$(game_window "$pid") || fail "$window"
 xdotool mousemove 960 540
-focus_window "$window"
-for _ in $(seq 50); do
-    grep -q "Level switch from -1 to 6" "$out/game.log" && break
-    sleep 0.1
-done
-grep -q "Level switch from -1 to 6" "$out/game.log" || fail "the game did not start in the test level"
+start_game "$out/game.log" --level 6
+await "Level switch from -1 to 6" 0 5
 grep -q "Level switch from -1 to 0" "$out/game.log" && fail "the logos ran"
 
 now=$(settled start) || fail "no ground edge at rest on screen at the start"
@@ -104,9 +85,8 @@ quit_game
 # 4. The skeleton, standing, running right (two frames a tenth of a second apart) and running left.
 printf 'level 6\nhold Right 60 100\nhold Left 110 146\nframes 150\n' >"$out/pose.txt"
 shots() {  # suffix: the four shots of the script
-    "$game" --script "$out/pose.txt" --fast --shot "58:$out/idle$1.png" --shot "92:$out/right$1.png" \
-        --shot "98:$out/stride$1.png" --shot "142:$out/left$1.png" >"$out/pose$1.log" 2>&1 ||
-        fail "scripted run$1: status $?"
+    run_game "$out/pose$1.log" --script "$out/pose.txt" --fast --shot "58:$out/idle$1.png" --shot "92:$out/right$1.png" \
+        --shot "98:$out/stride$1.png" --shot "142:$out/left$1.png" || fail "scripted run$1: status $?"
 }
 shots ""
 rm -rf "$out/bare" && mkdir -p "$out/bare"

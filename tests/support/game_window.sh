@@ -1,4 +1,66 @@
-# Shell helpers for tests that drive the real game window with xdotool (source this file).
+# Shell helpers for tests that drive the real game binary and its window with xdotool (source
+# this file). Every script that starts the game does so through start_game, so that the launch,
+# the window, the focus and the clean-up behave the same everywhere.
+#
+# Variables the helpers share with the script:
+#   game  the velkor binary (set by the script)
+#   pid   the running game, empty when none; window  its X window
+#   log   the running game's log (start_game sets it); fail shows its end
+
+pid=""
+window=""
+log=""
+xvfb_pid=""
+
+# Nothing outlives the test: the game and a private X server end with the script.
+game_cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap game_cleanup EXIT
+
+# fail <why>: says why, shows the end of the game's log (without the loading chatter) and ends the
+# test. fail_logs names other logs to show instead (a glob is fine).
+fail() {
+    echo "FAIL: $*"
+    local file
+    for file in ${fail_logs:-$log}; do
+        [ -f "$file" ] || continue
+        echo "--- $file"
+        grep -v '^Loading image\|^Image loaded\|^Reading JSON' "$file" | tail -n 30
+    done
+    exit 1
+}
+
+# Points DISPLAY at the ctest fixture's X server (its state directory in $VELKOR_XVFB_STATE)
+# unless the developer has a display of their own.
+use_fixture_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    [ -s "${VELKOR_XVFB_STATE:-}/display" ] || fail "no display: the Xvfb fixture did not start"
+    export DISPLAY=":$(cat "$VELKOR_XVFB_STATE/display")"
+}
+
+# own_display <W>x<H> [Xvfb options]: a private X server of that size for this script alone (no
+# other window can take the focus or be caught in a screenshot); it ends with the script.
+own_display() {
+    local size=$1 file
+    shift
+    file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$file" </dev/null >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.1; done
+    [ -s "$file" ] || { rm -f "$file"; fail "Xvfb did not start"; }
+    export DISPLAY=":$(cat "$file")"
+    rm -f "$file"
+}
+
+# record_mix <wav file>: the game's sound goes to OpenAL Soft's wave writer, which records the mix.
+record_mix() {
+    local conf="${1%.*}.conf"
+    rm -f "$1"
+    printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$1" >"$conf"
+    export ALSOFT_CONF="$conf" ALSOFT_DRIVERS=wave
+}
 
 # Prints the id of the visible game window of process $1, waiting up to 10 s for it; on failure
 # prints why and returns 1:  window=$(game_window "$pid") || fail "$window"
@@ -16,7 +78,7 @@ game_window() {
 
 # Gives window $1 the keyboard focus. Real key events go to the focused window (events sent to a
 # window directly are marked synthetic and ignored), and a window closed by an earlier test may
-# have left the server without any focus. Expects the test's `fail` function.
+# have left the server without any focus.
 focus_window() {
     local window=$1
     for _ in $(seq 20); do
@@ -27,20 +89,90 @@ focus_window() {
     fail "the game window does not get the keyboard focus"
 }
 
-# Quits the game of process $pid with Alt+F4, held like a finger holds it, and checks that it ends
-# with status 0 within 10 s; clears pid. Expects the test's `fail` function.
-quit_game() {
-    xdotool keydown alt+F4
-    sleep 0.3
-    xdotool keyup alt+F4
+# start_game <log file> [game options...]: starts the game, waits for its window and gives it the
+# keyboard focus; sets pid, window and log. A busy X server now and then refuses the first GL
+# window (the game then says "Failed to create GLFW window" and exits at once): that start is
+# tried again, up to three times; any other failure fails the test.
+start_game() {
+    log=$1
+    shift
+    local attempt found
+    for attempt in 1 2 3; do
+        "$game" "$@" >"$log" 2>&1 &
+        pid=$!
+        if found=$(game_window "$pid"); then
+            window=$found
+            focus_window "$window"
+            return 0
+        fi
+        grep -q "Failed to create GLFW window" "$log" || fail "$found"
+        wait "$pid" 2>/dev/null || true
+        pid=""
+        echo "the X server refused the game's window (start $attempt); trying again"
+        sleep 1
+    done
+    fail "no game window after three starts"
+}
+
+# run_game <log file> [game options...]: runs the game to its end (scripted runs, replays) and
+# returns its exit status; a start whose window the X server refused is tried again, as above.
+run_game() {
+    local file=$1 status=0 attempt
+    shift
+    for attempt in 1 2 3; do
+        status=0
+        "$game" "$@" >"$file" 2>&1 || status=$?
+        if [ "$status" -eq 0 ] || ! grep -q "Failed to create GLFW window" "$file"; then return "$status"; fi
+        echo "the X server refused the game's window (run $attempt); trying again"
+        sleep 1
+    done
+    return "$status"
+}
+
+# await <text> [count] [seconds]: waits (15 s unless told) until the game's log holds the text
+# more than count (0) times. The game's own trace lines say when it has done something, however
+# slow its frames are.
+await() {
+    local text=$1 count=${2:-0} seconds=${3:-15}
+    for _ in $(seq $((seconds * 10))); do
+        [ "$(grep -cF -- "$text" "$log" || true)" -gt "$count" ] && return 0
+        kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for: $text"
+        sleep 0.1
+    done
+    fail "no '$text' within $seconds s"
+}
+
+# hold <key> <seconds>: a key held like a finger holds it (a press and a release within one
+# frame's event poll are never seen, and frames are slow on a busy machine).
+hold() {
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+}
+
+# stop_game: ends the game of pid without asking (the test has seen what it came for).
+stop_game() {
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=""
+}
+
+# await_exit <what ended it>: the game of pid ends by itself within 10 s, with status 0; clears pid.
+await_exit() {
     for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$pid" 2>/dev/null && fail "the game is still running after Alt+F4"
+    kill -0 "$pid" 2>/dev/null && fail "the game is still running after $1"
     local status=0
     wait "$pid" || status=$?
     pid=""
     echo "exit status $status"
-    [ "$status" -eq 0 ] || fail "exit status $status"
+    [ "$status" -eq 0 ] || fail "exit status $status after $1"
+}
+
+# Quits the game of pid with Alt+F4 and checks that it ends with status 0.
+quit_game() {
+    hold alt+F4 0.3
+    await_exit "Alt+F4"
 }

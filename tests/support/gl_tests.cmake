@@ -35,3 +35,31 @@ function(velkor_add_gl_tests target)
     DISCOVERY_TIMEOUT 60
     PROPERTIES FIXTURES_REQUIRED Xvfb LABELS gl)
 endfunction()
+
+# velkor_add_game_test(<name> <script> TIMEOUT <seconds> [FIXTURE] [SERIAL] [ARGS <more arguments>])
+# A shell test of the real game binary (helpers: tests/support/game_window.sh), run from the
+# repository root as `<script> <velkor binary> <output dir> [ARGS...]`; its screenshots and logs go to
+# build/e2e/<script name without _test.sh>. FIXTURE: it runs on the fixture's X server (the script
+# finds it through VELKOR_XVFB_STATE) and, since it types into the focused window and reads the
+# whole screen, alone. Otherwise it starts an X server of its own; SERIAL keeps it alone all the same.
+function(velkor_add_game_test name script)
+  cmake_parse_arguments(GAME "FIXTURE;SERIAL" "TIMEOUT" "ARGS" ${ARGN})
+  get_filename_component(stem ${script} NAME_WE)
+  string(REGEX REPLACE "_test$" "" stem ${stem})
+  add_test(NAME ${name}
+    COMMAND ${script} $<TARGET_FILE:velkor> ${CMAKE_BINARY_DIR}/e2e/${stem} ${GAME_ARGS}
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+  set(environment VELKOR_XVFB_STATE=${VELKOR_XVFB_STATE})
+  if(VELKOR_SANITIZE)
+    # The game cannot pin Mesa's driver the way tests/support/gl_main.cpp does, so the driver's own
+    # leak at exit shows under no module name, out of reach of tests/lsan.supp. Memory errors still
+    # fail the test; leaks of our code are the unit tests' business.
+    list(APPEND environment ASAN_OPTIONS=detect_leaks=0)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS gl TIMEOUT ${GAME_TIMEOUT} ENVIRONMENT "${environment}")
+  if(GAME_FIXTURE)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED Xvfb RUN_SERIAL TRUE)
+  elseif(GAME_SERIAL)
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+  endif()
+endfunction()

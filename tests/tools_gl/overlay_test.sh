@@ -3,37 +3,22 @@
 #   1. the game starts in the test level; F1 shows the overlay at the top left (screenshots);
 #   2. a click on the overlay's level button "4" switches to the options level;
 #   3. F1 hides the overlay again; Alt+F4 ends the game with status 0.
-#   overlay_test.sh <velkor binary> <xvfb state dir> <output dir>
+#   overlay_test.sh <velkor binary> <output dir>
 set -euo pipefail
-game=$1 state=$2 out=$3
-if [ -z "${DISPLAY:-}" ]; then export DISPLAY=":$(cat "$state/display")"; fi
+game=$1 out=$2
+source "$(dirname "$0")/../support/game_window.sh"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out/game.log"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
-source "$(dirname "$0")/../support/game_window.sh"
+use_fixture_display
 
-pid=""
-fail() {
-    echo "FAIL: $*"
-    [ -f "$out/game.log" ] && tail -n 40 "$out/game.log"
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    exit 1
-}
-# A key held like a finger holds it: frames are slow on a busy machine.
-tap() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.5; }
+tap() { hold "$1" 0.3; sleep 0.5; }
 # Mean brightness (0..1) of the overlay's corner of the screen.
 corner() { convert "$1" -crop 400x200+20+20 +repage -colorspace Gray -format '%[fx:mean]' info:; }
 
-"$game" --level 6 >"$out/game.log" 2>&1 &
-pid=$!
-window=$(game_window "$pid") || fail "$window"
 xdotool mousemove 960 540
-focus_window "$window"
-for _ in $(seq 50); do
-    grep -q "Level switch from -1 to 6" "$out/game.log" && break
-    sleep 0.1
-done
-grep -q "Level switch from -1 to 6" "$out/game.log" || fail "the game did not start in the test level"
+start_game "$out/game.log" --level 6
+await "Level switch from -1 to 6"
 sleep 1
 import -window root "$out/hidden.png"
 
@@ -49,11 +34,7 @@ sleep 0.4
 xdotool mousedown 1
 sleep 0.3
 xdotool mouseup 1
-for _ in $(seq 50); do
-    grep -q "Level switch from 6 to 4" "$out/game.log" && break
-    sleep 0.1
-done
-grep -q "Level switch from 6 to 4" "$out/game.log" || fail "the overlay's level button did not switch levels"
+await "Level switch from 6 to 4" 0 5
 import -window root "$out/switched.png"
 
 tap F1

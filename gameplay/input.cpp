@@ -58,6 +58,7 @@ void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods) {
     if (raw.previousMouseButton) raw.previousMouseButton(window, button, action, mods);
     if (static_cast<unsigned>(button) >= static_cast<unsigned>(MouseButtonCount)) return;
     if (action != GLFW_PRESS && action != GLFW_RELEASE) return;
+    if (action == GLFW_PRESS && raw.pointerTaken && raw.pointerTaken()) return;
     raw.mouseButtons[static_cast<std::size_t>(button)] = action;
 }
 

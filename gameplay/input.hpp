@@ -70,6 +70,9 @@ struct Backend {
     void (*previousMouseButton)(GLFWwindow*, int, int, int) = nullptr;
     void (*previousFocus)(GLFWwindow*, int) = nullptr;
     void (*previousIconify)(GLFWwindow*, int) = nullptr;
+    // Set by a tool drawn over the game (the developer overlay): true while it takes the pointer,
+    // and then a press is its own, not the game's. Releases always count, so no button sticks.
+    bool (*pointerTaken)() = nullptr;
 };
 
 [[nodiscard]] Backend& GetBackend() noexcept;

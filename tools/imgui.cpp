@@ -60,6 +60,11 @@ void ImGui::InitHook(Registry& registry) {
     ImGui_ImplGlfw_InitForOpenGL(windowState_->window, true);
     ImGui_ImplOpenGL3_Init(GlslVersion);
     backends_ = true;
+    // A click on the overlay's windows is the overlay's alone: the game's buttons beneath must not
+    // see it too.
+    input::GetBackend().pointerTaken = [] {
+        return ::ImGui::GetCurrentContext() != nullptr && ::ImGui::GetIO().WantCaptureMouse;
+    };
     windowState_->beforeDestroy.emplace_back([weak = std::weak_ptr<ImGui*>(self_)] {
         if (auto self = weak.lock()) (*self)->ShutdownBackends();
     });
@@ -125,6 +130,7 @@ void ImGui::ShutdownBackends() noexcept {
     ::ImGui::SetCurrentContext(context_);
     ImGui_ImplOpenGL3_Shutdown();
     ImGui_ImplGlfw_Shutdown();
+    input::GetBackend().pointerTaken = nullptr;
     backends_ = false;
 }
 

@@ -76,6 +76,18 @@ TEST_F(InputTable, MouseButtonsFollowTheKeys) {
     EXPECT_EQ(table.Keys[input::MouseLeft], input::Up);
     Update();
     EXPECT_EQ(table.Keys[input::MouseRight], input::Held);
+    // While an overlay takes the pointer, presses are its own; the release still reaches the game.
+    static bool taken = true;
+    input::GetBackend().pointerTaken = [] { return taken; };
+    Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS);
+    Mouse(GLFW_MOUSE_BUTTON_RIGHT, GLFW_RELEASE);
+    Update();
+    EXPECT_EQ(table.Keys[input::MouseLeft], input::Up);
+    EXPECT_EQ(table.Keys[input::MouseRight], input::Up);
+    taken = false;
+    Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS);
+    Update();
+    EXPECT_EQ(table.Keys[input::MouseLeft], input::Pressed);
 }
 
 TEST_F(InputTable, RepeatsUnknownKeysAndForeignActionsChangeNothing) {

@@ -32,6 +32,13 @@ fail() {
     exit 1
 }
 
+# fresh_output <dir>: an empty output directory, so that no shot or log of an earlier run is taken
+# for this run's.
+fresh_output() {
+    rm -rf "$1"
+    mkdir -p "$1"
+}
+
 # Points DISPLAY at the ctest fixture's X server (its state directory in $VELKOR_XVFB_STATE)
 # unless the developer has a display of their own.
 use_fixture_display() {

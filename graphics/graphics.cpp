@@ -620,7 +620,17 @@ void Graphics::Append(const component::Graphics& g, const glm::mat4& transform, 
     ++drawnEntities_;
     // The full-size layers are drawn after the stretch, without depth. An opaque image still fades
     // into its transparent border over the outer half texel of its top and bottom rows.
-    const bool opaque = !fullSize && factor.a >= 1.0f && (g.Texture ? g.Texture->opaque && g.Texture->height > 0 : true);
+    bool opaque = !fullSize && factor.a >= 1.0f;
+    if (opaque && g.Texture && !g.Texture->opaque) {
+        // A sprite-sheet cell or tile may be opaque where its image as a whole is not.
+        glm::vec2 low(std::numeric_limits<float>::max()), high(std::numeric_limits<float>::lowest());
+        for (std::size_t i = base; i < stream_.size(); ++i) {
+            low = glm::min(low, stream_[i].texCoord);
+            high = glm::max(high, stream_[i].texCoord);
+        }
+        opaque = util::OpaqueOver(*g.Texture, low.x, low.y, high.x, high.y);
+    }
+    if (opaque && g.Texture && g.Texture->height <= 0) opaque = false;
     if (opaque) {
         const float inset = g.Texture ? 0.5f / static_cast<float>(g.Texture->height) : -1.0f;
         const std::size_t at = occluderIndexList_.size();

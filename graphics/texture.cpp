@@ -1,6 +1,7 @@
 #include "graphics/texture.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -161,6 +162,56 @@ bool AllOpaque(const unsigned char* pixels, int width, int height, int channels)
     return true;
 }
 
+void MapOpacity(TextureEntry& entry, const unsigned char* pixels, int width, int height, int channels) {
+    entry.opaque = AllOpaque(pixels, width, height, channels);
+    entry.translucentBlocks.clear();
+    entry.blocksX = entry.blocksY = 0;
+    if (entry.opaque || !pixels || width <= 0 || height <= 0 || (channels != 2 && channels != 4)) return;
+    const int bx = (width + OpacityBlock - 1) / OpacityBlock, by = (height + OpacityBlock - 1) / OpacityBlock;
+    const auto stride = static_cast<std::size_t>(bx) + 1;
+    std::vector<std::uint32_t> sums(stride * (static_cast<std::size_t>(by) + 1), 0);
+    auto at = [&](int x, int y) -> std::uint32_t& { return sums[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)]; };
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (pixels[(static_cast<std::size_t>(y) * width + x) * channels + channels - 1] != 255)
+                at(x / OpacityBlock + 1, y / OpacityBlock + 1) = 1;
+    for (int y = 1; y <= by; ++y)
+        for (int x = 1; x <= bx; ++x) at(x, y) += at(x - 1, y) + at(x, y - 1) - at(x - 1, y - 1);
+    entry.translucentBlocks = std::move(sums);
+    entry.blocksX = bx;
+    entry.blocksY = by;
+}
+
+bool OpaqueOver(const TextureEntry& entry, float u0, float v0, float u1, float v1) {
+    if (entry.opaque) return true;
+    if (entry.translucentBlocks.empty() || entry.width <= 0 || entry.height <= 0) return false;
+    if (!(u0 <= u1 && v0 <= v1) || !std::isfinite(u0) || !std::isfinite(u1)) return false;
+    // Whole repeats of the image change nothing: start within the first.
+    const float repeats = std::floor(u0);
+    u0 -= repeats;
+    u1 -= repeats;
+    const int w = entry.width, h = entry.height;
+    // Linear filtering reads the texel on either side of a sample; one more texel covers an image
+    // resampled at upload.
+    auto first = [](float t, int size) { return static_cast<int>(std::floor(t * static_cast<float>(size) - 0.5f)) - 1; };
+    auto last = [](float t, int size) { return static_cast<int>(std::floor(t * static_cast<float>(size) + 0.5f)) + 1; };
+    int x0 = first(u0, w), x1 = last(u1, w);
+    const int y0 = std::max(first(v0, h), 0), y1 = std::min(last(v1, h), h - 1);
+    if (y0 > y1) return false;
+    if (x1 - x0 + 1 >= w) x0 = 0, x1 = w - 1;
+    const auto stride = static_cast<std::size_t>(entry.blocksX) + 1;
+    auto sum = [&](int bx, int by) { return entry.translucentBlocks[static_cast<std::size_t>(by) * stride + static_cast<std::size_t>(bx)]; };
+    // Columns a..b (inside the image) over the rows: no translucent block.
+    auto clear = [&](int a, int b) {
+        const int ba = a / OpacityBlock, bb = b / OpacityBlock + 1, ra = y0 / OpacityBlock, rb = y1 / OpacityBlock + 1;
+        return sum(bb, rb) - sum(ba, rb) - sum(bb, ra) + sum(ba, ra) == 0;
+    };
+    // The horizontal wrap repeats the image: columns left of 0 are its right edge and so on.
+    if (x0 < 0 && !clear(w + x0, w - 1)) return false;
+    if (x1 > w - 1 && !clear(0, x1 - w)) return false;
+    return clear(std::max(x0, 0), std::min(x1, w - 1));
+}
+
 const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const std::string& path) {
     TextureEntry entry;
     const auto dot = path.find('.');
@@ -170,8 +221,10 @@ const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const 
         std::cout << "Loading image: " << path << '\n' << d.message << std::endl;
         if (d.pixels) {
             std::string uploadMessage;
-            entry = {UploadTexture(d.pixels.get(), d.width, d.height, d.channels, uploadMessage), d.width, d.height,
-                     AllOpaque(d.pixels.get(), d.width, d.height, d.channels)};
+            entry.id = UploadTexture(d.pixels.get(), d.width, d.height, d.channels, uploadMessage);
+            entry.width = d.width;
+            entry.height = d.height;
+            MapOpacity(entry, d.pixels.get(), d.width, d.height, d.channels);
         }
     } else {
         image::Decoded d = image::DecodeFile(path, 4);

@@ -5,8 +5,10 @@
 // it is reported once and never retried. Keys are exact (case-sensitive) paths.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "engine/registry.hpp"
 
@@ -17,7 +19,14 @@ struct TextureEntry {
     int width = 0;
     int height = 0;
     bool opaque = false;  // every pixel has full alpha: draws of it may hide what is behind
+    // For images with some transparency: which OpacityBlock-square blocks hold a pixel under full
+    // alpha, as running sums from the top-left ((blocksX + 1) x (blocksY + 1)), so that a sprite
+    // sheet's fully opaque cells can still hide what is behind them. Empty otherwise.
+    std::vector<std::uint32_t> translucentBlocks{};
+    int blocksX = 0, blocksY = 0;
 };
+
+inline constexpr int OpacityBlock = 8;
 
 }  // namespace velkor::util
 
@@ -41,6 +50,16 @@ const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const 
 
 // True when every pixel of the decoded image has full alpha (images without alpha always do).
 [[nodiscard]] bool AllOpaque(const unsigned char* pixels, int width, int height, int channels);
+
+// Fills the entry's opacity (`opaque`, and the block sums when only part of the image is opaque)
+// from the decoded pixels it was made from.
+void MapOpacity(TextureEntry& entry, const unsigned char* pixels, int width, int height, int channels);
+
+// Whether everything a draw sampling texture coordinates within [u0, u1] x [v0, v1] can read is
+// fully opaque: the filter's reach, a texel of margin and the horizontal wrap included. Rows past
+// the top and bottom edge (the transparent border) are the caller's to leave out. Conservative: a
+// false answer only costs the shortcut.
+[[nodiscard]] bool OpaqueOver(const TextureEntry& entry, float u0, float v0, float u1, float v1);
 
 // Uploads decoded pixels (1 to 4 channels) as a 2D texture and returns its name, or 0 without a
 // context. `message` receives the outcome line.

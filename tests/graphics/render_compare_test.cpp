@@ -205,6 +205,12 @@ TEST_F(RenderCompareGL, LightsSceneLooksAsTheReferenceDrewIt) {
     Create(R"({"Transform":{"Translation":[0,3],"Scale":[5,1]},"Graphics":{"DoLight":false,"Texture":"Assets/Images/TestScene/storefront.png"}})");
     Create(R"({"Transform":{"Translation":[0.6,-0.6],"Scale":[0.5,0.5]},"Graphics":{"Locked":true,"SolidColor":[30,200,90,128]}})");
     Create(R"({"Transform":{"Translation":[-6,-3],"Scale":[2,2]},"Graphics":{"Texture":"Assets/Images/TestScene/glow.png","Layer":"UI"}})");
+    // Two cells of a tile sheet with some transparent cells: an opaque one (it hides the floor) and
+    // a partly transparent one (it must not).
+    for (const char* cell : {"[0,0]", "[3,1]"})
+        Create(std::string(R"({"Transform":{"Translation":[)") + (cell[1] == '0' ? "-7" : "7") +
+               R"(,2],"Scale":[2,2]},"Graphics":{"Texture":"Assets/Images/Tiled/CityTiles.png","Mesh":{"SpriteSheet":{"Dim":[8,4],"Sprite":)" +
+               cell + "}}}}");
     const char* lights[] = {
         R"("Translation":[-4,1]},"Light":{"InnerRadius":0.5,"OuterRadius":4,"Strength":1.2,"Color":[1,0.3,0.8]})",
         R"("Translation":[-2,0.5]},"Light":{"InnerRadius":1,"OuterRadius":3,"Strength":0.7,"Color":[0.2,0.9,1]})",

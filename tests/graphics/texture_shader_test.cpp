@@ -1,4 +1,6 @@
 // The texture cache, the upload formats and the shader loader's messages.
+#include <limits>
+
 #include "graphics/gl_scene.hpp"
 #include "graphics/shader.hpp"
 #include "graphics/texture.hpp"
@@ -42,6 +44,36 @@ TEST_F(TextureGL, OnlyImagesWithoutTransparencyAreOpaque) {
     EXPECT_TRUE(util::GetTexture(registry().singletons, WriteImage("o.png", 2, 2, 3, Fill(2, 2, {1, 2, 3})))->opaque);
     EXPECT_FALSE(util::GetTexture(registry().singletons, WriteImage("t.png", 2, 2, 4, Fill(2, 2, {1, 2, 3, 0})))->opaque);
     EXPECT_FALSE(util::GetTexture(registry().singletons, "missing.png")->opaque);
+
+    // A 32 x 16 sheet, opaque but for one pixel in block (2, 0) and one in block (3, 1): cells
+    // whose reach (filter, a texel of margin, the horizontal wrap) avoids both may hide things.
+    std::vector<unsigned char> sheet = Fill(32, 16, {9, 9, 9, 255});
+    sheet[(3 * 32 + 20) * 4 + 3] = 0;
+    sheet[(12 * 32 + 30) * 4 + 3] = 128;
+    util::TextureEntry entry{.id = 0, .width = 32, .height = 16};
+    util::MapOpacity(entry, sheet.data(), 32, 16, 4);
+    EXPECT_FALSE(entry.opaque);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        float u0, v0, u1, v1;
+        bool opaque;
+    } cells[] = {
+        {0.0f, 0.0f, 0.25f, 0.375f, true},      // the wrap reaches columns 30-31, clear in these rows
+        {0.0f, 0.625f, 0.25f, 1.0f, false},     // ... but not in these: (30, 12)
+        {0.25f, 0.0f, 0.5f, 0.375f, false},     // the filter reaches into the next cell: (20, 3)
+        {0.3f, 0.625f, 0.45f, 1.0f, true},
+        {1.3f, 0.625f, 1.45f, 1.0f, true},      // a whole repeat further on
+        {0.0f, 0.0f, 1.0f, 1.0f, false},
+        {nan, 0.0f, 0.25f, 0.375f, false},
+    };
+    for (const auto& c : cells)
+        EXPECT_EQ(util::OpaqueOver(entry, c.u0, c.v0, c.u1, c.v1), c.opaque) << c.u0 << "," << c.v0 << " " << c.u1 << "," << c.v1;
+    util::MapOpacity(entry, rgba.data(), 3, 2, 4);  // the all-opaque image from above, one pixel at 254
+    EXPECT_FALSE(util::OpaqueOver(entry, 0.4f, 0.4f, 0.6f, 0.6f));
+    rgba[5 * 4 + 3] = 255;
+    util::MapOpacity(entry, rgba.data(), 3, 2, 4);
+    EXPECT_TRUE(entry.opaque && entry.translucentBlocks.empty());
+    EXPECT_TRUE(util::OpaqueOver(entry, -3.0f, 0.0f, 5.0f, 1.0f));
 }
 
 TEST_F(TextureGL, KeysAreCaseSensitive) {

@@ -178,14 +178,23 @@ def orb(size):
     return image
 
 
-def beacon(size):
-    """Two frames side by side: amber while still to reach, green once reached."""
+def two_state_sheet(size, colours, draw_frame, radius, gain):
+    """Two frames side by side, one a colour (still to reach, reached): each drawn by draw_frame(draw,
+    w, h, s, colour) at s = 4 times its size, scaled down and glowed."""
     w, h = size // 2, size
     sheet = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    for frame, colour in enumerate((AMBER, GREEN)):
+    for frame, colour in enumerate(colours):
         s = 4
         big = Image.new("RGBA", (w * s, h * s), (0, 0, 0, 0))
-        draw = ImageDraw.Draw(big)
+        draw_frame(ImageDraw.Draw(big), w, h, s, colour)
+        layer = glow(big.resize((w, h), Image.LANCZOS), radius, gain)
+        sheet.alpha_composite(layer, (frame * w, 0))
+    return sheet
+
+
+def beacon(size):
+    """The checkpoint: a lamp on a post, amber while still to reach, green once reached."""
+    def frame(draw, w, h, s, colour):
         cx = w * s / 2
         draw.rectangle([cx - 5 * s, h * s * 0.3, cx + 5 * s, h * s], fill=(60, 64, 90, 255))
         draw.rectangle([cx - 16 * s, h * s - 10 * s, cx + 16 * s, h * s], fill=(80, 86, 120, 255))
@@ -193,28 +202,19 @@ def beacon(size):
         cy = h * s * 0.22
         draw.ellipse([cx - r, cy - r, cx + r, cy + r], fill=colour + (255,))
         draw.ellipse([cx - r * 0.45, cy - r * 0.6, cx + r * 0.2, cy - r * 0.05], fill=(255, 255, 255, 220))
-        layer = glow(big.resize((w, h), Image.LANCZOS), 5, 1.5)
-        sheet.alpha_composite(layer, (frame * w, 0))
-    return sheet
+    return two_state_sheet(size, (AMBER, GREEN), frame, 5, 1.5)
 
 
 def gate(size):
-    """The goal: a neon arch, two frames side by side: magenta while still to reach, gold once reached."""
-    w, h = size // 2, size
-    sheet = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    for frame, colour in enumerate((MAGENTA, GOLD)):
-        s = 4
-        big = Image.new("RGBA", (w * s, h * s), (0, 0, 0, 0))
-        draw = ImageDraw.Draw(big)
+    """The goal: a neon arch, magenta while still to reach, gold once reached."""
+    def frame(draw, w, h, s, colour):
         x0, x1, top, bottom = 14 * s, w * s - 14 * s, 20 * s, h * s - 6 * s
         draw.rounded_rectangle([x0, top, x1, bottom], radius=(x1 - x0) // 2, fill=colour + (60,),
                                outline=colour + (255,), width=7 * s)
         draw.rounded_rectangle([x0 + 16 * s, top + 16 * s, x1 - 16 * s, bottom - 8 * s], radius=(x1 - x0) // 2 - 16 * s,
                                outline=WHITE + (200,), width=2 * s)
         draw.rectangle([x0 - 6 * s, bottom - 6 * s, x1 + 6 * s, bottom + 6 * s], fill=(80, 86, 120, 255))
-        layer = glow(big.resize((w, h), Image.LANCZOS), 6, 1.6)
-        sheet.alpha_composite(layer, (frame * w, 0))
-    return sheet
+    return two_state_sheet(size, (MAGENTA, GOLD), frame, 6, 1.6)
 
 
 def barrier(width, height):

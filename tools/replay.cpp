@@ -59,49 +59,30 @@ Callbacks Exchange(GLFWwindow* window, const Callbacks& next) {
     return previous;
 }
 
+// Calls a callback the game may not have installed.
+template <class Fn, class... Args>
+void Call(Fn callback, Args... args) {
+    if (callback) callback(args...);
+}
+
 // Hands one recorded event to the game's callback of its kind, if the game has one installed.
 void Deliver(GLFWwindow* window, const Callbacks& game, const Item& e) {
+    const auto* i = e.i;
     switch (e.kind) {
-    case ItemKind::Key:
-        if (game.key) game.key(window, e.i[0], e.i[1], e.i[2], e.i[3]);
-        break;
-    case ItemKind::Char:
-        if (game.character) game.character(window, static_cast<unsigned>(e.i[0]));
-        break;
-    case ItemKind::MouseButton:
-        if (game.mouseButton) game.mouseButton(window, e.i[0], e.i[1], e.i[2]);
-        break;
-    case ItemKind::CursorPosition:
-        if (game.cursorPosition) game.cursorPosition(window, e.v[0], e.v[1]);
-        break;
-    case ItemKind::CursorEnter:
-        if (game.cursorEnter) game.cursorEnter(window, e.i[0]);
-        break;
-    case ItemKind::Scroll:
-        if (game.scroll) game.scroll(window, e.v[0], e.v[1]);
-        break;
-    case ItemKind::Focus:
-        if (game.focus) game.focus(window, e.i[0]);
-        break;
-    case ItemKind::Iconify:
-        if (game.iconify) game.iconify(window, e.i[0]);
-        break;
-    case ItemKind::Maximize:
-        if (game.maximize) game.maximize(window, e.i[0]);
-        break;
-    case ItemKind::FramebufferSize:
-        if (game.framebufferSize) game.framebufferSize(window, e.i[0], e.i[1]);
-        break;
-    case ItemKind::WindowSize:
-        if (game.windowSize) game.windowSize(window, e.i[0], e.i[1]);
-        break;
-    case ItemKind::WindowPosition:
-        if (game.windowPosition) game.windowPosition(window, e.i[0], e.i[1]);
-        break;
-    case ItemKind::Close:
-        if (game.close) game.close(window);
-        break;
-    default: break;  // queries are answered where the game asks, not delivered
+    case ItemKind::Key: return Call(game.key, window, i[0], i[1], i[2], i[3]);
+    case ItemKind::Char: return Call(game.character, window, static_cast<unsigned>(i[0]));
+    case ItemKind::MouseButton: return Call(game.mouseButton, window, i[0], i[1], i[2]);
+    case ItemKind::CursorPosition: return Call(game.cursorPosition, window, e.v[0], e.v[1]);
+    case ItemKind::CursorEnter: return Call(game.cursorEnter, window, i[0]);
+    case ItemKind::Scroll: return Call(game.scroll, window, e.v[0], e.v[1]);
+    case ItemKind::Focus: return Call(game.focus, window, i[0]);
+    case ItemKind::Iconify: return Call(game.iconify, window, i[0]);
+    case ItemKind::Maximize: return Call(game.maximize, window, i[0]);
+    case ItemKind::FramebufferSize: return Call(game.framebufferSize, window, i[0], i[1]);
+    case ItemKind::WindowSize: return Call(game.windowSize, window, i[0], i[1]);
+    case ItemKind::WindowPosition: return Call(game.windowPosition, window, i[0], i[1]);
+    case ItemKind::Close: return Call(game.close, window);
+    default: return;  // queries are answered where the game asks, not delivered
     }
 }
 

@@ -11,8 +11,7 @@
 set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out/game.log"
+fresh_output "$out"
 record_mix "$out/mix.wav"
 export VELKOR_TRACE=1
 use_fixture_display

@@ -17,8 +17,7 @@
 set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.log
+fresh_output "$out"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
 own_display 2560x1440 -br
 

@@ -16,8 +16,7 @@ set -euo pipefail
 game=$1 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/game_window.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out/game.log"
+fresh_output "$out"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
 use_fixture_display
 

@@ -1,5 +1,6 @@
 // Focus and minimise handling against the real audio layer on OpenAL Soft's null back end.
 #include <memory>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -45,37 +46,33 @@ protected:
     int sfx = -1, music = -1, sound = -1;
 };
 
-TEST_F(WindowFocus, LosingAndRegainingFocusRestoresEveryChannel) {
-    input::WindowFocusCallback(nullptr, 0);
-    EXPECT_NEAR(Master(), -5.0f, Tolerance);
-    ExpectLevels(0.9f - 5.0f, 0.6f - 5.0f);  // below zero: silent, each keeping its level
-    input::WindowFocusCallback(nullptr, 1);
-    EXPECT_NEAR(Master(), 0.0f, Tolerance);
-    ExpectLevels(0.9f, 0.6f);
-}
-
-TEST_F(WindowFocus, MinimisingAppliesBothOffsetsAndRestoringRemovesBoth) {
-    input::WindowFocusCallback(nullptr, 0);
-    input::WindowIconifyCallback(nullptr, 1);
-    EXPECT_NEAR(Master(), -10.0f, Tolerance);
-    input::WindowIconifyCallback(nullptr, 0);
-    input::WindowFocusCallback(nullptr, 1);
-    EXPECT_NEAR(Master(), 0.0f, Tolerance);
-    ExpectLevels(0.9f, 0.6f);
-}
-
-TEST_F(WindowFocus, OnlyChangesOfStateMoveTheVolume) {
-    // The window system reports focus when the window first appears: nothing to give back yet.
-    input::WindowFocusCallback(nullptr, 1);
-    input::WindowIconifyCallback(nullptr, 0);
-    EXPECT_NEAR(Master(), 0.0f, Tolerance);
-    ExpectLevels(0.9f, 0.6f);
-    // Repeated losses count once.
-    input::WindowFocusCallback(nullptr, 0);
-    input::WindowFocusCallback(nullptr, 0);
-    input::WindowFocusCallback(nullptr, 1);
-    EXPECT_NEAR(Master(), 0.0f, Tolerance);
-    ExpectLevels(0.9f, 0.6f);
+TEST_F(WindowFocus, EachLossOfFocusOrMinimiseCountsOnceAndTheReturnRestoresEveryChannel) {
+    using Callback = void (*)(GLFWwindow*, int);
+    struct Step {
+        Callback callback;
+        int value;
+        float master;  // every channel sits this far below its own level (below zero: silent)
+    };
+    const Callback focus = input::WindowFocusCallback;
+    const Callback iconify = input::WindowIconifyCallback;
+    const Step steps[] = {
+        {focus, 1, 0.0f},  // the window system reports focus when the window first appears
+        {iconify, 0, 0.0f},  // nothing to give back yet
+        {focus, 0, -5.0f},
+        {focus, 0, -5.0f},  // a repeated loss counts once
+        {focus, 1, 0.0f},
+        {focus, 0, -5.0f},
+        {iconify, 1, -10.0f},  // minimised too: both offsets
+        {iconify, 0, -5.0f},
+        {focus, 1, 0.0f},
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE("step " + std::to_string(n++));
+        step.callback(nullptr, step.value);
+        EXPECT_NEAR(Master(), step.master, Tolerance);
+        ExpectLevels(0.9f + step.master, 0.6f + step.master);
+    }
 }
 
 TEST_F(WindowFocus, AMenuVolumeSetWhileUnfocusedSurvivesTheReturn) {

@@ -1,6 +1,9 @@
 #include "gameplay/input.hpp"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
@@ -23,28 +26,44 @@ protected:
     singleton::Input table;
 };
 
-TEST_F(InputTable, StartsUp) {
+// Keys and mouse buttons alike, the last of each included: up at the start, pressed for exactly
+// one update, held while down (no other entry moving), up on release, and a fresh press again.
+TEST_F(InputTable, EveryKeyAndButtonIsPressedForOneUpdateThenHeldUntilReleased) {
     for (auto state : table.Keys) EXPECT_EQ(state, input::Up);
-}
-
-TEST_F(InputTable, HeldKeyIsPressedForExactlyOneUpdate) {
-    Key(GLFW_KEY_A, GLFW_PRESS);
-    Update();
-    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Pressed);
-    EXPECT_TRUE(table.IsPressed(GLFW_KEY_A));
-    for (int frame = 0; frame < 5; ++frame) {
+    ASSERT_EQ(GLFW_KEY_MENU, 348);
+    const struct {
+        int entry;
+        void (*send)(int, int);
+        int code;
+    } entries[] = {
+        {GLFW_KEY_A, Key, GLFW_KEY_A},
+        {348, Key, GLFW_KEY_MENU},
+        {input::MouseRight, Mouse, GLFW_MOUSE_BUTTON_RIGHT},
+        {356, Mouse, GLFW_MOUSE_BUTTON_8},
+    };
+    const auto down = [&] { return std::count_if(std::begin(table.Keys), std::end(table.Keys), [](auto k) { return k != input::Up; }); };
+    for (const auto& e : entries) {
+        SCOPED_TRACE("entry " + std::to_string(e.entry));
+        e.send(e.code, GLFW_PRESS);
         Update();
-        EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Held);
-        EXPECT_FALSE(table.IsPressed(GLFW_KEY_A));
-        EXPECT_TRUE(table.IsDown(GLFW_KEY_A));
+        EXPECT_EQ(table.Keys[e.entry], input::Pressed);
+        EXPECT_TRUE(table.IsPressed(e.entry));
+        EXPECT_EQ(down(), 1);
+        for (int frame = 0; frame < 3; ++frame) {
+            Update();
+            EXPECT_EQ(table.Keys[e.entry], input::Held);
+            EXPECT_FALSE(table.IsPressed(e.entry));
+            EXPECT_TRUE(table.IsDown(e.entry));
+        }
+        e.send(e.code, GLFW_RELEASE);
+        Update();
+        EXPECT_EQ(table.Keys[e.entry], input::Up);
+        e.send(e.code, GLFW_PRESS);
+        Update();
+        EXPECT_EQ(table.Keys[e.entry], input::Pressed) << "a second press is a fresh edge";
+        e.send(e.code, GLFW_RELEASE);
+        Update();
     }
-    Key(GLFW_KEY_A, GLFW_RELEASE);
-    Update();
-    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Up);
-    // Pressing again gives a fresh edge.
-    Key(GLFW_KEY_A, GLFW_PRESS);
-    Update();
-    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Pressed);
 }
 
 TEST_F(InputTable, PressAndReleaseWithinOnePollIsNeverSeen) {
@@ -57,28 +76,13 @@ TEST_F(InputTable, PressAndReleaseWithinOnePollIsNeverSeen) {
     EXPECT_EQ(table.Keys[input::MouseLeft], input::Up);
 }
 
-TEST_F(InputTable, LastKeyAndLastMouseButtonAreTracked) {
-    Key(GLFW_KEY_MENU, GLFW_PRESS);
-    Mouse(GLFW_MOUSE_BUTTON_8, GLFW_PRESS);
-    Update();
-    EXPECT_EQ(GLFW_KEY_MENU, 348);
-    EXPECT_EQ(table.Keys[348], input::Pressed);
-    EXPECT_EQ(table.Keys[356], input::Pressed);
-    Update();
-    EXPECT_EQ(table.Keys[348], input::Held);
-    EXPECT_EQ(table.Keys[356], input::Held);
-}
-
-TEST_F(InputTable, MouseButtonsFollowTheKeys) {
+// While an overlay takes the pointer, presses are its own; a release still reaches the game.
+TEST_F(InputTable, PressesTheOverlayTakesAreNotTheGames) {
+    static bool taken = false;
+    input::GetBackend().pointerTaken = [] { return taken; };
     Mouse(GLFW_MOUSE_BUTTON_RIGHT, GLFW_PRESS);
     Update();
-    EXPECT_EQ(table.Keys[input::MouseRight], input::Pressed);
-    EXPECT_EQ(table.Keys[input::MouseLeft], input::Up);
-    Update();
-    EXPECT_EQ(table.Keys[input::MouseRight], input::Held);
-    // While an overlay takes the pointer, presses are its own; the release still reaches the game.
-    static bool taken = true;
-    input::GetBackend().pointerTaken = [] { return taken; };
+    taken = true;
     Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS);
     Mouse(GLFW_MOUSE_BUTTON_RIGHT, GLFW_RELEASE);
     Update();

@@ -5,7 +5,7 @@
 set -euo pipefail
 game=$1 out=$2 close=$3
 source "$(dirname "$0")/../support/game_window.sh"
-mkdir -p "$out"
+fresh_output "$out"
 export ALSOFT_DRIVERS=null
 use_fixture_display
 

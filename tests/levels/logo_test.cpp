@@ -33,27 +33,27 @@ protected:
     std::unique_ptr<Registry> registry;
 };
 
-TEST_F(LogoScreens, LogoHandsOverToTheTeamLogoAfterEightSeconds) {
+TEST_F(LogoScreens, EachLogoHandsOverToTheNextScreenOnTime) {
     levels::Logo logo;
-    logo.Initialize(*registry);
-    Run(logo, 7.8f);
-    EXPECT_EQ(Requested(), 0);
-    Run(logo, 0.3f);
-    EXPECT_EQ(Requested(), levels::LevelIndex::TeamLogo);
-}
-
-TEST_F(LogoScreens, TeamAndGameLogosLastThreeSeconds) {
     levels::TeamLogo team;
-    team.Initialize(*registry);
-    Run(team, 2.9f);
-    EXPECT_EQ(Requested(), 0);
-    Run(team, 0.2f);
-    EXPECT_EQ(Requested(), levels::LevelIndex::GameLogo);
-
     levels::GameLogo game;
-    game.Initialize(*registry);
-    Run(game, 3.1f);
-    EXPECT_EQ(Requested(), levels::LevelIndex::MainMenu);
+    const struct {
+        util::iLevel* level;
+        float lasts;  // seconds
+        int next;
+    } screens[] = {
+        {&logo, 8.0f, levels::LevelIndex::TeamLogo},
+        {&team, 3.0f, levels::LevelIndex::GameLogo},
+        {&game, 3.0f, levels::LevelIndex::MainMenu},
+    };
+    for (const auto& screen : screens) {
+        registry->singletons.get<singleton::GameState>().nextLevel = 0;
+        screen.level->Initialize(*registry);
+        Run(*screen.level, screen.lasts - 0.1f);
+        EXPECT_EQ(Requested(), 0) << "before " << screen.lasts << " s";
+        Run(*screen.level, 0.2f);
+        EXPECT_EQ(Requested(), screen.next) << "after " << screen.lasts << " s";
+    }
 }
 
 TEST_F(LogoScreens, SkipKeysAndButtonsGoStraightToTheMainMenu) {

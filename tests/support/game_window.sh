@@ -32,6 +32,13 @@ fail() {
     exit 1
 }
 
+# fresh_output <dir>: an empty output directory, so that no shot or log of an earlier run is taken
+# for this run's.
+fresh_output() {
+    rm -rf "$1"
+    mkdir -p "$1"
+}
+
 # Points DISPLAY at the ctest fixture's X server (its state directory in $VELKOR_XVFB_STATE)
 # unless the developer has a display of their own.
 use_fixture_display() {
@@ -62,11 +69,11 @@ record_mix() {
     export ALSOFT_CONF="$conf" ALSOFT_DRIVERS=wave
 }
 
-# Prints the id of the visible game window of process $1, waiting up to 10 s for it; on failure
-# prints why and returns 1:  window=$(game_window "$pid") || fail "$window"
+# Prints the id of the visible game window of process $1, waiting up to 30 s for it (a sanitizer
+# build on a busy machine starts slowly); on failure prints why and returns 1.
 game_window() {
     local pid=$1 window=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Codename VELKOR$' 2>/dev/null | head -n1 || true)
         [ -n "$window" ] && { echo "$window"; return 0; }
         kill -0 "$pid" 2>/dev/null || { echo "the game ended before its window appeared"; return 1; }
@@ -81,7 +88,7 @@ game_window() {
 # have left the server without any focus.
 focus_window() {
     local window=$1
-    for _ in $(seq 20); do
+    for _ in $(seq 50); do
         xdotool windowfocus --sync "$window" 2>/dev/null || true
         [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return 0
         sleep 0.1
@@ -157,9 +164,9 @@ stop_game() {
     pid=""
 }
 
-# await_exit <what ended it>: the game of pid ends by itself within 10 s, with status 0; clears pid.
+# await_exit <what ended it>: the game of pid ends by itself within 20 s, with status 0; clears pid.
 await_exit() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done

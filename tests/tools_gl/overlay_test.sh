@@ -7,8 +7,7 @@
 set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
-mkdir -p "$out"
-rm -f "$out"/*.png "$out/game.log"
+fresh_output "$out"
 export ALSOFT_DRIVERS=null VELKOR_TRACE=1
 use_fixture_display
 

@@ -164,6 +164,8 @@ bool AllOpaque(const unsigned char* pixels, int width, int height, int channels)
 
 void MapOpacity(TextureEntry& entry, const unsigned char* pixels, int width, int height, int channels) {
     entry.opaque = AllOpaque(pixels, width, height, channels);
+    entry.width = width;
+    entry.height = height;
     entry.translucentBlocks.clear();
     entry.blocksX = entry.blocksY = 0;
     if (entry.opaque || !pixels || width <= 0 || height <= 0 || (channels != 2 && channels != 4)) return;
@@ -185,6 +187,11 @@ void MapOpacity(TextureEntry& entry, const unsigned char* pixels, int width, int
 bool OpaqueOver(const TextureEntry& entry, float u0, float v0, float u1, float v1) {
     if (entry.opaque) return true;
     if (entry.translucentBlocks.empty() || entry.width <= 0 || entry.height <= 0) return false;
+    // Sums made for another size would be read out of bounds.
+    if (entry.blocksX != (entry.width + OpacityBlock - 1) / OpacityBlock ||
+        entry.blocksY != (entry.height + OpacityBlock - 1) / OpacityBlock ||
+        entry.translucentBlocks.size() != (static_cast<std::size_t>(entry.blocksX) + 1) * (static_cast<std::size_t>(entry.blocksY) + 1))
+        return false;
     if (!(u0 <= u1 && v0 <= v1) || !std::isfinite(u0) || !std::isfinite(u1)) return false;
     // Whole repeats of the image change nothing: start within the first.
     const float repeats = std::floor(u0);

@@ -52,7 +52,7 @@ const TextureEntry* LoadTexture(std::map<std::string, TextureEntry>& map, const 
 [[nodiscard]] bool AllOpaque(const unsigned char* pixels, int width, int height, int channels);
 
 // Fills the entry's opacity (`opaque`, and the block sums when only part of the image is opaque)
-// from the decoded pixels it was made from.
+// and its size from the decoded pixels it was made from.
 void MapOpacity(TextureEntry& entry, const unsigned char* pixels, int width, int height, int channels);
 
 // Whether everything a draw sampling texture coordinates within [u0, u1] x [v0, v1] can read is

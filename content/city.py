@@ -2,6 +2,7 @@
 
 Not a generator itself (content/build runs only gen_*.py); generators import it.
 """
+import json
 import os
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
@@ -20,3 +21,16 @@ def out(path):
     full = os.path.join(ROOT, path)
     os.makedirs(os.path.dirname(full), exist_ok=True)
     return full
+
+
+def write_json(path, value, indent=2):
+    """Writes a repository-relative JSON file with a final newline."""
+    with open(out(path), "w", encoding="utf-8", newline="\n") as f:
+        json.dump(value, f, indent=indent)
+        f.write("\n")
+
+
+def save(image, path):
+    """Saves an image to a repository-relative path (unoptimised, so output is reproducible)."""
+    image.save(out(path), optimize=False)
+    return path

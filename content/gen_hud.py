@@ -22,7 +22,6 @@ Sounds (Assets/SFX/Level/): Collectable, CheckpointReached, Hazard, Respawn, Win
 
 Deterministic: no randomness without a fixed seed, so running it twice writes the same bytes.
 """
-import json
 import math
 import os
 import sys
@@ -32,8 +31,8 @@ from PIL import Image, ImageDraw, ImageFilter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from gen_audio import RATE, fade, seconds, write_wav  # noqa: E402
+from city import save, write_json  # noqa: E402
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SCREEN_W, SCREEN_H = 1920, 1080
 
 CYAN = (70, 228, 255)
@@ -42,20 +41,6 @@ GREEN = (90, 255, 150)
 AMBER = (255, 170, 60)
 GOLD = (255, 214, 90)
 WHITE = (255, 255, 255)
-
-
-def save(image, relative):
-    path = os.path.join(ROOT, relative)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    image.save(path, optimize=False)
-
-
-def write_json(relative, value):
-    path = os.path.join(ROOT, relative)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w") as f:
-        json.dump(value, f, indent=2)
-        f.write("\n")
 
 
 def glow(layer, radius, strength=1.0):

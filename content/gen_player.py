@@ -29,7 +29,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from city import AMBER, CYAN, NIGHT, PINK, STEEL, out  # noqa: E402
+from city import AMBER, CYAN, NIGHT, PINK, STEEL, out, save, write_json  # noqa: E402
 from gen_audio import RATE, fade, seconds, write_wav  # noqa: E402
 
 STEEL_LIGHT = (62, 58, 96)
@@ -63,17 +63,6 @@ PLAYER = {
     "SlowRate": 45.0,
     "SkipWindup": True,
 }
-
-
-def write_json(path, value):
-    with open(out(path), "w", encoding="utf-8") as f:
-        json.dump(value, f, indent=2)
-        f.write("\n")
-
-
-def save(image, path):
-    image.save(out(path), optimize=False)
-    return path
 
 
 def downsample(image, factor):

@@ -17,12 +17,13 @@ images are relative to the tileset file, which lives one folder deeper, so they 
 and the game drops those 9 characters. Properties are written sorted by name, as Tiled writes them.
 Deterministic: fixed seeds, no timestamps.
 """
-import json
+import functools
 
 import numpy as np
 from PIL import Image, ImageDraw
 
-from city import AMBER, CYAN, HAZE, NIGHT, PINK, STEEL, out
+import city
+from city import AMBER, CYAN, HAZE, NIGHT, PINK, STEEL, out, save
 
 CELL = 64
 COLUMNS, ROWS = 8, 4
@@ -34,15 +35,8 @@ IMAGES = "Assets/Images/Tiled"
 PREFABS = "Data/Tiled/Prefabs"
 
 
-def write_json(path, data):
-    with open(out(path), "w", newline="\n") as f:
-        json.dump(data, f, indent=1)
-        f.write("\n")
-
-
-def save(image, path):
-    image.save(out(path), optimize=False)
-    return path
+# The map files keep the one-space indentation they were first written with.
+write_json = functools.partial(city.write_json, indent=1)
 
 
 def noise(rng, w, h, amount):

@@ -93,12 +93,7 @@ void DestroyCursor(Registry& registry) {
     CursorState& state = Cursor();
     if (state.registry == &registry && LiveCursor(state)) registry.destroy(state.entity);
     if (state.window) glfwSetCursorPosCallback(state.window, state.previous);
-    state.window = nullptr;
-    state.previous = nullptr;
-    state.entity = NoEntity;
-    state.registry = nullptr;
-    state.hidden = true;
-    state.active = false;
+    ForgetCursor();
 }
 
 void ForgetCursor() noexcept {

@@ -324,7 +324,7 @@ def prompts():
     specs = {
         "Movement": ("MOVE", pairs, "RUN LEFT AND RIGHT", CYAN),
         "Jump": ("JUMP", [[k] for k in keys["Jump"]], "HOLD TO JUMP HIGHER", PINK),
-        "Dash": ("DASH", [[k] for k in keys["Dash"]], "A BURST OF SPEED, ALSO IN THE AIR", AMBER),
+        "Dash": ("DASH", [[k] for k in keys["Dash"]], "IN MID-AIR: ONCE PER JUMP", AMBER),
     }
     for name, (title, groups, hint, colour) in specs.items():
         texture = prompt_art(f"{IMAGES}/Prompt{name}.png", title, groups or [["-"]], hint, colour)

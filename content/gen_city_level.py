@@ -54,10 +54,14 @@ RED = (255, 60, 70)
 WHITE = (255, 255, 255)
 POST = (26, 22, 44)
 
-# Where the course is, in world units: the map runs from about 0 to COURSE_END with its street top near
-# STREET_Y. The level's own layout (level1) fixes the tutorial spots below.
-COURSE_END = 300.0
-STREET_Y = 2.0
+# Where the course is, in world units: the map runs from about 0 to COURSE_END with its street top at
+# STREET_Y and its pits open down to the fall-death height, PIT_BOTTOM. The level's own layout fixes the
+# tutorial spots below.
+COURSE_END = 170.0
+STREET_Y = 8.0
+PIT_BOTTOM = 4.0
+SIGN_STEP = 18.0
+FIRST_SIGN = 24.0  # past the tutorial, so its prompts stand clear
 ROBOT_SPOT = (5.5, STREET_Y + 0.8)
 PROMPT_SPOTS = {"Movement": (8.0, STREET_Y + 3.4), "Jump": (16.0, STREET_Y + 3.4), "Dash": (46.0, STREET_Y + 3.4)}
 
@@ -452,20 +456,20 @@ def background():
     group["SkylineMid"] = locked_band(paths["mid"], "Parallax3", -0.6, 0.02, 110)
     group["SkylineNear"] = locked_band(paths["near"], "Parallax1", -1.0, -0.2, 55)
 
-    # Signs on the buildings behind the street, in world space so they pass at the street's pace, every
-    # 22 units along the course; each spills its colour through a light.
+    # Signs on pylons behind the street, in world space so they pass at the street's pace, every
+    # SIGN_STEP units along the course; each spills its colour through a light.
     sheets = {}
     for text, colour, rim in SIGNS:
         sheets[text] = save(neon_sign_sheet(text, colour, rim), f"{IMAGES}/Sign{''.join(ch for ch in text if ch.isalnum())}.png")
-    x, n = 12.0, 0
+    x, n = FIRST_SIGN, 0
     while x < COURSE_END:
         text, colour, rim = SIGNS[n % len(SIGNS)]
-        y = STREET_Y + 6.2 + (0.9 if n % 2 else 0.0)
-        # A pylon from the street to the sign, so the sign stands rather than floats.
+        y = STREET_Y + 5.0 + (0.8 if n % 2 else 0.0)
+        # A pylon from below the street to the sign, so the sign stands rather than floats, also over a pit.
         post_top = y - 0.5
         group[f"SignPost{n}"] = {
-            "Transform": {"Translation": [x, round((STREET_Y + post_top) / 2, 3)],
-                          "Scale": [0.2, round(post_top - STREET_Y, 3)]},
+            "Transform": {"Translation": [x, round((PIT_BOTTOM + post_top) / 2, 3)],
+                          "Scale": [0.2, round(post_top - PIT_BOTTOM, 3)]},
             "Graphics": {"SolidColor": list(POST) + [255], "Layer": "Background"},
         }
         group[f"Sign{n}"] = {
@@ -476,16 +480,16 @@ def background():
                             "TimeVector": [2.2 + 0.3 * (n % 3), 0.07, 0.09]},
             "Light": {"InnerRadius": 0.5, "OuterRadius": 7.0, "Strength": 0.9, "Color": rgb(colour)},
         }
-        x += 22.0
+        x += SIGN_STEP
         n += 1
     # Street-level glow between the signs, alternating cyan and amber.
-    x, m = 23.0, 0
+    x, m = FIRST_SIGN - SIGN_STEP / 2, 0
     while x < COURSE_END:
         colour = (CYAN, AMBER)[m % 2]
         group[f"StreetGlow{m}"] = {"Transform": {"Translation": [x, STREET_Y + 1.5]},
                                    "Light": {"InnerRadius": 0.3, "OuterRadius": 5.0, "Strength": 0.6,
                                              "Color": rgb(colour)}}
-        x += 22.0
+        x += SIGN_STEP
         m += 1
     write_json("Data/BackgroundTest.json", group)
     return n + m

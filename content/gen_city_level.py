@@ -59,7 +59,7 @@ POST = (26, 22, 44)
 COURSE_END = 300.0
 STREET_Y = 2.0
 ROBOT_SPOT = (5.5, STREET_Y + 0.8)
-PROMPT_SPOTS = {"Movement": (8.0, STREET_Y + 3.4), "Jump": (20.0, STREET_Y + 3.4), "Dash": (40.0, STREET_Y + 3.4)}
+PROMPT_SPOTS = {"Movement": (8.0, STREET_Y + 3.4), "Jump": (16.0, STREET_Y + 3.4), "Dash": (46.0, STREET_Y + 3.4)}
 
 
 def rgb(colour, scale=1.0):
@@ -78,25 +78,25 @@ def muted(colour, amount):
 
 # Pictures -------------------------------------------------------------------------------------
 
-def haze():
-    """The sky's lower part: transparent at the top (the clear colour shows), smog violet at the horizon."""
-    h = 256
+def haze(w, h):
+    """The sky above the horizon: transparent at the top (the clear colour shows), smog violet low down."""
     t = np.linspace(0.0, 1.0, h)
     alpha = np.clip(t, 0, 1) ** 0.6
     colour = np.array(VIOLET_NIGHT, float)[None, :] * (1 - t[:, None] ** 2) + np.array(SMOG, float)[None, :] * t[:, None] ** 2
-    img = np.zeros((h, 8, 4), np.uint8)
+    img = np.zeros((h, w, 4), np.uint8)
     img[..., :3] = np.clip(colour, 0, 255)[:, None, :].astype(np.uint8)
     img[..., 3] = (alpha * 255)[:, None].astype(np.uint8)
     return Image.fromarray(img, "RGBA")
 
 
-def band(seed, w, h, body, window_colours, lit, widths, heights, neon=(), spires=0.0, glow=2.0):
-    """A horizontally tileable band of towers (RGBA, transparent sky), bodies fully opaque down to the
-    bottom edge so that whatever stands behind them is hidden, not shaded.
+def band(seed, w, h, body, window_colours, lit, widths, heights, neon=(), spires=0.0, glow=2.0, sky=None):
+    """A horizontally tileable band of towers (RGBA), bodies fully opaque down to the bottom edge so
+    that whatever stands behind them is hidden, not shaded. The sky above them is transparent, or the
+    picture sky when given: the pixels are drawn anyway, so a haze there costs nothing.
 
     widths and heights are pixel ranges; neon is a list of colours for signs and roof lines."""
     rng = np.random.RandomState(seed)
-    img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    img = sky.copy() if sky is not None else Image.new("RGBA", (w, h), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
 
     # Everything is drawn at x and x - w so that the band wraps without a seam.
@@ -324,7 +324,7 @@ def prompts():
     specs = {
         "Movement": ("MOVE", pairs, "RUN LEFT AND RIGHT", CYAN),
         "Jump": ("JUMP", [[k] for k in keys["Jump"]], "HOLD TO JUMP HIGHER", PINK),
-        "Dash": ("DASH", [[k] for k in keys["Dash"]], "A BURST OF SPEED, ALSO IN THE AIR", AMBER),
+        "Dash": ("DASH", [[k] for k in keys["Dash"]], "IN MID-AIR: ONCE PER JUMP", AMBER),
     }
     for name, (title, groups, hint, colour) in specs.items():
         texture = prompt_art(f"{IMAGES}/Prompt{name}.png", title, groups or [["-"]], hint, colour)
@@ -364,28 +364,28 @@ SIGNS = [("NOODLES", PINK, CYAN), ("HOTEL", CYAN, PINK), ("OPEN 24/7", AMBER, PI
 
 def background():
     paths = {
-        "haze": save(haze(), f"{IMAGES}/Haze.png"),
         "moon": save(scene.moon(), f"{IMAGES}/Moon.png"),
-        "ultra": save(band(101, 1024, 160, (22, 18, 44), [(60, 50, 110)], 0.05, (18, 60), (40, 150), spires=0.25,
-                           glow=1.2), f"{IMAGES}/SkylineUltra.png"),
+        "ultra": save(band(101, 1024, 256, (22, 18, 44), [(60, 50, 110)], 0.05, (18, 60), (40, 150), spires=0.25,
+                           glow=1.2, sky=haze(1024, 256)), f"{IMAGES}/SkylineUltra.png"),
         "far": save(band(202, 1024, 200, FAR, [(90, 80, 150), (130, 100, 90)], 0.09, (30, 80), (60, 190),
                          neon=[muted(CYAN, 0.5), muted(PINK, 0.5)], spires=0.2), f"{IMAGES}/SkylineFar.png"),
         "mid": save(band(303, 1024, 224, MID, [muted(CYAN, 0.35), muted(AMBER, 0.4)], 0.12, (40, 110), (70, 210),
                          neon=[muted(CYAN, 0.3), muted(PINK, 0.3), muted(AMBER, 0.3)]), f"{IMAGES}/SkylineMid.png"),
         "near": save(band(404, 1024, 200, NEAR, [muted(PINK, 0.5), muted(AMBER, 0.5), (80, 70, 120)], 0.08, (60, 150),
-                          (60, 190), neon=[dim(muted(PINK, 0.45), 0.7), dim(muted(CYAN, 0.45), 0.7)], glow=3.0), f"{IMAGES}/SkylineNear.png"),
+                          (90, 190), neon=[dim(muted(PINK, 0.45), 0.7), dim(muted(CYAN, 0.45), 0.7)], glow=3.0), f"{IMAGES}/SkylineNear.png"),
     }
     group = {}
-    # Clip-space bands: the street and the structure under it cover the bottom third of the view, so no
-    # band needs to reach the bottom edge.
-    group["Haze"] = locked_band(paths["haze"], "Parallax7", -0.75, 1.0, 0)
-    group["Moon"] = {"Transform": {"Translation": [0.62, 0.66], "Scale": [0.26, 0.46]},
+    # Clip-space bands, each only as tall as what shows of it: every band's towers are at least tall
+    # enough to cover the bottom of the band behind it, the nearest reaches the screen's bottom (the
+    # camera may rise above the street), and the farthest carries the haze of the sky, which fades into
+    # the black of the clear colour.
+    group["Moon"] = {"Transform": {"Translation": [0.8, 0.78], "Scale": [0.2, 0.355]},
                      "Graphics": {"Locked": True, "Layer": "Parallax7", "Texture": paths["moon"],
                                   "Color": [0.85, 0.8, 0.9, 0.75]}}
-    group["SkylineUltra"] = locked_band(paths["ultra"], "Parallax6", -0.55, 0.2, 420, (0.8, 0.8, 0.9, 1.0))
-    group["SkylineFar"] = locked_band(paths["far"], "Parallax5", -0.65, 0.1, 210)
-    group["SkylineMid"] = locked_band(paths["mid"], "Parallax3", -0.75, 0.05, 110)
-    group["SkylineNear"] = locked_band(paths["near"], "Parallax1", -0.85, -0.15, 55)
+    group["SkylineUltra"] = locked_band(paths["ultra"], "Parallax6", -0.2, 0.6, 420, (0.8, 0.8, 0.9, 1.0))
+    group["SkylineFar"] = locked_band(paths["far"], "Parallax5", -0.4, 0.15, 210)
+    group["SkylineMid"] = locked_band(paths["mid"], "Parallax3", -0.6, 0.02, 110)
+    group["SkylineNear"] = locked_band(paths["near"], "Parallax1", -1.0, -0.2, 55)
 
     # Signs on the buildings behind the street, in world space so they pass at the street's pace, every
     # 22 units along the course; each spills its colour through a light.
@@ -444,7 +444,7 @@ def traffic():
     west = save(car(True), f"{IMAGES}/CarWest.png")
     # name, layer, scale, clip y, heading east?, speed range in clip units per second, seconds between cars, tint
     lanes = [
-        ("particlesCar_Layer1", "Parallax6", (0.16, 0.12), 0.3, True, (0.05, 0.09), 1.6, (0.7, 0.62, 0.8, 0.85)),
+        ("particlesCar_Layer1", "Parallax5", (0.16, 0.12), 0.3, True, (0.05, 0.09), 1.6, (0.7, 0.62, 0.8, 0.85)),
         ("particlesCar_Layer2", "Parallax4", (0.2, 0.14), 0.4, False, (0.09, 0.15), 2.2, (1.0, 0.42, 0.5, 0.95)),
         ("particlesCar_Layer2_02", "Parallax4", (0.2, 0.14), 0.22, True, (0.1, 0.16), 2.6, (1.0, 0.85, 0.55, 0.95)),
         ("particlesCar_Layer3", "Parallax2", (0.26, 0.17), 0.52, False, (0.18, 0.28), 3.4, (0.5, 0.95, 1.0, 1.0)),

@@ -171,8 +171,9 @@ def button_art(path, w, h, text, colour, hover, icon=None):
         text_colour = tuple(int(0.55 * v + 0.45 * 255) for v in colour)
     text_x = w / 2
     if icon:
-        # Icon and word on the left; the right end is left for an indicator.
-        icon(c, x0 + (y1 - y0) * 0.75, h / 2, (y1 - y0) * 0.32, WHITE if hover else colour)
+        # The word in the middle; both ends are left for what an indicator draws over them.
+        if callable(icon):
+            icon(c, x0 + (y1 - y0) * 0.75, h / 2, (y1 - y0) * 0.32, WHITE if hover else colour)
         text_x = x0 + (x1 - x0) * 0.4
     letter = (y1 - y0) * 0.5
     label(c, text, text_x, h / 2, letter, text_colour, max_width=(x1 - x0) * (0.4 if icon else 0.84),
@@ -180,16 +181,27 @@ def button_art(path, w, h, text, colour, hover, icon=None):
     c.save(out(path))
 
 
-def speaker_icon(c, cx, cy, r, colour):
+def speaker_icon(c, cx, cy, r, colour, state=None):
+    """A speaker; "on" adds its sound waves, "off" strikes it through."""
     body = [(cx - r, cy - r * 0.4), (cx - r * 0.4, cy - r * 0.4), (cx + r * 0.3, cy - r), (cx + r * 0.3, cy + r),
             (cx - r * 0.4, cy + r * 0.4), (cx - r, cy + r * 0.4), (cx - r, cy - r * 0.4)]
     c.neon([body], colour, width=3.0, glow=0.8)
+    if state == "on":
+        waves = [[(cx + r * (0.3 + k) * math.cos(a), cy + r * (0.3 + k) * math.sin(a))
+                  for a in np.linspace(-0.8, 0.8, 9)] for k in (0.45, 0.85)]
+        c.neon(waves, colour, width=3.0, glow=0.8)
+    elif state == "off":
+        c.neon([[(cx - r * 1.25, cy + r * 1.15), (cx + r * 1.35, cy - r * 1.15)]], MAGENTA, width=4.5, glow=1.1)
 
 
-def state_art(path, w, h, text, colour):
-    """An indicator that sits over the volume button: its word on the button's right end."""
+def state_art(path, w, h, text, colour, state):
+    """An indicator that sits over the volume button: the speaker in its state on the button's left
+    end, where the plate leaves room for it, and its word on the right end."""
     c = canvas(w, h)
-    x1 = w * 0.94
+    band = h * 0.25
+    x0, x1 = w * 0.06, w * 0.94
+    y0, y1 = h / 2 - band * 1.05, h / 2 + band * 1.05
+    speaker_icon(c, x0 + (y1 - y0) * 0.75, h / 2, (y1 - y0) * 0.32, colour, state)
     label(c, text, x1 - h * 0.55, h / 2, h * 0.2, colour, glow=1.1)
     c.neon([[(x1 - h * 1.0, h * 0.32), (x1 - h * 1.0, h * 0.68)]], colour, width=2.5, glow=0.6)
     c.save(out(path))
@@ -333,13 +345,15 @@ def stars_art(path, cw, ch):
 CREDITS = [
     ("title", "CODENAME VELKOR"),
     ("small", "A NEON PLATFORMER"),
-    ("gap",),
     ("head", "TEAM RIVET"),
     ("pair", "ENGINE AND TOOLS", "TEAM RIVET"),
     ("pair", "GAMEPLAY", "TEAM RIVET"),
+    ("pair", "LEVEL DESIGN", "TEAM RIVET"),
     ("pair", "ART, MUSIC AND SOUND", "TEAM RIVET"),
     ("pair", "PUBLISHED BY", "DEEPGRID STUDIO"),
-    ("gap",),
+    ("head", "THE LEVELS"),
+    ("pair", "CYBER CITY", "A NEON CITY IN THE RAIN"),
+    ("pair", "UNDERGROUND", "A FOUNDRY IN FALLING ASH"),
     ("head", "BUILT WITH"),
     ("pair", "GLFW", "ZLIB LICENSE"),
     ("pair", "GLAD", "MIT LICENSE"),
@@ -354,40 +368,89 @@ CREDITS = [
     ("pair", "GOOGLETEST", "BSD 3-CLAUSE"),
     ("pair", "GOOGLE BENCHMARK", "APACHE 2.0"),
     ("pair", "SPINE 3.8 FORMAT", "OUR OWN RUNTIME"),
-    ("gap",),
     ("head", "MADE ON"),
     ("pair", "DEBIAN", "FREE SOFTWARE"),
     ("pair", "PYTHON, NUMPY, PILLOW", "CONTENT GENERATORS"),
+    ("pair", "FLUIDSYNTH", "MUSIC RENDERING, LGPL 2.1"),
+    ("pair", "FLUID R3 GM SOUNDFONT", "MIT LICENSE"),
     ("pair", "TILED", "LEVEL EDITOR"),
-    ("gap",),
-    ("head", "THANK YOU"),
-    ("small", "FOR PLAYING"),
 ]
 
+# The roll as it is shown, in pixels of the 1920 x 1080 reference screen. The credits screen moves it
+# from y -6.11 to 6 (screen halves) and then leaves: at that moment the strip's centre is 6 halves
+# (3240 px) above the screen's centre, so the closing card, drawn 3240 px below the strip's centre,
+# stands composed in the middle of the screen when the roll ends. The strip is tall enough that its
+# first line is already on screen when the roll starts.
+CREDITS_W, CREDITS_H = 1200, 7560
+CREDITS_SCALE = 0.6  # image pixels per screen pixel: the glow survives the stretch, the memory does not grow
+CREDITS_CARD_H = 760
+CREDITS_CARD_Y = CREDITS_H / 2 + 6 * SCREEN_H / 2  # the card's centre, from the strip's top
 
-def credits_art(path, w, h, scale):
-    """The credits roll: a tall transparent strip, read as it scrolls up the screen."""
+
+def credits_rows():
+    """(kind, texts, height in screen px) for every entry, before spacing."""
+    sizes = {"title": 96, "small": 34, "head": 58, "pair": 34}
+    return [(entry[0], entry[1:], sizes[entry[0]]) for entry in CREDITS]
+
+
+def credits_art(path):
+    """The credits roll: a tall transparent strip with the names, evenly spread so the screen is never
+    empty, and the closing card at its foot. Every line is fitted to the strip's width, so no line is
+    ever cut at an edge."""
+    s = CREDITS_SCALE
+    w, h = int(CREDITS_W * s), int(CREDITS_H * s)
     c = canvas(w, h, 1)
-    y = 90 * scale
-    for entry in CREDITS:
-        kind = entry[0]
+    usable = w * 0.9
+    rows = credits_rows()
+    # Sections open with a fixed gap; the pairs share the rest of the strip above the card, so the
+    # names are spread evenly instead of leaving empty screens between sections.
+    top, bottom = 70.0, CREDITS_CARD_Y - CREDITS_CARD_H / 2 - 560.0
+    section_gap = 260.0
+    pitch = {kind: size * 1.7 for kind, _, size in rows}
+    fixed = sum(pitch[kind] + (section_gap if kind == "head" else 0) for kind, _, _ in rows if kind != "pair")
+    pairs = sum(1 for kind, _, _ in rows if kind == "pair")
+    pitch["pair"] = max(34 * 2.6, (bottom - top - fixed) / max(1, pairs))
+    y = top
+    for kind, texts, size in rows:
+        if kind == "head":
+            y += section_gap
         if kind == "title":
-            label(c, entry[1], w / 2, y, 84 * scale, MAGENTA, tracking=0.4, glow=1.0, max_width=w * 0.9)
-            y += 150 * scale
+            label(c, texts[0], w / 2, y * s, size * s, MAGENTA, tracking=0.4, glow=1.0, max_width=usable)
         elif kind == "small":
-            label(c, entry[1], w / 2, y, 34 * scale, VIOLET, tracking=1.0)
-            y += 110 * scale
+            label(c, texts[0], w / 2, y * s, size * s, VIOLET, tracking=1.0, max_width=usable)
         elif kind == "head":
-            label(c, entry[1], w / 2, y, 56 * scale, CYAN, tracking=0.6, glow=1.0)
-            y += 120 * scale
-        elif kind == "pair":
-            right_label(c, entry[1], w * 0.52 - 16 * scale, y, 30 * scale, WHITE, glow=0.4)
-            left_label(c, entry[2], w * 0.52 + 16 * scale, y, 30 * scale, AMBER, glow=0.6)
-            y += 76 * scale
+            label(c, texts[0], w / 2, y * s, size * s, CYAN, tracking=0.6, glow=1.0, max_width=usable)
         else:
-            y += 170 * scale
-    assert y < h, "the credits do not fit their strip"
+            # A pair: the role, and the name in amber below it.
+            label(c, texts[0], w / 2, y * s, size * s, WHITE, glow=0.4, max_width=usable)
+            label(c, texts[1], w / 2, (y + size * 1.5) * s, size * 0.9 * s, AMBER, glow=0.6, max_width=usable)
+        y += pitch[kind]
+    assert y < bottom + 1, "the credits run into their closing card"
+    credits_card(c, w / 2, CREDITS_CARD_Y * s, usable, CREDITS_CARD_H * s, s)
     c.save(out(path))
+
+
+def credits_card(c, cx, cy, width, height, s):
+    """The closing card: framed title, the thanks, and the city and the foundry the player crossed."""
+    x0, x1, y0, y1 = cx - width / 2, cx + width / 2, cy - height / 2, cy + height / 2
+    plate(c, x0, y0, x1, y1, MAGENTA, (26, 14, 56), (8, 6, 20), 0.8, radius=34 * s, width=4.5 * s, glow=1.0)
+    label(c, "CODENAME", cx, y0 + 130 * s, 40 * s, CYAN, tracking=1.3, max_width=width * 0.8)
+    label(c, "VELKOR", cx, y0 + 260 * s, 130 * s, MAGENTA, tracking=0.35, glow=1.0, max_width=width * 0.8)
+    c.neon([[(x0 + width * 0.2, y0 + 360 * s), (x1 - width * 0.2, y0 + 360 * s)]], VIOLET, width=2.4 * s, glow=0.6)
+    label(c, "THANK YOU FOR PLAYING", cx, y0 + 450 * s, 46 * s, WHITE, glow=0.7, max_width=width * 0.8)
+    # A skyline on the left in the city's cyan and furnace mouths on the right in the foundry's amber.
+    base = y1 - 90 * s
+    towers = []
+    for i, hgt in enumerate((90, 150, 110, 190, 130)):
+        tx = x0 + width * 0.08 + i * 52 * s
+        towers.append([(tx, base), (tx, base - hgt * s), (tx + 40 * s, base - hgt * s), (tx + 40 * s, base)])
+    c.neon(towers, CYAN, width=3.0 * s, glow=0.8)
+    mouths = []
+    for i in range(3):
+        fx = x1 - width * 0.08 - (i + 1) * 92 * s
+        mouths.append(rounded(fx, base - 120 * s, fx + 72 * s, base, 30 * s, 6))
+    c.neon(mouths, AMBER, width=3.5 * s, glow=1.1)
+    c.neon([[(x0 + width * 0.06, base), (x1 - width * 0.06, base)]], VIOLET, width=2.4 * s, glow=0.6)
 
 
 # Key names for the controls pages ----------------------------------------------------------------
@@ -569,14 +632,14 @@ def options_menu():
 
 
 def volume_art(prefab, name, art, x, y, w=540, h=140):
-    """The sound switch: a plate with a speaker and "SOUND", and the "On" and "Off" indicators over
-    its right end, where the switch is hit."""
-    button_art(art + ".png", w, h, "SOUND", VIOLET, False, speaker_icon)
-    button_art(art + "Hover.png", w, h, "SOUND", VIOLET, True, speaker_icon)
+    """The sound switch: a plate with "SOUND", and the "On" and "Off" indicators over it that show the
+    state with their own speaker (sounding, or struck through) and word, hovered or not."""
+    button_art(art + ".png", w, h, "SOUND", VIOLET, False, icon=True)
+    button_art(art + "Hover.png", w, h, "SOUND", VIOLET, True, icon=True)
     write(prefab, button(name, art + ".png", x, y, w, h, art + "Hover.png"))
     folder = os.path.dirname(prefab) + "/"
-    state_art(ART + "Buttons/SoundOn.png", w, h, "ON", CYAN)
-    state_art(ART + "Buttons/SoundOff.png", w, h, "OFF", MAGENTA)
+    state_art(ART + "Buttons/SoundOn.png", w, h, "ON", CYAN, "on")
+    state_art(ART + "Buttons/SoundOff.png", w, h, "OFF", MAGENTA, "off")
     for file, label_name, picture in (("On.json", "On", "SoundOn"), ("Off.json", "Off", "SoundOff")):
         doc = sprite(ART + "Buttons/" + picture + ".png", x, y, w, h, "UI", visible=False)
         doc["Button"] = {"Name": label_name, "Size": scale_of(w, h)}
@@ -585,11 +648,8 @@ def volume_art(prefab, name, art, x, y, w=540, h=140):
 
 
 def credits_screen():
-    # Shown at 1000 x 6220 on the reference screen (11.5 screen halves): starting at y -6.11, its
-    # top is already on screen, so the first lines show at once.
-    strip_w, strip_h, scale = 800, 4976, 0.8
-    credits_art(ART + "Credits.png", strip_w, strip_h, scale)
-    write("Data/Credits.json", sprite(ART + "Credits.png", 0.0, -6.11, 1000, 6220, "Foreground"))
+    credits_art(ART + "Credits.png")
+    write("Data/Credits.json", sprite(ART + "Credits.png", 0.0, -6.11, CREDITS_W, CREDITS_H, "Foreground"))
     text_button("Data/Entities/Buttons/Credits/MainMenuButton.json", "CreditsMainMenu", "MAIN MENU", 0.72, -0.84,
                 380, 120, MAGENTA, swap=False)
 
@@ -662,7 +722,9 @@ def pause_menu(controls):
     write(p + "PauseMenuOptions.json", sprite(ART + "Pause/Options.png", px, 0.0, pw, ph, "UI", visible=False))
     panel_art(ART + "Pause/Controls.png", pw, ph, "CONTROLS", CYAN, controls, title_size=50, body_size=30)
     write(p + "PauseMenuControls.json", sprite(ART + "Pause/Controls.png", px, 0.0, pw, ph, "UI", visible=False))
-    write(p + "PauseMenuCredits.json", sprite(ART + "Credits.png", px, -6.11, 860, 5349, "UI", visible=False))
+    # The same roll, narrowed to the panel with its proportions kept.
+    write(p + "PauseMenuCredits.json", sprite(ART + "Credits.png", px, -6.11, pw, round(pw * CREDITS_H / CREDITS_W),
+                                              "UI", visible=False))
     panel_art(ART + "Pause/Exit.png", pw, ph, "QUIT THE GAME?", MAGENTA, ["UNSAVED PROGRESS IN THIS LEVEL IS LOST"],
               title_size=50, body_size=22, body_top=240)
     write(p + "PauseMenuExit.json", sprite(ART + "Pause/Exit.png", px, 0.0, pw, ph, "UI", visible=False))

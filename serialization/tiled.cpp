@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include <rapidjson/pointer.h>
 
 #include "engine/trace.hpp"
+#include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/tile_data.hpp"
 
@@ -36,15 +38,18 @@ const Value* Member(const Value& object, const char* key) {
     return it == object.MemberEnd() ? nullptr : &it->value;
 }
 
+// Sizes and positions from the map: missing, malformed or out-of-range values read as 0 (traced by
+// the range-checked readers), which every caller already treats as "no size".
 int IntMember(const Value& object, const char* key) {
-    const Value* v = Member(object, key);
-    if (!v || !v->IsNumber()) return 0;
-    return v->IsInt() ? v->GetInt() : static_cast<int>(v->GetDouble());
+    int value = 0;
+    json::ReadInt(object, key, value);
+    return value;
 }
 
 float FloatMember(const Value& object, const char* key) {
-    const Value* v = Member(object, key);
-    return v && v->IsNumber() ? static_cast<float>(v->GetDouble()) : 0.0f;
+    float value = 0.0f;
+    json::ReadFloat(object, key, value);
+    return value;
 }
 
 bool StringIs(const Value* v, std::string_view text) {
@@ -226,6 +231,12 @@ void MapLoader::LoadTileLayer(const Value& layer) {
     const int height = IntMember(layer, "height");
     if (width <= 0 || height <= 0) {
         Trace("Tile layer has no size; layer skipped.\n");
+        return;
+    }
+    // Cell positions are ints: a layer with more cells than an int can count would wrap them.
+    if (static_cast<std::int64_t>(width) * height > std::numeric_limits<int>::max()) {
+        Trace("Tile layer of " + std::to_string(width) + " x " + std::to_string(height) +
+              " cells is too large; layer skipped.\n");
         return;
     }
     const auto cells = tiled::DecodeTileData(layer);

@@ -357,6 +357,7 @@ TEST_F(TiledMap, BrokenContentIsTracedAndSkipped) {
     Write("Narrow.json", R"({"image": "../../../Assets/Images/N.png", "imagewidth": 64, "imageheight": 256, "tilewidth": 128, "tileheight": 128})");
     Write("Sizeless.json", R"({"image": "../../../Assets/Images/N.png", "imagewidth": 512, "imageheight": 256})");
     Write("Short.json", R"({"tiles": [{"id": 0, "image": "a.png", "imagewidth": 128, "imageheight": 128}]})");
+    Write("Vast.json", R"({"image": "../../../Assets/Images/N.png", "imagewidth": 1e300, "imageheight": 256, "tilewidth": 128, "tileheight": 128})");
     const auto tiles = [](const std::string& tileset, const std::string& data, int width = 2, int height = 1) {
         return R"({"tilewidth": 128, "tileheight": 128, "height": 1, "tilesets": [)" + tileset + R"(],
                    "layers": [{"type": "tilelayer", "width": )" + std::to_string(width) + R"(, "height": )" +
@@ -394,6 +395,10 @@ TEST_F(TiledMap, BrokenContentIsTracedAndSkipped) {
         {tiles(sheet, R"("encoding": "base64", "compression": "zlib", "data": "AQAAAAEAAAA=")"),
          "Tile layer data could not be decompressed (incorrect header check); layer skipped.\n", 0},
         {tiles(sheet, R"("data": [1, 1])", 0, 1), "Tile layer has no size; layer skipped.\n", 0},
+        // Numbers no int can hold read as absent instead of being cast; cell counts stay countable.
+        {tiles(sheet, R"("data": [1, 1])", 65536, 65536), "Tile layer of 65536 x 65536 cells is too large; layer skipped.\n", 0},
+        {tiles(sheet, R"("data": [1, 1])", 2, 1).replace(0, 1, R"({"height": 1.8e128, )"), "Value of \"height\" out of range; ignored\n", 2},
+        {tiles(R"({"firstgid": 1, "source": "Vast.json"})", R"("data": [1, 0])"), "Value of \"imagewidth\" out of range; ignored\n", 0},
         {R"({"height": 1, "tilesets": [{"firstgid": 1, "source": "Sheet.json"}], "layers": [
             {"type": "tilelayer", "width": 1, "height": 1, "data": [1]},
             {"type": "objectgroup", "name": "x", "objects": [{"x": 0, "y": 0, )" + std::string(BoxSource) + R"(}]},

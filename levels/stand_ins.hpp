@@ -23,6 +23,5 @@ public:
 };
 
 class Level1 final : public EmptyLevel<false, false> {};  // playable: its entities outlive Shutdown
-class Level2 final : public EmptyLevel<false, false> {};
 
 }  // namespace velkor::levels

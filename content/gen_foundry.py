@@ -524,7 +524,7 @@ def templates():
 
 # ---- the course ----------------------------------------------------------------------------------------
 
-W, H = 222, 26  # tiles; world y = H - (pixel y) / 64
+W, H = 224, 26  # tiles; world y = H - (pixel y) / 64
 GROUND = 8.0    # the usual floor height; the kill height is 5
 
 # Solid ground: (left, right, top). Everything below a top down to y 4 is iron.

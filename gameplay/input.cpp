@@ -50,7 +50,9 @@ void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods
     // Unsigned: GLFW_KEY_UNKNOWN (-1) becomes huge and falls out with the codes past the table.
     if (static_cast<unsigned>(key) >= static_cast<unsigned>(KeyCount)) return;
     if (action != GLFW_PRESS && action != GLFW_RELEASE) return;  // repeats change nothing
-    raw.keys[static_cast<std::size_t>(key)] = action;
+    const auto k = static_cast<std::size_t>(key);
+    if (action == GLFW_PRESS && raw.keys[k] != GLFW_PRESS) raw.keyPressLatched[k] = true;
+    raw.keys[k] = action;
 }
 
 void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods) {
@@ -59,7 +61,9 @@ void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods) {
     if (static_cast<unsigned>(button) >= static_cast<unsigned>(MouseButtonCount)) return;
     if (action != GLFW_PRESS && action != GLFW_RELEASE) return;
     if (action == GLFW_PRESS && raw.pointerTaken && raw.pointerTaken()) return;
-    raw.mouseButtons[static_cast<std::size_t>(button)] = action;
+    const auto b = static_cast<std::size_t>(button);
+    if (action == GLFW_PRESS && raw.mouseButtons[b] != GLFW_PRESS) raw.mouseButtonPressLatched[b] = true;
+    raw.mouseButtons[b] = action;
 }
 
 void WindowFocusCallback(GLFWwindow* window, int focused) {
@@ -95,15 +99,21 @@ singleton::Input& EnsureInput(Registry& registry) {
     return table;
 }
 
-void UpdateKeyTable(singleton::Input& table, const Backend& raw) noexcept {
-    auto next = [](std::int32_t old, int rawValue) -> std::int32_t {
+void UpdateKeyTable(singleton::Input& table, Backend& raw) noexcept {
+    auto next = [](std::int32_t old, int rawValue, bool& latched) -> std::int32_t {
+        // A release and a new press within one poll is a new press too, not a continued hold.
+        if (latched) {
+            latched = false;
+            return Pressed;
+        }
         if (rawValue == GLFW_PRESS) return (old == Pressed || old == Held) ? Held : Pressed;
         return Up;
     };
-    for (int key = 0; key < KeyCount; ++key) table.Keys[key] = next(table.Keys[key], raw.keys[key]);
+    for (int key = 0; key < KeyCount; ++key)
+        table.Keys[key] = next(table.Keys[key], raw.keys[key], raw.keyPressLatched[key]);
     for (int button = 0; button < MouseButtonCount; ++button) {
         auto& entry = table.Keys[MouseButtonBase + button];
-        entry = next(entry, raw.mouseButtons[button]);
+        entry = next(entry, raw.mouseButtons[button], raw.mouseButtonPressLatched[button]);
     }
 }
 
@@ -138,7 +148,7 @@ void Input::Init(Registry& registry) {
 
 void Input::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
-    const input::Backend& raw = input::GetBackend();
+    input::Backend& raw = input::GetBackend();
     input::UpdateKeyTable(singletons.get<singleton::Input>(), raw);
     if (input::AltF4Down(raw)) singletons.mark_present<singleton::Running>().Value = false;
 }

@@ -59,6 +59,10 @@ enum KeyState : std::int32_t {
 struct Backend {
     std::array<int, KeyCount> keys{};  // GLFW_RELEASE (0) or GLFW_PRESS (1) per key code
     std::array<int, MouseButtonCount> mouseButtons{};
+    // A press that arrived since the last input update. A tap shorter than one event poll leaves
+    // the raw value back at release by the time the table is updated; the latch keeps its press.
+    std::array<bool, KeyCount> keyPressLatched{};
+    std::array<bool, MouseButtonCount> mouseButtonPressLatched{};
     GLFWwindow* window = nullptr;  // kept for direct polling (Alt+F4)
     Registry* registry = nullptr;  // where the focus and iconify callbacks find the audio state
     // Whether the unfocused and the minimised offsets are applied now. Window systems also send
@@ -117,10 +121,10 @@ namespace velkor::input {
 // the Input and KeyboardInput systems, the cheat codes and the main menu.
 singleton::Input& EnsureInput(Registry& registry);
 
-// One input update: an entry becomes Held if it was Pressed or Held and its raw value is still
-// down, otherwise the raw value (0 Up, 1 Pressed). A press and release between two updates is
-// never seen.
-void UpdateKeyTable(singleton::Input& table, const Backend& raw) noexcept;
+// One input update: an entry that was pressed since the last update (even if already released
+// again) becomes Pressed; otherwise Held if it was Pressed or Held and its raw value is still
+// down, else Up. A tap within one poll therefore reads Pressed once, then Up. Consumes the latches.
+void UpdateKeyTable(singleton::Input& table, Backend& raw) noexcept;
 
 // True when either Alt key and F4 are down now. Polls the window directly when there is one (its
 // sticky-keys mode keeps a short tap visible until polled); without one, the raw table decides.

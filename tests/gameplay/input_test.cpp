@@ -66,14 +66,30 @@ TEST_F(InputTable, EveryKeyAndButtonIsPressedForOneUpdateThenHeldUntilReleased) 
     }
 }
 
-TEST_F(InputTable, PressAndReleaseWithinOnePollIsNeverSeen) {
+// A tap inside one poll (a synthetic one has no time between press and release) is latched:
+// Pressed at the next update, Up at the one after. A held key released and pressed again within
+// one poll is a fresh press, not a continued hold.
+TEST_F(InputTable, TapWithinOnePollIsPressedOnceThenUp) {
     Key(GLFW_KEY_SPACE, GLFW_PRESS);
     Key(GLFW_KEY_SPACE, GLFW_RELEASE);
     Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS);
     Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_RELEASE);
+    Key(GLFW_KEY_A, GLFW_PRESS);
+    Update();
+    EXPECT_EQ(table.Keys[GLFW_KEY_SPACE], input::Pressed);
+    EXPECT_EQ(table.Keys[input::MouseLeft], input::Pressed);
+    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Pressed);
+    Key(GLFW_KEY_A, GLFW_RELEASE);
+    Key(GLFW_KEY_A, GLFW_PRESS);
     Update();
     EXPECT_EQ(table.Keys[GLFW_KEY_SPACE], input::Up);
     EXPECT_EQ(table.Keys[input::MouseLeft], input::Up);
+    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Pressed) << "released and pressed again in one poll";
+    Update();
+    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Held);
+    Key(GLFW_KEY_A, GLFW_PRESS);  // a second press event without a release is no new tap
+    Update();
+    EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Held);
 }
 
 // While an overlay takes the pointer, presses are its own; a release still reaches the game.

@@ -7,12 +7,12 @@
 #include "levels/cursor.hpp"
 #include "levels/level0.hpp"
 #include "levels/level1.hpp"
+#include "levels/level2.hpp"
 #include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
 #include "levels/lose_screen.hpp"
 #include "levels/main_menu.hpp"
 #include "levels/options_menu.hpp"
-#include "levels/stand_ins.hpp"
 #include "levels/win_screen.hpp"
 
 namespace velkor::levels {

@@ -128,8 +128,26 @@ void Clipper::Clip(const float* xy, const float* uv, const unsigned* triangles, 
                 }
                 std::swap(polygon_, next_);
             }
+            // Cuts leave repeated and in-line points; fanned, they would make triangles without area.
+            const float tiny = std::abs(area) * 1e-7f;
+            for (std::size_t p = 0; polygon_.size() >= 6 && p < polygon_.size() / 2;) {
+                const std::size_t m = polygon_.size() / 2, prev = (p + m - 1) % m, next = (p + 1) % m;
+                if (std::abs(Cross(polygon_[prev * 2], polygon_[prev * 2 + 1], polygon_[p * 2], polygon_[p * 2 + 1],
+                                   polygon_[next * 2], polygon_[next * 2 + 1])) <= tiny) {
+                    polygon_.erase(polygon_.begin() + static_cast<std::ptrdiff_t>(p * 2),
+                                   polygon_.begin() + static_cast<std::ptrdiff_t>(p * 2 + 2));
+                    p = p > 0 ? p - 1 : 0;
+                } else {
+                    ++p;
+                }
+            }
             const std::size_t n = polygon_.size() / 2;
             if (n < 3) continue;
+            // A piece that only touches the triangle along an edge leaves a sliver without area.
+            float kept = 0;
+            for (std::size_t p = 0, q = n - 1; p < n; q = p++)
+                kept += polygon_[q * 2] * polygon_[p * 2 + 1] - polygon_[p * 2] * polygon_[q * 2 + 1];
+            if (!(std::abs(kept) > std::abs(area) * 1e-6f)) continue;
             const auto first = base + static_cast<unsigned>(outXY.size() / 2);
             for (std::size_t p = 0; p < n; ++p) {
                 const float px = polygon_[p * 2], py = polygon_[p * 2 + 1];

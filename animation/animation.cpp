@@ -22,7 +22,8 @@ Animation::Animation(const Animation& other)
       skeleton(other.skeleton ? std::make_unique<spine::Skeleton>(*other.skeleton) : nullptr),
       state(other.state ? std::make_unique<spine::AnimationState>(*other.state) : nullptr),
       current(other.current),
-      aliases(other.aliases) {}
+      aliases(other.aliases),
+      onEvent(other.onEvent) {}
 
 Animation& Animation::operator=(const Animation& other) {
     if (this != &other) *this = Animation(other);
@@ -143,58 +144,46 @@ void Animation::UpdateHook(float dt, View& view) {
     Registry& registry = view.get_registry();
     auto& animations = registry.pool<component::Animation>();
     auto& graphics = registry.pool<component::Graphics>();
+    fired_.clear();
     for (Entity e : view) {
         component::Animation& animation = animations.get(e);
         if (!animation.state || !animation.skeleton) continue;
         spine::Skeleton& skeleton = *animation.skeleton;
         animation.state->Update(dt);
+        if (animation.onEvent)
+            for (const spine::FiredEvent& event : animation.state->Events())
+                fired_.push_back({e, animation.skeletonData.get(), event});
         animation.state->Apply(skeleton);
         skeleton.UpdateWorldTransform();
+        mesher_.Build(skeleton);
 
-        vertices_.clear();
-        indices_.clear();
         const auto* texture = animation.atlas->pages.empty()
                                   ? nullptr
                                   : static_cast<const util::TextureEntry*>(animation.atlas->pages.front().rendererObject);
         const float height = skeleton.Data().height;
         const float scale = texture && height > 0 ? 1.0f / height : 1.0f;
-        unsigned base = 0;
-        for (int slotIndex : skeleton.drawOrder) {
-            const spine::Slot& slot = skeleton.slots[static_cast<std::size_t>(slotIndex)];
-            if (!slot.attachment) continue;
-            spine::Color tint{skeleton.color.r * slot.color.r, skeleton.color.g * slot.color.g,
-                              skeleton.color.b * slot.color.b, skeleton.color.a * slot.color.a};
-            tint.Clamp();
-            const float* uvs = nullptr;
-            std::size_t count = 0;
-            if (const auto* region = dynamic_cast<const spine::RegionAttachment*>(slot.attachment)) {
-                count = 4;
-                world_.resize(8);
-                region->ComputeWorldVertices(skeleton.bones[static_cast<std::size_t>(slot.bone)], world_.data(), 0, 2);
-                uvs = region->uvs;
-                for (unsigned i : {0u, 1u, 2u, 2u, 3u, 0u}) indices_.push_back(base + i);
-            } else if (const auto* mesh = dynamic_cast<const spine::MeshAttachment*>(slot.attachment)) {
-                count = static_cast<std::size_t>(mesh->worldVerticesLength / 2);
-                world_.resize(count * 2);
-                mesh->ComputeWorldVertices(skeleton, slot, 0, mesh->worldVerticesLength, world_.data(), 0, 2);
-                uvs = mesh->uvs.data();
-                for (unsigned i : mesh->triangles) indices_.push_back(base + i);
-            } else {
-                continue;
-            }
-            for (std::size_t i = 0; i < count; ++i) {
-                util::Graphics::Vertex& v = vertices_.emplace_back();
-                v.position = {world_[i * 2] * scale, world_[i * 2 + 1] * scale};
-                v.texCoord = {uvs[i * 2], uvs[i * 2 + 1]};
-                v.color = {tint.r, tint.g, tint.b};
-            }
-            base += static_cast<unsigned>(count);
+        vertices_.resize(mesher_.vertices.size());
+        for (std::size_t i = 0; i < vertices_.size(); ++i) {
+            const spine::SkeletonMesher::Vertex& from = mesher_.vertices[i];
+            util::Graphics::Vertex& v = vertices_[i];
+            v.position = {from.x * scale, from.y * scale};
+            v.texCoord = {from.u, from.v};
+            v.color = {from.color.r, from.color.g, from.color.b};
         }
+        indices_.assign(mesher_.indices.begin(), mesher_.indices.end());
 
         component::Graphics& g = graphics.get(e);
         if (g.Mesh.vertexArray != 0) util::Graphics::RefillMesh(g.Mesh, vertices_, indices_);
         else g.Mesh = util::Graphics::BuildMesh(vertices_, indices_);
         g.Texture = texture;
+    }
+    // Listeners run once every mesh is built: they may create and destroy entities.
+    for (const Fired& fired : fired_) {
+        if (!registry.has<component::Animation>(fired.entity)) continue;
+        const component::Animation& animation = registry.get<component::Animation>(fired.entity);
+        if (animation.skeletonData.get() != fired.data || !animation.onEvent) continue;
+        const auto listener = animation.onEvent;  // the call may remove the component that holds it
+        listener(fired.entity, fired.event);
     }
 }
 

@@ -9,11 +9,15 @@
 //   Texture cache, which owns them.
 // - A component whose files are missing or malformed stays empty (trace messages say why) and the
 //   system passes over it.
+// - Events: after advancing every skeleton, the system calls each entity's `onEvent` with the
+//   events its animations passed that frame, in time order. The call may create and destroy
+//   entities; an entity destroyed meanwhile gets no more calls.
 // - The system writes positions divided by the skeleton's height, so a skeleton is one unit tall
 //   in its entity's local space and the Transform scale sets its size. It does not look at the
 //   Physics singleton: skeletons keep moving while the game is paused.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +29,7 @@
 #include "engine/system.hpp"
 #include "graphics/graphics.hpp"
 #include "serialization/transform.hpp"
+#include "spine/skeleton_mesh.hpp"
 #include "spine/spine.hpp"
 
 namespace velkor::component {
@@ -37,6 +42,8 @@ struct Animation {
     std::unique_ptr<spine::AnimationState> state;
     std::string current;  // the name the playing animation was requested under
     std::map<std::string, std::string, std::less<>> aliases;  // game name -> animation in the file
+    // Game code's hook for animation events (footsteps and the like); empty: nobody listens.
+    std::function<void(Entity, const spine::FiredEvent&)> onEvent;
 
     Animation() = default;
     Animation(Animation&&) noexcept = default;
@@ -98,10 +105,17 @@ protected:
     void ShutdownHook(Registry& registry) override;
 
 private:
+    struct Fired {
+        Entity entity;
+        const spine::SkeletonData* data;  // tells a destroyed and re-made entity apart
+        spine::FiredEvent event;
+    };
+
     // Scratch storage shared by every entity and frame; it grows to the largest skeleton.
     std::vector<util::Graphics::Vertex> vertices_;
     std::vector<unsigned> indices_;
-    std::vector<float> world_;
+    spine::SkeletonMesher mesher_;
+    std::vector<Fired> fired_;
     Registry* hookRegistry_ = nullptr;
     int hookPosition_ = -1;
 };

@@ -183,6 +183,24 @@ std::uint64_t ChannelPlayback(int channel) {
     return (static_cast<std::uint64_t>(channel) << 32) | c.generation;
 }
 
+HeldChannel HeldChannel::Of(int channel) { return {channel, ChannelPlayback(channel)}; }
+
+bool HeldChannel::Playing() const { return playback != 0 && ChannelPlayback(channel) == playback; }
+
+void HeldChannel::Stop() const {
+    if (Playing()) OnChannel(channel, [](device::Channel c) { return device::ChannelStop(c); });
+}
+
+void HeldChannel::SetPaused(bool paused) const {
+    if (Playing()) OnChannel(channel, [paused](device::Channel c) { return device::ChannelSetPaused(c, paused); });
+}
+
+bool HeldChannel::Paused() const {
+    bool paused = false;
+    if (Playing()) OnChannel(channel, [&paused](device::Channel c) { return device::ChannelGetPaused(c, &paused); });
+    return paused;
+}
+
 void SetGroupVolume(float value, int group) {
     if (!ValidGroup(group)) {
         Trace("Invalid SoudGroup passed: " + std::to_string(group) + "\n");

@@ -117,6 +117,22 @@ void ReleaseUnrequested();
 // started still plays there, or the channel has ended and been reused by another sound.
 [[nodiscard]] std::uint64_t ChannelPlayback(int channel);
 
+// A sound its holder started (a level's music or timer warning): the channel and what it played
+// then. Channels are reused once their sound ends, so every later call acts on the channel only
+// while it still plays that sound; a sound that ended leaves the channel to whoever has it now.
+struct HeldChannel {
+    int channel = -1;
+    std::uint64_t playback = 0;
+
+    // Holds whatever was just started on channel (-1: nothing started).
+    [[nodiscard]] static HeldChannel Of(int channel);
+    [[nodiscard]] bool Started() const noexcept { return channel != -1; }
+    [[nodiscard]] bool Playing() const;  // our sound still plays there (paused or not)
+    void Stop() const;
+    void SetPaused(bool paused) const;
+    [[nodiscard]] bool Paused() const;
+};
+
 // Inspection, for tools and tests.
 [[nodiscard]] int SoundCount();
 [[nodiscard]] int RequestCount(int index);  // 0 for an index outside the table

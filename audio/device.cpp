@@ -586,4 +586,25 @@ Result ChannelIsPlaying(Channel channel, bool* out) {
     return *out ? Result::Ok : Result::ErrInvalidHandle;
 }
 
+Result ChannelSetPaused(Channel channel, bool paused) {
+    Voice* v = Resolve(channel);
+    if (!v) return Result::ErrInvalidHandle;
+    ALint state = AL_STOPPED;
+    alGetSourcei(v->source, AL_SOURCE_STATE, &state);
+    // Playing a running source would start it again from the top.
+    if (paused && state == AL_PLAYING) alSourcePause(v->source);
+    if (!paused && state == AL_PAUSED) alSourcePlay(v->source);
+    return Result::Ok;
+}
+
+Result ChannelGetPaused(Channel channel, bool* out) {
+    if (!out) return Result::ErrInvalidParam;
+    Voice* v = Resolve(channel);
+    if (!v) return Result::ErrInvalidHandle;
+    ALint state = AL_STOPPED;
+    alGetSourcei(v->source, AL_SOURCE_STATE, &state);
+    *out = state == AL_PAUSED;
+    return Result::Ok;
+}
+
 }  // namespace velkor::audio::device

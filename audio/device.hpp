@@ -92,5 +92,9 @@ Result ChannelGetPitch(Channel channel, float* out);
 Result ChannelStop(Channel channel);
 Result ChannelGetChannelGroup(Channel channel, ChannelGroup** out);
 Result ChannelIsPlaying(Channel channel, bool* out);
+// Holds a channel where it is, or lets it go on from there. A paused channel still counts as
+// playing; pausing a paused channel or resuming a running one changes nothing.
+Result ChannelSetPaused(Channel channel, bool paused);
+Result ChannelGetPaused(Channel channel, bool* out);
 
 }  // namespace velkor::audio::device

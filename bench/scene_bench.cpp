@@ -4,6 +4,8 @@
 //                 two particle emitters (rain and haze).
 //   BM_TestScene: the neon street of Data/TestScene/render_scene.json.
 //   BM_Lights300: the street with 300 more lights in view.
+//   BM_CityBackdrop: what the first level draws behind and over its course: Data/BackgroundTest.json
+//                 with its traffic and rain, the camera on the street among the signs.
 // Each at render scale 1 and at the renderer's automatic scale ("scale:0"). One iteration = one
 // frame: clear, sprite sheets, graphics, particles, debug draw, swap + poll, then glFinish.
 // "graphics_cpu_ms" is the CPU time of the Graphics update on the calling thread (our side of
@@ -123,10 +125,11 @@ void Populate2000(Scene& scene) {
 
 // One window for the whole run, as in the game (a second GLFW initialisation in the same process
 // after a full-screen window lost focus has been seen to fail on Xvfb). Each benchmark starts from
-// an empty registry.
+// an empty registry and the camera at the origin.
 Scene& Shared() {
     static Scene* scene = new Scene();  // lives until exit
     scene->registry.clear();
+    scene->registry.singletons.get<singleton::Camera>().Position = {0.0f, 0.0f};
     return *scene;
 }
 
@@ -184,6 +187,20 @@ void BM_TestScene(benchmark::State& state) {
     RunFrames(state, scene, ScaleArgument(state));
 }
 BENCHMARK(BM_TestScene)->ArgName("scale")->Arg(100)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+
+const char* CityParticles[] = {"Data/Particles/particlesCar_Layer1.json", "Data/Particles/particlesCar_Layer2.json",
+                               "Data/Particles/particlesCar_Layer2_02.json", "Data/Particles/particlesCar_Layer3.json",
+                               "Data/Particles/particlesCar_Layer4.json", "Data/Particles/particlesRain.json"};
+
+void BM_CityBackdrop(benchmark::State& state) {
+    Scene& scene = Shared();
+    for (const char* path : CityParticles) CreateEntity(ReadJsonFile(path), scene.registry);
+    CreateEntities(ReadJsonFile("Data/BackgroundTest.json"), scene.registry);
+    // By a sign, with the street glow lights on either side in view, as the player sees most of the course.
+    scene.registry.singletons.get<singleton::Camera>().Position = {30.0f, 11.5f};
+    RunFrames(state, scene, ScaleArgument(state));
+}
+BENCHMARK(BM_CityBackdrop)->ArgName("scale")->Arg(100)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 // Beyond a hundred lights every frame prints "TOO MANY LIGHTS" 200 times: kept out of the output.
 void BM_Lights300(benchmark::State& state) {

@@ -54,12 +54,16 @@ RED = (255, 60, 70)
 WHITE = (255, 255, 255)
 POST = (26, 22, 44)
 
-# Where the course is, in world units: the map runs from about 0 to COURSE_END with its street top near
-# STREET_Y. The level's own layout (level1) fixes the tutorial spots below.
-COURSE_END = 300.0
-STREET_Y = 2.0
+# Where the course is, in world units: the map runs from about 0 to COURSE_END with its street top at
+# STREET_Y and its pits open down to the fall-death height, PIT_BOTTOM. The level's own layout fixes the
+# tutorial spots below.
+COURSE_END = 170.0
+STREET_Y = 8.0
+PIT_BOTTOM = 4.0
+SIGN_STEP = 18.0
+FIRST_SIGN = 24.0  # past the tutorial, so its prompts stand clear
 ROBOT_SPOT = (5.5, STREET_Y + 0.8)
-PROMPT_SPOTS = {"Movement": (8.0, STREET_Y + 3.4), "Jump": (20.0, STREET_Y + 3.4), "Dash": (40.0, STREET_Y + 3.4)}
+PROMPT_SPOTS = {"Movement": (8.0, STREET_Y + 3.4), "Jump": (16.0, STREET_Y + 3.4), "Dash": (46.0, STREET_Y + 3.4)}
 
 
 def rgb(colour, scale=1.0):
@@ -78,25 +82,85 @@ def muted(colour, amount):
 
 # Pictures -------------------------------------------------------------------------------------
 
-def haze():
-    """The sky's lower part: transparent at the top (the clear colour shows), smog violet at the horizon."""
-    h = 256
+def haze(w, h):
+    """The sky above the horizon: transparent at the top (the clear colour shows), smog violet low down."""
     t = np.linspace(0.0, 1.0, h)
     alpha = np.clip(t, 0, 1) ** 0.6
     colour = np.array(VIOLET_NIGHT, float)[None, :] * (1 - t[:, None] ** 2) + np.array(SMOG, float)[None, :] * t[:, None] ** 2
-    img = np.zeros((h, 8, 4), np.uint8)
+    img = np.zeros((h, w, 4), np.uint8)
     img[..., :3] = np.clip(colour, 0, 255)[:, None, :].astype(np.uint8)
     img[..., 3] = (alpha * 255)[:, None].astype(np.uint8)
     return Image.fromarray(img, "RGBA")
 
 
-def band(seed, w, h, body, window_colours, lit, widths, heights, neon=(), spires=0.0, glow=2.0):
-    """A horizontally tileable band of towers (RGBA, transparent sky), bodies fully opaque down to the
-    bottom edge so that whatever stands behind them is hidden, not shaded.
+def searchlights(sky, beams):
+    """Pale searchlight beams fanning up from below the horizon into the haze, wrapping like the band.
+    beams: (x of the foot in pixels, lean in radians, half-width in radians)."""
+    arr = np.asarray(sky).astype(float) / 255.0
+    h, w = arr.shape[:2]
+    y, x = np.mgrid[0:h, 0:w]
+    up = (h + 40 - y).astype(float)  # the feet stand below the band
+    cover = np.zeros((h, w))
+    for foot, lean, spread in beams:
+        for off in (-w, 0, w):
+            angle = np.arctan2(x - (foot + off), up)
+            cover = np.maximum(cover, np.exp(-((angle - lean) / spread) ** 2) * np.clip(y / h, 0, 1) ** 1.2)
+    cover *= 0.22
+    colour = np.array([0.72, 0.76, 1.0])
+    arr[..., :3] = arr[..., :3] * (1 - cover[..., None]) + colour * cover[..., None]
+    arr[..., 3] = arr[..., 3] + cover * (1 - arr[..., 3])
+    return Image.fromarray(np.round(arr * 255).astype(np.uint8), "RGBA")
+
+
+def blimp(w=1024, h=96, stretch=1.875):
+    """One airship with a glowing advertising screen, on an otherwise empty band that tiles. The band
+    is drawn stretched sideways by stretch (1920 screen pixels for 1024 texels), so the ship is drawn
+    that much narrower here."""
+    s = 4
+    img = Image.new("RGBA", (w * s, h * s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    cx, cy = 620 * s, 48 * s
+
+    def box(x0, y0, x1, y1):
+        return [cx + x0 * s / stretch, cy + y0 * s, cx + x1 * s / stretch, cy + y1 * s]
+
+    def pts(*points):
+        return [(cx + px * s / stretch, cy + py * s) for px, py in points]
+
+    hull = (34, 30, 56, 255)
+    d.ellipse(box(-120, -24, 120, 24), fill=hull)
+    d.polygon(pts((-105, 0), (-138, -22), (-128, 0)), fill=hull)
+    d.polygon(pts((-105, 0), (-138, 20), (-128, 0)), fill=hull)
+    d.rounded_rectangle(box(-22, 20, 26, 29), radius=3 * s, fill=(24, 22, 40, 255))
+    # The screen: a dim pink-to-cyan gradient with pale bars, as if an advert were running.
+    x0, y0, x1, y1 = box(-70, -12, 70, 11)
+    left, right = dim(muted(PINK, 0.4), 0.6), dim(muted(CYAN, 0.4), 0.6)
+    for i in range(int(x0), int(x1), s):
+        t = (i - x0) / (x1 - x0)
+        c = tuple(int(a * (1 - t) + b * t) for a, b in zip(left, right))
+        d.line([(i, y0), (i, y1)], fill=c + (255,), width=s)
+    for k, length in enumerate((100, 64, 84)):
+        bar = box(-54, -7 + 7 * k, -54 + length, -6 + 7 * k)
+        d.rectangle(bar, fill=(170, 160, 200, 255))
+    for nx, colour in ((-118, RED), (118, (120, 255, 140))):
+        d.ellipse(box(nx - 3, -3, nx + 3, 3), fill=colour + (255,))
+    small = img.resize((w, h), Image.LANCZOS)
+    arr = np.asarray(small).astype(float)
+    bright = arr[:, :, :3] * (arr[:, :, :3].max(axis=2, keepdims=True) > 100)
+    halo = np.asarray(Image.fromarray(bright.astype(np.uint8)).filter(ImageFilter.GaussianBlur(3))).astype(float)
+    arr[:, :, :3] = np.clip(arr[:, :, :3] + halo * 0.4, 0, 255)
+    arr[:, :, 3] = np.maximum(arr[:, :, 3], np.clip(halo.max(axis=2) * 0.8, 0, 255))
+    return Image.fromarray(arr.astype(np.uint8), "RGBA")
+
+
+def band(seed, w, h, body, window_colours, lit, widths, heights, neon=(), spires=0.0, glow=2.0, sky=None):
+    """A horizontally tileable band of towers (RGBA), bodies fully opaque down to the bottom edge so
+    that whatever stands behind them is hidden, not shaded. The sky above them is transparent, or the
+    picture sky when given: the pixels are drawn anyway, so a haze there costs nothing.
 
     widths and heights are pixel ranges; neon is a list of colours for signs and roof lines."""
     rng = np.random.RandomState(seed)
-    img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    img = sky.copy() if sky is not None else Image.new("RGBA", (w, h), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
 
     # Everything is drawn at x and x - w so that the band wraps without a seam.
@@ -325,7 +389,7 @@ def prompts():
     specs = {
         "Movement": ("MOVE", pairs, "RUN LEFT AND RIGHT", CYAN),
         "Jump": ("JUMP", [[k] for k in keys["Jump"]], "HOLD TO JUMP HIGHER", PINK),
-        "Dash": ("DASH", [[k] for k in keys["Dash"]], "A BURST OF SPEED, ALSO IN THE AIR", AMBER),
+        "Dash": ("DASH", [[k] for k in keys["Dash"]], "IN MID-AIR: ONCE PER JUMP", AMBER),
     }
     for name, (title, groups, hint, colour) in specs.items():
         texture = prompt_art(f"{IMAGES}/Prompt{name}.png", title, groups or [["-"]], hint, colour)
@@ -365,43 +429,48 @@ SIGNS = [("NOODLES", PINK, CYAN), ("HOTEL", CYAN, PINK), ("OPEN 24/7", AMBER, PI
 
 def background():
     paths = {
-        "haze": save(haze(), f"{IMAGES}/Haze.png"),
         "moon": save(scene.moon(), f"{IMAGES}/Moon.png"),
-        "ultra": save(band(101, 1024, 160, (22, 18, 44), [(60, 50, 110)], 0.05, (18, 60), (40, 150), spires=0.25,
-                           glow=1.2), f"{IMAGES}/SkylineUltra.png"),
+        "ultra": save(band(101, 1024, 256, (22, 18, 44), [(60, 50, 110)], 0.05, (18, 60), (40, 150), spires=0.25,
+                           glow=1.2, sky=searchlights(haze(1024, 256), [(180, 0.32, 0.035), (560, -0.22, 0.03),
+                                                                           (850, 0.12, 0.03)])),
+                      f"{IMAGES}/SkylineUltra.png"),
+        "blimp": save(blimp(), f"{IMAGES}/Blimp.png"),
         "far": save(band(202, 1024, 200, FAR, [(90, 80, 150), (130, 100, 90)], 0.09, (30, 80), (60, 190),
                          neon=[muted(CYAN, 0.5), muted(PINK, 0.5)], spires=0.2), f"{IMAGES}/SkylineFar.png"),
         "mid": save(band(303, 1024, 224, MID, [muted(CYAN, 0.35), muted(AMBER, 0.4)], 0.12, (40, 110), (70, 210),
                          neon=[muted(CYAN, 0.3), muted(PINK, 0.3), muted(AMBER, 0.3)]), f"{IMAGES}/SkylineMid.png"),
         "near": save(band(404, 1024, 200, NEAR, [muted(PINK, 0.5), muted(AMBER, 0.5), (80, 70, 120)], 0.08, (60, 150),
-                          (60, 190), neon=[dim(muted(PINK, 0.45), 0.7), dim(muted(CYAN, 0.45), 0.7)], glow=3.0), f"{IMAGES}/SkylineNear.png"),
+                          (90, 190), neon=[dim(muted(PINK, 0.45), 0.7), dim(muted(CYAN, 0.45), 0.7)], glow=3.0), f"{IMAGES}/SkylineNear.png"),
     }
     group = {}
-    # Clip-space bands: the street and the structure under it cover the bottom third of the view, so no
-    # band needs to reach the bottom edge.
-    group["Haze"] = locked_band(paths["haze"], "Parallax7", -0.75, 1.0, 0)
-    group["Moon"] = {"Transform": {"Translation": [0.62, 0.66], "Scale": [0.26, 0.46]},
+    # Clip-space bands, each only as tall as what shows of it: every band's towers are at least tall
+    # enough to cover the bottom of the band behind it, the nearest reaches the screen's bottom (the
+    # camera may rise above the street), and the farthest carries the haze of the sky, which fades into
+    # the black of the clear colour.
+    group["Moon"] = {"Transform": {"Translation": [0.8, 0.78], "Scale": [0.2, 0.355]},
                      "Graphics": {"Locked": True, "Layer": "Parallax7", "Texture": paths["moon"],
                                   "Color": [0.85, 0.8, 0.9, 0.75]}}
-    group["SkylineUltra"] = locked_band(paths["ultra"], "Parallax6", -0.55, 0.2, 420, (0.8, 0.8, 0.9, 1.0))
-    group["SkylineFar"] = locked_band(paths["far"], "Parallax5", -0.65, 0.1, 210)
-    group["SkylineMid"] = locked_band(paths["mid"], "Parallax3", -0.75, 0.05, 110)
-    group["SkylineNear"] = locked_band(paths["near"], "Parallax1", -0.85, -0.15, 55)
+    group["SkylineUltra"] = locked_band(paths["ultra"], "Parallax6", -0.2, 0.6, 420, (0.8, 0.8, 0.9, 1.0))
+    # An airship drifting over the far city; its band is mostly empty and narrow.
+    group["Blimp"] = locked_band(paths["blimp"], "Parallax6", 0.4, 0.58, 300)
+    group["SkylineFar"] = locked_band(paths["far"], "Parallax5", -0.4, 0.15, 210)
+    group["SkylineMid"] = locked_band(paths["mid"], "Parallax3", -0.6, 0.02, 110)
+    group["SkylineNear"] = locked_band(paths["near"], "Parallax1", -1.0, -0.2, 55)
 
-    # Signs on the buildings behind the street, in world space so they pass at the street's pace, every
-    # 22 units along the course; each spills its colour through a light.
+    # Signs on pylons behind the street, in world space so they pass at the street's pace, every
+    # SIGN_STEP units along the course; each spills its colour through a light.
     sheets = {}
     for text, colour, rim in SIGNS:
         sheets[text] = save(neon_sign_sheet(text, colour, rim), f"{IMAGES}/Sign{''.join(ch for ch in text if ch.isalnum())}.png")
-    x, n = 12.0, 0
+    x, n = FIRST_SIGN, 0
     while x < COURSE_END:
         text, colour, rim = SIGNS[n % len(SIGNS)]
-        y = STREET_Y + 6.2 + (0.9 if n % 2 else 0.0)
-        # A pylon from the street to the sign, so the sign stands rather than floats.
+        y = STREET_Y + 5.0 + (0.8 if n % 2 else 0.0)
+        # A pylon from below the street to the sign, so the sign stands rather than floats, also over a pit.
         post_top = y - 0.5
         group[f"SignPost{n}"] = {
-            "Transform": {"Translation": [x, round((STREET_Y + post_top) / 2, 3)],
-                          "Scale": [0.2, round(post_top - STREET_Y, 3)]},
+            "Transform": {"Translation": [x, round((PIT_BOTTOM + post_top) / 2, 3)],
+                          "Scale": [0.2, round(post_top - PIT_BOTTOM, 3)]},
             "Graphics": {"SolidColor": list(POST) + [255], "Layer": "Background"},
         }
         group[f"Sign{n}"] = {
@@ -412,16 +481,16 @@ def background():
                             "TimeVector": [2.2 + 0.3 * (n % 3), 0.07, 0.09]},
             "Light": {"InnerRadius": 0.5, "OuterRadius": 7.0, "Strength": 0.9, "Color": rgb(colour)},
         }
-        x += 22.0
+        x += SIGN_STEP
         n += 1
     # Street-level glow between the signs, alternating cyan and amber.
-    x, m = 23.0, 0
+    x, m = FIRST_SIGN - SIGN_STEP / 2, 0
     while x < COURSE_END:
         colour = (CYAN, AMBER)[m % 2]
         group[f"StreetGlow{m}"] = {"Transform": {"Translation": [x, STREET_Y + 1.5]},
                                    "Light": {"InnerRadius": 0.3, "OuterRadius": 5.0, "Strength": 0.6,
                                              "Color": rgb(colour)}}
-        x += 22.0
+        x += SIGN_STEP
         m += 1
     write_json("Data/BackgroundTest.json", group)
     return n + m
@@ -445,7 +514,7 @@ def traffic():
     west = save(car(True), f"{IMAGES}/CarWest.png")
     # name, layer, scale, clip y, heading east?, speed range in clip units per second, seconds between cars, tint
     lanes = [
-        ("particlesCar_Layer1", "Parallax6", (0.16, 0.12), 0.3, True, (0.05, 0.09), 1.6, (0.7, 0.62, 0.8, 0.85)),
+        ("particlesCar_Layer1", "Parallax5", (0.16, 0.12), 0.3, True, (0.05, 0.09), 1.6, (0.7, 0.62, 0.8, 0.85)),
         ("particlesCar_Layer2", "Parallax4", (0.2, 0.14), 0.4, False, (0.09, 0.15), 2.2, (1.0, 0.42, 0.5, 0.95)),
         ("particlesCar_Layer2_02", "Parallax4", (0.2, 0.14), 0.22, True, (0.1, 0.16), 2.6, (1.0, 0.85, 0.55, 0.95)),
         ("particlesCar_Layer3", "Parallax2", (0.26, 0.17), 0.52, False, (0.18, 0.28), 3.4, (0.5, 0.95, 1.0, 1.0)),

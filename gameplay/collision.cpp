@@ -7,6 +7,7 @@
 
 #include <glm/common.hpp>
 
+#include "engine/random.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/effects.hpp"
 #include "gameplay/goals.hpp"
@@ -219,8 +220,9 @@ void ScheduleReturn(Entity platform, Registry& registry) {
 
 void JoltCamera(Registry& registry) {
     auto& camera = util::GetOrCreateCamera(registry.singletons);
-    camera.Rotation = static_cast<float>(std::rand()) / 16383.5f - 1.0f;
-    const float r2 = static_cast<float>(std::rand()) / 32766998.0f - 0.0005f;
+    // At most one degree either way, and a shift of at most 0.0005 units.
+    camera.Rotation = static_cast<float>(util::Random15()) / 16383.5f - 1.0f;
+    const float r2 = static_cast<float>(util::Random15()) / 32766998.0f - 0.0005f;
     camera.Position.x += r2;
     camera.Position.y -= r2;
 }

@@ -7,11 +7,11 @@
 
 namespace velkor::util {
 
-int PlayLevelSound(Registry& registry, std::string_view name, float volume, float pitchOffset) {
+int PlayLevelSound(Registry& registry, std::string_view name, float volume, float pitchOffset, int group) {
     auto& singletons = registry.singletons;
     const component::Audio* sounds =
         singletons.has<singleton::Level>() ? &singletons.get<singleton::Level>().sounds : nullptr;
-    return audio::PlaySound(audio::FindSound(sounds, name), volume, pitchOffset, audio::SFX);
+    return audio::PlaySound(audio::FindSound(sounds, name), volume, pitchOffset, group);
 }
 
 Entity SpawnEffect(Registry& registry, const std::string& path, glm::vec2 at) {

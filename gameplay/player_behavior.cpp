@@ -260,16 +260,15 @@ void PlayerBehavior::ShutdownHook(Registry&) { footstep_ = {}; }
 
 void PlayerBehavior::StopFootstep() {
     // Only our own steps: once they end, the channel may carry the music or a voice.
-    if (footstep_.channel >= 0 && footstep_.playback != 0 && audio::ChannelPlayback(footstep_.channel) == footstep_.playback)
-        Audio::Stop(footstep_.channel);
+    footstep_.sound.Stop();
     footstep_ = {};
 }
 
 void PlayerBehavior::ForgetStaleFootstep(Registry& registry) {
-    if (footstep_.channel < 0) return;
+    if (!footstep_.sound.Started()) return;
     // The player is gone (its level was left): its steps go with it.
     if (!footstep_.owner.alive(registry)) return StopFootstep();
-    if (audio::ChannelPlayback(footstep_.channel) != footstep_.playback) footstep_ = {};
+    if (!footstep_.sound.Playing()) footstep_ = {};
 }
 
 void PlayerBehavior::Transition(Entity e, PlayerState from, PlayerState to, Registry& registry) {
@@ -287,7 +286,7 @@ void PlayerBehavior::Transition(Entity e, PlayerState from, PlayerState to, Regi
         StopFootstep();
         int channel = -1;
         PlayOwnSound(e, "Footstep", 0.75f, registry, &channel);
-        if (channel >= 0) footstep_ = {channel, audio::ChannelPlayback(channel), util::EntityHandle::Of(registry, e)};
+        if (channel >= 0) footstep_ = {audio::HeldChannel::Of(channel), util::EntityHandle::Of(registry, e)};
     } else if (to != PlayerState::Run) {
         StopFootstep();
     }

@@ -18,6 +18,7 @@
 
 #include <rapidjson/document.h>
 
+#include "audio/audio.hpp"
 #include "engine/system.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/input.hpp"
@@ -109,7 +110,7 @@ namespace velkor::system {
 class PlayerBehavior final : public System<std::tuple<component::PlayerBehavior, component::Input>> {
 public:
     // The footstep loop this system started, for tests and tools.
-    [[nodiscard]] int FootstepChannel() const noexcept { return footstep_.channel; }
+    [[nodiscard]] int FootstepChannel() const noexcept { return footstep_.sound.channel; }
 
 protected:
     void InitHook(Registry& registry) override;
@@ -117,11 +118,9 @@ protected:
     void ShutdownHook(Registry& registry) override;
 
 private:
-    // The running footstep loop: the channel, what that channel played when we started it (a
-    // channel is reused once its sound ends), and whose steps they are.
+    // The running footstep loop (its channel is reused once it ends) and whose steps they are.
     struct Footstep {
-        int channel = -1;
-        std::uint64_t playback = 0;
+        audio::HeldChannel sound;
         util::EntityHandle owner;
     };
 

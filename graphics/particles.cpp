@@ -1,8 +1,8 @@
 #include "graphics/particles.hpp"
 
 #include <cmath>
-#include <cstdlib>
 
+#include "engine/random.hpp"
 #include "graphics/camera.hpp"
 #include "serialization/json_read.hpp"
 
@@ -31,9 +31,6 @@ void ReadParticles(Particles& p, const rapidjson::Value& json) {
 namespace velkor::util {
 
 namespace {
-
-// The emitter was tuned against a 15-bit generator; keep that range on every platform.
-int Random15() { return std::rand() & 0x7FFF; }
 
 void Emit(component::Particles& p, component::Transform& t) {
     const float angle = p.AngleStart + (p.AngleEnd - p.AngleStart) * static_cast<float>(Random15()) / 32768.0f;

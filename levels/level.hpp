@@ -33,24 +33,37 @@ public:
 
 namespace velkor::levels {
 
-// Level identifiers: indices into GameState::levels, in the order the manager builds them.
+// The list of levels, written once: X(name) for every level, in the order the manager builds them.
+// The position is the level's identifier everywhere in the game; the name is its class in
+// velkor::levels and what tools show.
+#define VELKOR_LEVELS(X) \
+    X(Logo)              \
+    X(TeamLogo)          \
+    X(GameLogo)          \
+    X(MainMenu)          \
+    X(OptionsMenu)       \
+    X(LoadingScreen)     \
+    X(Level0)            \
+    X(Level1)            \
+    X(Level2)            \
+    X(WinScreen)         \
+    X(LoseScreen)        \
+    X(Credits)
+
+// Level identifiers: indices into GameState::levels.
 struct LevelIndex {
-    enum : std::int32_t {
-        Logo = 0,
-        TeamLogo = 1,
-        GameLogo = 2,
-        MainMenu = 3,
-        OptionsMenu = 4,
-        LoadingScreen = 5,
-        Level0 = 6,
-        Level1 = 7,
-        Level2 = 8,
-        WinScreen = 9,
-        LoseScreen = 10,
-        Credits = 11,
-        Count = 12,
-    };
+#define VELKOR_LEVEL_INDEX(name) name,
+    enum : std::int32_t { VELKOR_LEVELS(VELKOR_LEVEL_INDEX) Count };
+#undef VELKOR_LEVEL_INDEX
 };
+
+// The level's name ("Level1"), or "?" outside the list.
+[[nodiscard]] constexpr const char* LevelName(std::int32_t index) noexcept {
+#define VELKOR_LEVEL_NAME(name) #name,
+    constexpr const char* names[] = {VELKOR_LEVELS(VELKOR_LEVEL_NAME)};
+#undef VELKOR_LEVEL_NAME
+    return index >= 0 && index < LevelIndex::Count ? names[index] : "?";
+}
 
 // The shared "destroy all entities" step: every entity and component goes, singletons stay.
 inline void DestroyAllEntities(Registry& registry) { registry.clear(); }

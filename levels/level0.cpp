@@ -11,6 +11,7 @@
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 #include "levels/platforms.hpp"
+#include "levels/play_level.hpp"
 #include "serialization/prefab.hpp"
 
 namespace velkor::levels {
@@ -19,7 +20,7 @@ void Level0::Load(Registry&) {}
 
 void Level0::Initialize(Registry& registry) {
     // A fresh level record (default fall delay, no timer pressure) with the course's own sounds.
-    if (registry.singletons.has<singleton::Level>()) registry.singletons.remove<singleton::Level>();
+    ForgetLevelRecord(registry);
     singleton::Level& level = EnsureLevel(registry);
     component::ReadAudio(level.sounds, ReadJsonFile(TestCourseSoundsFile), NoEntity, registry);
     level.timeLeft = level.MaxTime = level.lastTimeLeft = TestCourseTime;
@@ -31,10 +32,7 @@ void Level0::Initialize(Registry& registry) {
     util::CreateHud(registry);
 
     // Deaths respawn at the start, and falling platforms come back, as in the playable levels.
-    auto& singletons = registry.singletons;
-    if (!singletons.has<singleton::CheckPoint>()) singletons.set(singleton::CheckPoint{});
-    for (const Entity e : registry.view<component::CameraFollow, component::Transform>())
-        singletons.get<singleton::CheckPoint>().RespawnPosition = registry.get<component::Transform>(e).Translation;
+    RespawnAtPlayer(registry);
     TrackPlatforms(registry);
     physics::Active(registry) = true;
 }
@@ -47,11 +45,9 @@ void Level0::Update(float dt, Registry& registry) {
     }
     if (!physics::Active(registry)) return;
     DriveMovingPlatforms(dt, registry);
-    if (singletons.has<singleton::Level>()) {
-        auto& level = singletons.get<singleton::Level>();
-        level.lastTimeLeft = level.timeLeft;
-        if (level.timerRunning) level.timeLeft = std::max(0.0f, level.timeLeft - dt);
-    }
+    CountDown(registry, dt);
+    auto& level = EnsureLevel(registry);
+    level.timeLeft = std::max(0.0f, level.timeLeft);
 }
 
 void Level0::Shutdown(Registry& registry) {

@@ -19,18 +19,9 @@ namespace velkor::levels {
 std::vector<std::unique_ptr<util::iLevel>> MakeLevels() {
     std::vector<std::unique_ptr<util::iLevel>> list;
     list.reserve(LevelIndex::Count);
-    list.push_back(std::make_unique<Logo>());
-    list.push_back(std::make_unique<TeamLogo>());
-    list.push_back(std::make_unique<GameLogo>());
-    list.push_back(std::make_unique<MainMenu>());
-    list.push_back(std::make_unique<OptionsMenu>());
-    list.push_back(std::make_unique<LoadingScreen>());
-    list.push_back(std::make_unique<Level0>());
-    list.push_back(std::make_unique<Level1>());
-    list.push_back(std::make_unique<Level2>());
-    list.push_back(std::make_unique<WinScreen>());
-    list.push_back(std::make_unique<LoseScreen>());
-    list.push_back(std::make_unique<Credits>());
+#define VELKOR_MAKE_LEVEL(name) list.push_back(std::make_unique<name>());
+    VELKOR_LEVELS(VELKOR_MAKE_LEVEL)
+#undef VELKOR_MAKE_LEVEL
     return list;
 }
 

@@ -148,6 +148,63 @@ void DeformTimeline::Apply(Skeleton& skeleton, float time, float alpha) const {
     }
 }
 
+void IkConstraintTimeline::Apply(Skeleton& skeleton, float time, float alpha) const {
+    float percent;
+    const int key = Locate(time, percent);
+    if (key < 0) return;
+    const auto i = static_cast<std::size_t>(key);
+    const Key& k = keys[i];
+    const bool last = i + 1 >= keys.size();
+    IkConstraint& target = skeleton.ikConstraints[static_cast<std::size_t>(constraint)];
+    const float mix = last ? k.mix : Lerp(k.mix, keys[i + 1].mix, percent);
+    const float softness = last ? k.softness : Lerp(k.softness, keys[i + 1].softness, percent);
+    target.mix += (mix - target.mix) * alpha;
+    target.softness += (softness - target.softness) * alpha;
+    // Switches cannot blend: the key wins once it has the larger share.
+    if (alpha >= 0.5f) {
+        target.bendDirection = k.bendDirection;
+        target.compress = k.compress;
+        target.stretch = k.stretch;
+    }
+}
+
+void TransformConstraintTimeline::Apply(Skeleton& skeleton, float time, float alpha) const {
+    float percent;
+    const int key = Locate(time, percent);
+    if (key < 0) return;
+    const auto i = static_cast<std::size_t>(key) * 4;
+    const bool last = i + 4 >= values.size();
+    TransformConstraint& target = skeleton.transformConstraints[static_cast<std::size_t>(constraint)];
+    float* mixes[4] = {&target.rotateMix, &target.translateMix, &target.scaleMix, &target.shearMix};
+    for (std::size_t m = 0; m < 4; ++m) {
+        const float value = last ? values[i + m] : Lerp(values[i + m], values[i + 4 + m], percent);
+        *mixes[m] += (value - *mixes[m]) * alpha;
+    }
+}
+
+void PathConstraintTimeline::Apply(Skeleton& skeleton, float time, float alpha) const {
+    float percent;
+    const int key = Locate(time, percent);
+    if (key < 0) return;
+    const auto i = static_cast<std::size_t>(key) * 2;
+    const bool last = i + 2 >= values.size();
+    PathConstraint& target = skeleton.pathConstraints[static_cast<std::size_t>(constraint)];
+    const float first = last ? values[i] : Lerp(values[i], values[i + 2], percent);
+    const float second = last ? values[i + 1] : Lerp(values[i + 1], values[i + 3], percent);
+    switch (kind) {
+        case Kind::Position:
+            target.position += (first - target.position) * alpha;
+            break;
+        case Kind::Spacing:
+            target.spacing += (first - target.spacing) * alpha;
+            break;
+        case Kind::Mix:
+            target.rotateMix += (first - target.rotateMix) * alpha;
+            target.translateMix += (second - target.translateMix) * alpha;
+            break;
+    }
+}
+
 void DrawOrderTimeline::Apply(Skeleton& skeleton, float time, float) const {
     float percent;
     const int key = Locate(time, percent);

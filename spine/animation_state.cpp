@@ -54,8 +54,18 @@ float TrackEntry::AnimationTime() const noexcept {
 
 void AnimationState::Update(float dt) {
     dt *= timeScale;
-    for (Chain& chain : tracks_) {
-        for (TrackEntry& entry : chain) entry.trackTime += dt * entry.timeScale;
+    fired_.clear();
+    for (std::size_t t = 0; t < tracks_.size(); ++t) {
+        Chain& chain = tracks_[t];
+        for (std::size_t i = 0; i < chain.size(); ++i) {
+            TrackEntry& entry = chain[i];
+            const float step = dt * entry.timeScale;
+            const TrackEntry* newer = i > 0 ? &chain[i - 1] : nullptr;
+            if (!newer || (newer->mixDuration > 0 && newer->mixTime / newer->mixDuration < entry.eventThreshold))
+                CollectEvents(static_cast<int>(t), entry, step);
+            entry.trackTime += step;
+            entry.started = true;
+        }
         for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
             chain[i].mixTime += dt;
             if (chain[i].mixTime >= chain[i].mixDuration) {
@@ -64,6 +74,31 @@ void AnimationState::Update(float dt) {
             }
         }
     }
+    std::stable_sort(fired_.begin(), fired_.end(), [](const FiredEvent& a, const FiredEvent& b) { return a.at < b.at; });
+    if (listener)
+        for (const FiredEvent& fired : fired_) listener(fired);
+}
+
+// Keys in (before, after] of track time, with a key at `before` too when the entry has not
+// started. A looping entry repeats its keys once per loop.
+void AnimationState::CollectEvents(int track, const TrackEntry& entry, float step) {
+    const EventTimeline* timeline = entry.animation ? entry.animation->events : nullptr;
+    if (!timeline || step < 0) return;
+    const float before = entry.trackTime, after = before + step;
+    auto add = [&](float at, const Event& event) {
+        if (!(at > before || (!entry.started && at >= before)) || at > after) return;
+        fired_.push_back({track, entry.animation, &event, step > 0 ? (at - before) / step : 0.0f});
+    };
+    const float duration = entry.animation->duration;
+    if (!entry.loop || duration <= 0) {
+        for (const Event& event : timeline->events) add(event.time, event);
+        return;
+    }
+    // A time step many loops long fires the last few loops only: nobody can hear more.
+    constexpr float MaxLoops = 16;
+    const float last = std::floor(after / duration);
+    for (float loop = std::max(std::floor(before / duration), last - MaxLoops); loop <= last; ++loop)
+        for (const Event& event : timeline->events) add(loop * duration + event.time, event);
 }
 
 TrackEntry* AnimationState::SetAnimation(int track, std::string_view name, bool loop) {
@@ -140,6 +175,9 @@ void AnimationState::Pose(Skeleton& skeleton, const Chain& chain, std::size_t in
     from.dark.resize(slotCount);
     from.attachments.resize(slotCount);
     from.deform.resize(slotCount);
+    from.ik = skeleton.ikConstraints;
+    from.transform = skeleton.transformConstraints;
+    from.path = skeleton.pathConstraints;
     for (std::size_t i = 0; i < slotCount; ++i) {
         const Slot& slot = skeleton.slots[i];
         from.light[i] = slot.color;
@@ -161,6 +199,29 @@ void AnimationState::Pose(Skeleton& skeleton, const Chain& chain, std::size_t in
         to.scaleY = Lerp(old.scaleY, to.scaleY, mix);
         to.shearX = Lerp(old.shearX, to.shearX, mix);
         to.shearY = Lerp(old.shearY, to.shearY, mix);
+    }
+    for (std::size_t i = 0; i < skeleton.ikConstraints.size(); ++i) {
+        IkConstraint& to = skeleton.ikConstraints[i];
+        const IkConstraint& old = from.ik[i];
+        to.mix = Lerp(old.mix, to.mix, mix);
+        to.softness = Lerp(old.softness, to.softness, mix);
+        if (mix < 0.5f) to.bendDirection = old.bendDirection, to.compress = old.compress, to.stretch = old.stretch;
+    }
+    for (std::size_t i = 0; i < skeleton.transformConstraints.size(); ++i) {
+        TransformConstraint& to = skeleton.transformConstraints[i];
+        const TransformConstraint& old = from.transform[i];
+        to.rotateMix = Lerp(old.rotateMix, to.rotateMix, mix);
+        to.translateMix = Lerp(old.translateMix, to.translateMix, mix);
+        to.scaleMix = Lerp(old.scaleMix, to.scaleMix, mix);
+        to.shearMix = Lerp(old.shearMix, to.shearMix, mix);
+    }
+    for (std::size_t i = 0; i < skeleton.pathConstraints.size(); ++i) {
+        PathConstraint& to = skeleton.pathConstraints[i];
+        const PathConstraint& old = from.path[i];
+        to.position = Lerp(old.position, to.position, mix);
+        to.spacing = Lerp(old.spacing, to.spacing, mix);
+        to.rotateMix = Lerp(old.rotateMix, to.rotateMix, mix);
+        to.translateMix = Lerp(old.translateMix, to.translateMix, mix);
     }
     for (std::size_t i = 0; i < slotCount; ++i) {
         Slot& slot = skeleton.slots[i];

@@ -10,9 +10,14 @@
 //   value. Track 0 is the base; higher tracks mix over it by their entry's alpha.
 // - A TrackEntry pointer is valid until the next SetAnimation or ClearTrack on its track.
 // - An entry is complete once its track time reaches the animation's duration (for a looping
-//   entry: once the first loop has finished). Copying a state copies its tracks.
+//   entry: once the first loop has finished). Copying a state copies its tracks and listener.
+// - Events: Update hands every event key that track time passed to `listener`, in time order
+//   across all tracks, once for each time a loop passes it (a key at 0 fires when the entry
+//   starts). An entry that is fading out fires only while the fade is below its eventThreshold
+//   (0: never). The same list stays readable through Events() until the next Update.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -46,10 +51,21 @@ struct TrackEntry {
     float alpha = 1;
     float mixTime = 0;  // seconds into the fade from the entry below it
     float mixDuration = 0;
+    // While a newer entry fades this one out, its events fire until the fade passes this share.
+    float eventThreshold = 0;
+    bool started = false;  // has been advanced at least once
 
     [[nodiscard]] bool IsComplete() const noexcept;
     // Time within the animation: wrapped when looping, held at the end otherwise.
     [[nodiscard]] float AnimationTime() const noexcept;
+};
+
+// One event key that an Update passed.
+struct FiredEvent {
+    int track = 0;
+    const Animation* animation = nullptr;
+    const Event* event = nullptr;
+    float at = 0;  // share of the update's time step at which it fell, 0 to 1
 };
 
 class AnimationState {
@@ -72,6 +88,10 @@ public:
     [[nodiscard]] TrackEntry* GetCurrent(int track);
     [[nodiscard]] const TrackEntry* GetCurrent(int track) const;
 
+    // Events passed by the last Update, in time order.
+    [[nodiscard]] const std::vector<FiredEvent>& Events() const noexcept { return fired_; }
+    std::function<void(const FiredEvent&)> listener;
+
     float timeScale = 1;
 
 private:
@@ -82,13 +102,19 @@ private:
         std::vector<Color> light, dark;
         std::vector<const Attachment*> attachments;
         std::vector<std::vector<float>> deform;
+        std::vector<IkConstraint> ik;
+        std::vector<TransformConstraint> transform;
+        std::vector<PathConstraint> path;
     };
+
+    void CollectEvents(int track, const TrackEntry& entry, float step);
 
     void Pose(Skeleton& skeleton, const Chain& chain, std::size_t index, float alpha);
 
     const AnimationStateData* data_;
     std::vector<Chain> tracks_;
     std::vector<Snapshot> scratch_;  // one per fade depth, reused every frame
+    std::vector<FiredEvent> fired_;
 };
 
 }  // namespace velkor::spine

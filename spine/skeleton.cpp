@@ -56,6 +56,12 @@ const Animation* SkeletonData::FindAnimation(std::string_view name) const {
     return nullptr;
 }
 
+const EventData* SkeletonData::FindEvent(std::string_view name) const {
+    for (const auto& event : events)
+        if (event->name == name) return event.get();
+    return nullptr;
+}
+
 // --- Attachments ----------------------------------------------------------------------------------
 
 void RegionAttachment::Update() {
@@ -181,9 +187,137 @@ Skeleton::Skeleton(const SkeletonData& data) : data_(&data) {
         slots[i].bone = data.slots[i].bone;
         drawOrder[i] = static_cast<int>(i);
     }
+    ikConstraints.resize(data.ikConstraints.size());
+    for (std::size_t i = 0; i < ikConstraints.size(); ++i) ikConstraints[i].data = static_cast<int>(i);
+    transformConstraints.resize(data.transformConstraints.size());
+    for (std::size_t i = 0; i < transformConstraints.size(); ++i) transformConstraints[i].data = static_cast<int>(i);
+    pathConstraints.resize(data.pathConstraints.size());
+    for (std::size_t i = 0; i < pathConstraints.size(); ++i) pathConstraints[i].data = static_cast<int>(i);
     ResolveSetupAttachments();
+    BuildUpdateOrder();
     SetToSetupPose();
     UpdateWorldTransform();
+}
+
+namespace {
+
+bool Lists(const std::vector<int>& list, int index) { return std::find(list.begin(), list.end(), index) != list.end(); }
+
+}  // namespace
+
+void Skeleton::BuildUpdateOrder() {
+    updates_.clear();
+    for (Bone& bone : bones) bone.active = !data_->bones[static_cast<std::size_t>(bone.data)].skinRequired;
+    if (skin_)
+        for (int index : skin_->bones)
+            for (int b = index; b >= 0; b = bones[static_cast<std::size_t>(b)].parent)
+                bones[static_cast<std::size_t>(b)].active = true;
+    // Parents come first, so one pass carries an inactive parent down to every descendant.
+    for (Bone& bone : bones)
+        if (bone.parent >= 0 && !bones[static_cast<std::size_t>(bone.parent)].active) bone.active = false;
+
+    auto boneActive = [&](int index) { return bones[static_cast<std::size_t>(index)].active; };
+    auto allActive = [&](const std::vector<int>& list) { return std::all_of(list.begin(), list.end(), boneActive); };
+    struct Pending {
+        int order;
+        Update update;
+    };
+    std::vector<Pending> pending;
+    for (IkConstraint& c : ikConstraints) {
+        const IkConstraintData& d = data_->ikConstraints[static_cast<std::size_t>(c.data)];
+        c.active = (!d.skinRequired || (skin_ && Lists(skin_->ik, c.data))) && allActive(d.bones) && boneActive(d.target);
+        if (c.active) pending.push_back({d.order, {Update::Kind::Ik, c.data}});
+    }
+    for (TransformConstraint& c : transformConstraints) {
+        const TransformConstraintData& d = data_->transformConstraints[static_cast<std::size_t>(c.data)];
+        c.active = (!d.skinRequired || (skin_ && Lists(skin_->transform, c.data))) && allActive(d.bones) &&
+                   boneActive(d.target);
+        if (c.active) pending.push_back({d.order, {Update::Kind::Transform, c.data}});
+    }
+    for (PathConstraint& c : pathConstraints) {
+        const PathConstraintData& d = data_->pathConstraints[static_cast<std::size_t>(c.data)];
+        c.active = (!d.skinRequired || (skin_ && Lists(skin_->path, c.data))) && allActive(d.bones) &&
+                   boneActive(slots[static_cast<std::size_t>(d.target)].bone);
+        if (c.active) pending.push_back({d.order, {Update::Kind::Path, c.data}});
+    }
+    std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.order < b.order; });
+
+    // Inactive bones count as sorted, so nothing ever updates them.
+    std::vector<char> sorted(bones.size());
+    for (std::size_t i = 0; i < bones.size(); ++i) sorted[i] = !bones[i].active;
+    auto constrained = [&](const std::vector<int>& list) {
+        // What the constraint writes is final; the children must follow it.
+        for (int bone : list) SortReset(bone, sorted);
+        for (int bone : list) sorted[static_cast<std::size_t>(bone)] = 1;
+    };
+    for (const Pending& p : pending) {
+        const auto i = static_cast<std::size_t>(p.update.index);
+        switch (p.update.kind) {
+            case Update::Kind::Ik: {
+                const IkConstraintData& d = data_->ikConstraints[i];
+                SortBone(d.target, sorted);
+                const int parent = d.bones.front();
+                SortBone(parent, sorted);
+                if (d.bones.size() > 1) {
+                    const int childParent = bones[static_cast<std::size_t>(d.bones.back())].parent;
+                    if (childParent >= 0) SortBone(childParent, sorted);
+                }
+                updates_.push_back(p.update);
+                SortReset(parent, sorted);
+                sorted[static_cast<std::size_t>(d.bones.back())] = 1;
+                sorted[static_cast<std::size_t>(parent)] = 1;
+                break;
+            }
+            case Update::Kind::Transform: {
+                const TransformConstraintData& d = data_->transformConstraints[i];
+                SortBone(d.target, sorted);
+                for (int bone : d.bones) {
+                    const int parent = bones[static_cast<std::size_t>(bone)].parent;
+                    if (!d.local) SortBone(bone, sorted);
+                    else if (parent >= 0) SortBone(parent, sorted);
+                }
+                updates_.push_back(p.update);
+                constrained(d.bones);
+                break;
+            }
+            case Update::Kind::Path: {
+                const PathConstraintData& d = data_->pathConstraints[i];
+                SortBone(slots[static_cast<std::size_t>(d.target)].bone, sorted);
+                // Weighted path vertices hang on bones of their own.
+                for (const Skin* skin : {skin_, data_->defaultSkin}) {
+                    if (!skin || static_cast<std::size_t>(d.target) >= skin->attachments.size()) continue;
+                    for (const auto& [name, attachment] : skin->attachments[static_cast<std::size_t>(d.target)])
+                        if (const auto* path = dynamic_cast<const PathAttachment*>(attachment.get()))
+                            for (std::size_t v = 0; v < path->bones.size(); v += static_cast<std::size_t>(path->bones[v]) + 1)
+                                for (int b = 1; b <= path->bones[v]; ++b) SortBone(path->bones[v + static_cast<std::size_t>(b)], sorted);
+                }
+                for (int bone : d.bones) SortBone(bone, sorted);
+                updates_.push_back(p.update);
+                constrained(d.bones);
+                break;
+            }
+            case Update::Kind::Bone:
+                break;
+        }
+    }
+    for (std::size_t i = 0; i < bones.size(); ++i) SortBone(static_cast<int>(i), sorted);
+}
+
+void Skeleton::SortBone(int index, std::vector<char>& sorted) {
+    const auto i = static_cast<std::size_t>(index);
+    if (sorted[i]) return;
+    if (bones[i].parent >= 0) SortBone(bones[i].parent, sorted);
+    updates_.push_back({Update::Kind::Bone, index});
+    sorted[i] = 1;
+}
+
+void Skeleton::SortReset(int parent, std::vector<char>& sorted) {
+    // Children always come after their parent in the bone list.
+    for (std::size_t i = static_cast<std::size_t>(parent) + 1; i < bones.size(); ++i) {
+        if (bones[i].parent != parent || !bones[i].active) continue;
+        if (sorted[i]) SortReset(static_cast<int>(i), sorted);
+        sorted[i] = 0;
+    }
 }
 
 void Skeleton::ResolveSetupAttachments() {
@@ -196,86 +330,151 @@ void Skeleton::ResolveSetupAttachments() {
 
 void Skeleton::UpdateWorldTransform() {
     for (Bone& bone : bones) {
-        const BoneData& data = data_->bones[static_cast<std::size_t>(bone.data)];
-        const float rx = bone.rotation + bone.shearX, ry = bone.rotation + 90 + bone.shearY;
-        float la = CosDeg(rx) * bone.scaleX, lb = CosDeg(ry) * bone.scaleY;
-        float lc = SinDeg(rx) * bone.scaleX, ld = SinDeg(ry) * bone.scaleY;
-        if (bone.parent < 0) {
-            bone.a = la * scaleX;
-            bone.b = lb * scaleX;
-            bone.c = lc * scaleY;
-            bone.d = ld * scaleY;
-            bone.worldX = bone.x * scaleX + x;
-            bone.worldY = bone.y * scaleY + y;
-            continue;
+        bone.ax = bone.x, bone.ay = bone.y, bone.arotation = bone.rotation;
+        bone.ascaleX = bone.scaleX, bone.ascaleY = bone.scaleY, bone.ashearX = bone.shearX, bone.ashearY = bone.shearY;
+        bone.appliedValid = true;
+    }
+    for (const Update& update : updates_) {
+        const auto i = static_cast<std::size_t>(update.index);
+        switch (update.kind) {
+            case Update::Kind::Bone: {
+                Bone& bone = bones[i];
+                UpdateBone(bone, bone.x, bone.y, bone.rotation, bone.scaleX, bone.scaleY, bone.shearX, bone.shearY);
+                break;
+            }
+            case Update::Kind::Ik:
+                ApplyIk(ikConstraints[i]);
+                break;
+            case Update::Kind::Transform:
+                ApplyTransform(transformConstraints[i]);
+                break;
+            case Update::Kind::Path:
+                ApplyPath(pathConstraints[i]);
+                break;
         }
+    }
+}
+
+void Skeleton::UpdateBone(Bone& bone, float x, float y, float rotation, float scaleX, float scaleY, float shearX,
+                          float shearY) {
+    bone.ax = x, bone.ay = y, bone.arotation = rotation, bone.ascaleX = scaleX, bone.ascaleY = scaleY;
+    bone.ashearX = shearX, bone.ashearY = shearY;
+    bone.appliedValid = true;
+    const BoneData& data = data_->bones[static_cast<std::size_t>(bone.data)];
+    const float rx = rotation + shearX, ry = rotation + 90 + shearY;
+    float la = CosDeg(rx) * scaleX, lb = CosDeg(ry) * scaleY;
+    float lc = SinDeg(rx) * scaleX, ld = SinDeg(ry) * scaleY;
+    if (bone.parent < 0) {
+        bone.a = la * this->scaleX;
+        bone.b = lb * this->scaleX;
+        bone.c = lc * this->scaleY;
+        bone.d = ld * this->scaleY;
+        bone.worldX = x * this->scaleX + this->x;
+        bone.worldY = y * this->scaleY + this->y;
+        return;
+    }
+    const Bone& parent = bones[static_cast<std::size_t>(bone.parent)];
+    const float pa = parent.a, pb = parent.b, pc = parent.c, pd = parent.d;
+    bone.worldX = pa * x + pb * y + parent.worldX;
+    bone.worldY = pc * x + pd * y + parent.worldY;
+    switch (data.transformMode) {
+        case TransformMode::Normal:
+            bone.a = pa * la + pb * lc;
+            bone.b = pa * lb + pb * ld;
+            bone.c = pc * la + pd * lc;
+            bone.d = pc * lb + pd * ld;
+            return;
+        case TransformMode::OnlyTranslation:
+            break;
+        case TransformMode::NoRotationOrReflection: {
+            // Keep the parent's stretch along its own axes, R(t) diag(k, m) R(-t), and drop its
+            // rotation and reflection. A parent whose x axis collapsed gives t from its y axis.
+            float t, k = std::sqrt(pa * pa + pc * pc), m;
+            const float det = std::abs(pa * pd - pb * pc);
+            if (k > 0.0001f) {
+                t = std::atan2(pc, pa);
+                m = det / k;
+            } else {
+                t = std::atan2(pd, pb) - std::numbers::pi_v<float> / 2;
+                k = 0;
+                m = std::sqrt(pb * pb + pd * pd);
+            }
+            const float cs = std::cos(t), sn = std::sin(t);
+            const float sa = k * cs * cs + m * sn * sn, sb = (k - m) * cs * sn, sd = k * sn * sn + m * cs * cs;
+            const float a = sa * la + sb * lc, b = sa * lb + sb * ld;
+            lc = sb * la + sd * lc;
+            ld = sb * lb + sd * ld;
+            la = a;
+            lb = b;
+            break;
+        }
+        case TransformMode::NoScale:
+        case TransformMode::NoScaleOrReflection: {
+            // The bone's x axis follows the parent's rotation of it, made unit length in
+            // skeleton space; y is a quarter turn on, flipped when NoScale inherits a reflection.
+            const float cs = CosDeg(rotation), sn = SinDeg(rotation);
+            float za = (pa * cs + pb * sn) / (this->scaleX != 0 ? this->scaleX : 1.0f);
+            float zc = (pc * cs + pd * sn) / (this->scaleY != 0 ? this->scaleY : 1.0f);
+            const float length = std::sqrt(za * za + zc * zc);
+            if (length > 0.00001f) {
+                za /= length;
+                zc /= length;
+            }
+            float s = 1;
+            if (data.transformMode == TransformMode::NoScale &&
+                ((pa * pd - pb * pc < 0) != ((this->scaleX < 0) != (this->scaleY < 0))))
+                s = -1;
+            const float zb = -zc * s, zd = za * s;
+            const float sa = CosDeg(shearX) * scaleX, sb = CosDeg(90 + shearY) * scaleY;
+            const float sc = SinDeg(shearX) * scaleX, sd = SinDeg(90 + shearY) * scaleY;
+            la = za * sa + zb * sc;
+            lb = za * sb + zb * sd;
+            lc = zc * sa + zd * sc;
+            ld = zc * sb + zd * sd;
+            break;
+        }
+    }
+    // Every mode but Normal drops what the parent passed on; the skeleton's own scale and flip
+    // still apply.
+    bone.a = la * this->scaleX;
+    bone.b = lb * this->scaleX;
+    bone.c = lc * this->scaleY;
+    bone.d = ld * this->scaleY;
+}
+
+void Skeleton::UpdateAppliedTransform(Bone& bone) {
+    bone.appliedValid = true;
+    // The local matrix is the parent's inverse times the world matrix (for a root, the skeleton's
+    // scale stands in for the parent). Shear x is folded into the rotation.
+    float pa, pb, pc, pd, px, py;
+    if (bone.parent < 0) {
+        pa = scaleX, pb = 0, pc = 0, pd = scaleY, px = x, py = y;
+    } else {
         const Bone& parent = bones[static_cast<std::size_t>(bone.parent)];
-        const float pa = parent.a, pb = parent.b, pc = parent.c, pd = parent.d;
-        bone.worldX = pa * bone.x + pb * bone.y + parent.worldX;
-        bone.worldY = pc * bone.x + pd * bone.y + parent.worldY;
-        switch (data.transformMode) {
-            case TransformMode::Normal:
-                bone.a = pa * la + pb * lc;
-                bone.b = pa * lb + pb * ld;
-                bone.c = pc * la + pd * lc;
-                bone.d = pc * lb + pd * ld;
-                continue;
-            case TransformMode::OnlyTranslation:
-                break;
-            case TransformMode::NoRotationOrReflection: {
-                // Keep the parent's stretch along its own axes, R(t) diag(k, m) R(-t), and drop its
-                // rotation and reflection. A parent whose x axis collapsed gives t from its y axis.
-                float t, k = std::sqrt(pa * pa + pc * pc), m;
-                const float det = std::abs(pa * pd - pb * pc);
-                if (k > 0.0001f) {
-                    t = std::atan2(pc, pa);
-                    m = det / k;
-                } else {
-                    t = std::atan2(pd, pb) - std::numbers::pi_v<float> / 2;
-                    k = 0;
-                    m = std::sqrt(pb * pb + pd * pd);
-                }
-                const float cs = std::cos(t), sn = std::sin(t);
-                const float sa = k * cs * cs + m * sn * sn, sb = (k - m) * cs * sn, sd = k * sn * sn + m * cs * cs;
-                const float a = sa * la + sb * lc, b = sa * lb + sb * ld;
-                lc = sb * la + sd * lc;
-                ld = sb * lb + sd * ld;
-                la = a;
-                lb = b;
-                break;
-            }
-            case TransformMode::NoScale:
-            case TransformMode::NoScaleOrReflection: {
-                // The bone's x axis follows the parent's rotation of it, made unit length in
-                // skeleton space; y is a quarter turn on, flipped when NoScale inherits a reflection.
-                const float cs = CosDeg(bone.rotation), sn = SinDeg(bone.rotation);
-                float za = (pa * cs + pb * sn) / (scaleX != 0 ? scaleX : 1.0f);
-                float zc = (pc * cs + pd * sn) / (scaleY != 0 ? scaleY : 1.0f);
-                const float length = std::sqrt(za * za + zc * zc);
-                if (length > 0.00001f) {
-                    za /= length;
-                    zc /= length;
-                }
-                float s = 1;
-                if (data.transformMode == TransformMode::NoScale &&
-                    ((pa * pd - pb * pc < 0) != ((scaleX < 0) != (scaleY < 0))))
-                    s = -1;
-                const float zb = -zc * s, zd = za * s;
-                const float sa = CosDeg(bone.shearX) * bone.scaleX, sb = CosDeg(90 + bone.shearY) * bone.scaleY;
-                const float sc = SinDeg(bone.shearX) * bone.scaleX, sd = SinDeg(90 + bone.shearY) * bone.scaleY;
-                la = za * sa + zb * sc;
-                lb = za * sb + zb * sd;
-                lc = zc * sa + zd * sc;
-                ld = zc * sb + zd * sd;
-                break;
-            }
-        }
-        // Every mode but Normal drops what the parent passed on; the skeleton's own scale and flip
-        // still apply.
-        bone.a = la * scaleX;
-        bone.b = lb * scaleX;
-        bone.c = lc * scaleY;
-        bone.d = ld * scaleY;
+        pa = parent.a, pb = parent.b, pc = parent.c, pd = parent.d, px = parent.worldX, py = parent.worldY;
+    }
+    const float det = pa * pd - pb * pc;
+    if (std::abs(det) < 1e-12f) return;  // a collapsed parent: keep the last applied values
+    const float inv = 1 / det;
+    const float dx = bone.worldX - px, dy = bone.worldY - py;
+    bone.ax = (dx * pd - dy * pb) * inv;
+    bone.ay = (dy * pa - dx * pc) * inv;
+    const float ia = pd * inv, ib = -pb * inv, ic = -pc * inv, id = pa * inv;
+    const float ra = ia * bone.a + ib * bone.c, rb = ia * bone.b + ib * bone.d;
+    const float rc = ic * bone.a + id * bone.c, rd = ic * bone.b + id * bone.d;
+    bone.ashearX = 0;
+    bone.ascaleX = std::sqrt(ra * ra + rc * rc);
+    if (bone.ascaleX > 0.0001f) {
+        const float localDet = ra * rd - rb * rc;
+        const float sign = localDet < 0 ? -1.0f : 1.0f;
+        bone.ascaleY = std::sqrt(rb * rb + rd * rd) * sign;
+        bone.ashearY = std::atan2(-(ra * rb + rc * rd) * sign, std::abs(localDet)) / Radians;
+        bone.arotation = std::atan2(rc, ra) / Radians;
+    } else {
+        bone.ascaleX = 0;
+        bone.ascaleY = std::sqrt(rb * rb + rd * rd);
+        bone.ashearY = 0;
+        bone.arotation = std::atan2(rd, rb) / Radians - 90;
     }
 }
 
@@ -294,6 +493,19 @@ void Skeleton::SetBonesToSetupPose() {
         bone.scaleY = data.scaleY;
         bone.shearX = data.shearX;
         bone.shearY = data.shearY;
+    }
+    for (IkConstraint& c : ikConstraints) {
+        const IkConstraintData& d = data_->ikConstraints[static_cast<std::size_t>(c.data)];
+        c.mix = d.mix, c.softness = d.softness, c.bendDirection = d.bendDirection;
+        c.compress = d.compress, c.stretch = d.stretch;
+    }
+    for (TransformConstraint& c : transformConstraints) {
+        const TransformConstraintData& d = data_->transformConstraints[static_cast<std::size_t>(c.data)];
+        c.rotateMix = d.rotateMix, c.translateMix = d.translateMix, c.scaleMix = d.scaleMix, c.shearMix = d.shearMix;
+    }
+    for (PathConstraint& c : pathConstraints) {
+        const PathConstraintData& d = data_->pathConstraints[static_cast<std::size_t>(c.data)];
+        c.position = d.position, c.spacing = d.spacing, c.rotateMix = d.rotateMix, c.translateMix = d.translateMix;
     }
 }
 
@@ -314,6 +526,7 @@ bool Skeleton::SetSkin(std::string_view name) {
     if (!skin) return false;
     skin_ = skin;
     ResolveSetupAttachments();
+    BuildUpdateOrder();
     return true;
 }
 

@@ -6,7 +6,8 @@
 //   slot bones, timeline targets, weighted-vertex bones, triangle entries) are validated when the
 //   file is read, so posing and mesh building never check them again.
 // - Attachments point at atlas regions: the Atlas must outlive the SkeletonData.
-// - Bones are stored parents first, so one pass in order updates world transforms.
+// - Bones are stored parents first. Constraints run in their "order"; Skeleton builds the update
+//   order that interleaves them with the bones they read and write.
 #pragma once
 
 #include <cstdint>
@@ -111,16 +112,92 @@ struct MeshAttachment final : VertexAttachment {
 
 struct BoundingBoxAttachment final : VertexAttachment {};
 
+// Cubic Bézier segments: per path vertex an in-handle, the point and an out-handle.
+struct PathAttachment final : VertexAttachment {
+    bool closed = false;
+    bool constantSpeed = true;
+    std::vector<float> lengths;  // cumulative length at the end of each segment, setup pose
+    Color color;
+};
+
+// Masks the slots from its own up to and including `endSlot` (-1: to the end of the draw order).
+struct ClippingAttachment final : VertexAttachment {
+    int endSlot = -1;
+    Color color;
+};
+
 struct PointAttachment final : Attachment {
     float x = 0, y = 0, rotation = 0;
 };
 
 // Attachments by slot and name. Skins other than the default one replace attachments by name.
+// Bones and constraints marked as skin-required are active only while a skin listing them is set.
 struct Skin {
     std::string name;
     std::vector<std::map<std::string, std::unique_ptr<Attachment>, std::less<>>> attachments;  // per slot
+    std::vector<int> bones, ik, transform, path;
 
     [[nodiscard]] const Attachment* Find(int slot, std::string_view attachment) const;
+};
+
+// --- Constraints ---------------------------------------------------------------------------------
+
+struct IkConstraintData {
+    std::string name;
+    int order = 0;
+    bool skinRequired = false;
+    std::vector<int> bones;  // one, or a parent and a child below it
+    int target = 0;
+    float mix = 1, softness = 0;
+    int bendDirection = 1;
+    bool compress = false, stretch = false, uniform = false;
+};
+
+struct TransformConstraintData {
+    std::string name;
+    int order = 0;
+    bool skinRequired = false;
+    std::vector<int> bones;
+    int target = 0;
+    float rotateMix = 1, translateMix = 1, scaleMix = 1, shearMix = 1;
+    float offsetRotation = 0, offsetX = 0, offsetY = 0, offsetScaleX = 0, offsetScaleY = 0, offsetShearY = 0;
+    bool local = false, relative = false;
+};
+
+enum class PositionMode : std::uint8_t { Fixed, Percent };
+enum class SpacingMode : std::uint8_t { Length, Fixed, Percent };
+enum class RotateMode : std::uint8_t { Tangent, Chain, ChainScale };
+
+struct PathConstraintData {
+    std::string name;
+    int order = 0;
+    bool skinRequired = false;
+    std::vector<int> bones;
+    int target = 0;  // a slot, whose attachment is the path
+    PositionMode positionMode = PositionMode::Percent;
+    SpacingMode spacingMode = SpacingMode::Length;
+    RotateMode rotateMode = RotateMode::Tangent;
+    float offsetRotation = 0, position = 0, spacing = 0, rotateMix = 1, translateMix = 1;
+};
+
+// --- Events ---------------------------------------------------------------------------------------
+
+struct EventData {
+    std::string name;
+    int intValue = 0;
+    float floatValue = 0;
+    std::string stringValue, audioPath;
+    float volume = 1, balance = 0;
+};
+
+// One key of an event timeline: the definition's values unless the key overrides them.
+struct Event {
+    const EventData* data = nullptr;
+    float time = 0;
+    int intValue = 0;
+    float floatValue = 0;
+    std::string stringValue;
+    float volume = 1, balance = 0;
 };
 
 // --- Animations --------------------------------------------------------------------------------
@@ -190,6 +267,48 @@ public:
     std::vector<std::vector<float>> frames;  // full deform per key
 };
 
+class IkConstraintTimeline final : public Timeline {
+public:
+    explicit IkConstraintTimeline(int constraint) : constraint(constraint) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    int constraint;
+    struct Key {
+        float mix, softness;
+        int bendDirection;
+        bool compress, stretch;
+    };
+    std::vector<Key> keys;
+};
+
+class TransformConstraintTimeline final : public Timeline {
+public:
+    explicit TransformConstraintTimeline(int constraint) : constraint(constraint) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    int constraint;
+    std::vector<float> values;  // rotate, translate, scale and shear mix per key
+};
+
+class PathConstraintTimeline final : public Timeline {
+public:
+    enum class Kind : std::uint8_t { Position, Spacing, Mix };
+    PathConstraintTimeline(Kind kind, int constraint) : kind(kind), constraint(constraint) {}
+    void Apply(Skeleton& skeleton, float time, float alpha) const override;
+
+    Kind kind;
+    int constraint;
+    std::vector<float> values;  // two per key (position and spacing use the first)
+};
+
+// Fires nothing by itself: AnimationState reads `events` as track time passes them.
+class EventTimeline final : public Timeline {
+public:
+    void Apply(Skeleton&, float, float) const override {}
+
+    std::vector<Event> events;  // one per key, in time order
+};
+
 class DrawOrderTimeline final : public Timeline {
 public:
     void Apply(Skeleton& skeleton, float time, float alpha) const override;
@@ -201,6 +320,7 @@ struct Animation {
     std::string name;
     float duration = 0;
     std::vector<std::unique_ptr<Timeline>> timelines;
+    const EventTimeline* events = nullptr;  // also in `timelines`; nullptr when nothing is keyed
 
     // Applies every timeline at `time` (wrapped when looping).
     void Apply(Skeleton& skeleton, float time, bool loop, float alpha) const;
@@ -216,11 +336,16 @@ struct SkeletonData {
     std::vector<std::unique_ptr<Skin>> skins;
     const Skin* defaultSkin = nullptr;
     std::vector<std::unique_ptr<Animation>> animations;
+    std::vector<IkConstraintData> ikConstraints;
+    std::vector<TransformConstraintData> transformConstraints;
+    std::vector<PathConstraintData> pathConstraints;
+    std::vector<std::unique_ptr<EventData>> events;
 
     [[nodiscard]] int FindBone(std::string_view name) const;
     [[nodiscard]] int FindSlot(std::string_view name) const;
     [[nodiscard]] const Skin* FindSkin(std::string_view name) const;
     [[nodiscard]] const Animation* FindAnimation(std::string_view name) const;
+    [[nodiscard]] const EventData* FindEvent(std::string_view name) const;
 };
 
 }  // namespace velkor::spine

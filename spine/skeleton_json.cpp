@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <set>
+#include <utility>
 
 #include <rapidjson/document.h>
 #include <rapidjson/error/en.h>
@@ -103,6 +104,19 @@ Color ColorOf(const Json& object, const char* key, Color fallback, bool withAlph
     return ParseColor(v->GetString(), withAlpha);
 }
 
+// JSON pointer segment: "~" and "/" escaped.
+std::string Escape(std::string_view name) {
+    std::string out;
+    for (const char c : name) {
+        if (c == '~') out += "~0";
+        else if (c == '/') out += "~1";
+        else out += c;
+    }
+    return out;
+}
+
+std::string NameOf(const Json& name) { return {name.GetString(), name.GetStringLength()}; }
+
 class Reader {
 public:
     Reader(const Atlas& atlas, const std::string& source) : atlas_(atlas), source_(source) {}
@@ -110,25 +124,22 @@ public:
     std::unique_ptr<SkeletonData> Read(const Json& root) {
         Object(root, "the file");
         data_ = std::make_unique<SkeletonData>();
-        ReadHeader(root);
+        Skip("/skeleton", [&] { ReadHeader(root); });
         ReadBones(root);
         ReadSlots(root);
-        for (const char* key : {"ik", "transform", "path"})
-            if (const Json* v = Member(root, key); v && v->IsArray() && !v->Empty())
-                unsupported_.insert(std::string(key) + " constraints");
-        if (const Json* v = Member(root, "events"); v && v->IsObject() && v->MemberCount() > 0)
-            unsupported_.insert("events");
+        ReadEvents(root);
+        ReadIk(root);
+        ReadTransform(root);
+        ReadPath(root);
         ReadSkins(root);
         ResolveLinkedMeshes();
         if (const Json* animations = Member(root, "animations")) {
-            Object(*animations, "\"animations\"");
-            for (const auto& member : animations->GetObject())
-                ReadAnimation(std::string(member.name.GetString(), member.name.GetStringLength()), member.value);
-        }
-        if (!unsupported_.empty()) {
-            std::string list;
-            for (const auto& feature : unsupported_) list += (list.empty() ? "" : ", ") + feature;
-            Trace("Skeleton " + source_ + " uses what this runtime does not support (ignored): " + list + "\n");
+            Skip("/animations", [&] {
+                for (const auto& member : Object(*animations, "\"animations\"").GetObject()) {
+                    const std::string name = NameOf(member.name);
+                    Skip("/animations/" + Escape(name), [&] { ReadAnimation(name, member.value); });
+                }
+            });
         }
         return std::move(data_);
     }
@@ -136,11 +147,27 @@ public:
 private:
     struct LinkedMesh {
         MeshAttachment* mesh;
+        Skin* owner;
+        std::string key;
         std::string skin;
         int slot;
         std::string parent;
         bool inheritDeform;
+        std::string pointer;
     };
+
+    // Runs `read`; a problem inside it is traced with the JSON pointer and the part is left out.
+    template <class Read>
+    bool Skip(const std::string& pointer, Read read) {
+        try {
+            read();
+            return true;
+        } catch (const ReadError& error) {
+            Trace("Skeleton " + source_ + " at " + (pointer.empty() ? "/" : pointer) + ": " + error.what +
+                  "; skipped\n");
+            return false;
+        }
+    }
 
     void ReadHeader(const Json& root) {
         const Json* header = Member(root, "skeleton");
@@ -158,6 +185,7 @@ private:
             Trace("Skeleton " + source_ + " was exported by Spine " + data_->version + "; this runtime reads 3.8\n");
     }
 
+    // Bones are the one part nothing can stand in for: any fault here gives no skeleton.
     void ReadBones(const Json& root) {
         const Json* bones = Member(root, "bones");
         if (!bones) Fail("no \"bones\"");
@@ -196,18 +224,46 @@ private:
         if (data_->bones.empty()) Fail("no bones");
     }
 
+    int BoneIndex(const Json& object, const char* key, const std::string& owner) {
+        const std::string name = String(object, key);
+        const int bone = data_->FindBone(name);
+        if (bone < 0) Fail(owner + " names an unknown bone " + Quote(name));
+        return bone;
+    }
+
+    std::vector<int> BoneList(const Json& object, const std::string& owner) {
+        std::vector<int> list;
+        const Json* bones = Member(object, "bones");
+        if (!bones) Fail(owner + " lists no bones");
+        for (const auto& item : Array(*bones, "\"bones\"").GetArray()) {
+            if (!item.IsString()) Fail(owner + " lists a bone that is not a name");
+            const int bone = data_->FindBone(NameOf(item));
+            if (bone < 0) Fail(owner + " names an unknown bone " + Quote(NameOf(item)));
+            list.push_back(bone);
+        }
+        if (list.empty()) Fail(owner + " lists no bones");
+        return list;
+    }
+
+    template <class Each>
+    void ForEachItem(const Json& root, const char* key, Each each) {
+        const Json* list = Member(root, key);
+        if (!list) return;
+        const std::string pointer = std::string("/") + key;
+        if (!Skip(pointer, [&] { Array(*list, Quote(key)); })) return;
+        for (rapidjson::SizeType i = 0; i < list->Size(); ++i) {
+            const std::string at = pointer + "/" + std::to_string(i);
+            Skip(at, [&] { each(Object((*list)[i], std::string("an item of ") + Quote(key)), at); });
+        }
+    }
+
     void ReadSlots(const Json& root) {
-        const Json* slots = Member(root, "slots");
-        if (!slots) return;
-        for (const auto& item : Array(*slots, "\"slots\"").GetArray()) {
-            Object(item, "a slot");
+        ForEachItem(root, "slots", [&](const Json& item, const std::string&) {
             SlotData slot;
             slot.index = static_cast<int>(data_->slots.size());
             slot.name = String(item, "name");
             if (slot.name.empty()) Fail("a slot has no name");
-            const std::string bone = String(item, "bone");
-            slot.bone = data_->FindBone(bone);
-            if (slot.bone < 0) Fail("slot " + Quote(slot.name) + " names an unknown bone " + Quote(bone));
+            slot.bone = BoneIndex(item, "bone", "slot " + Quote(slot.name));
             slot.color = ColorOf(item, "color", Color{});
             if (Member(item, "dark")) {
                 slot.darkColor = ColorOf(item, "dark", Color{0, 0, 0, 1}, false);
@@ -221,47 +277,195 @@ private:
             else if (blend == "screen") slot.blendMode = BlendMode::Screen;
             else Fail("slot " + Quote(slot.name) + " has an unknown blend " + Quote(blend));
             data_->slots.push_back(std::move(slot));
+        });
+    }
+
+    void ReadEvents(const Json& root) {
+        const Json* events = Member(root, "events");
+        if (!events || !Skip("/events", [&] { Object(*events, "\"events\""); })) return;
+        for (const auto& member : events->GetObject()) {
+            const std::string name = NameOf(member.name);
+            Skip("/events/" + Escape(name), [&] {
+                Object(member.value, "event " + Quote(name));
+                auto event = std::make_unique<EventData>();
+                event->name = name;
+                event->intValue = Integer(member.value, "int", 0);
+                event->floatValue = Number(member.value, "float", 0);
+                event->stringValue = String(member.value, "string");
+                event->audioPath = String(member.value, "audio");
+                if (!event->audioPath.empty()) {
+                    event->volume = Number(member.value, "volume", 1);
+                    event->balance = Number(member.value, "balance", 0);
+                }
+                data_->events.push_back(std::move(event));
+            });
         }
+    }
+
+    // What every constraint starts with.
+    template <class Data>
+    void ReadConstraint(const Json& item, Data& constraint, const char* kind) {
+        constraint.name = String(item, "name");
+        if (constraint.name.empty()) Fail(std::string("a ") + kind + " constraint has no name");
+        constraint.order = Integer(item, "order", 0);
+        constraint.skinRequired = Boolean(item, "skin", false);
+        constraint.bones = BoneList(item, std::string(kind) + " constraint " + Quote(constraint.name));
+    }
+
+    void ReadIk(const Json& root) {
+        ForEachItem(root, "ik", [&](const Json& item, const std::string&) {
+            IkConstraintData ik;
+            ReadConstraint(item, ik, "IK");
+            const std::string what = "IK constraint " + Quote(ik.name);
+            if (ik.bones.size() > 2) Fail(what + " constrains more than two bones");
+            if (ik.bones.size() == 2 && data_->bones[static_cast<std::size_t>(ik.bones[1])].parent != ik.bones[0])
+                Fail(what + " names a second bone that is not a child of the first");
+            ik.target = BoneIndex(item, "target", what);
+            ik.mix = Number(item, "mix", 1);
+            ik.softness = Number(item, "softness", 0);
+            ik.bendDirection = Boolean(item, "bendPositive", true) ? 1 : -1;
+            ik.compress = Boolean(item, "compress", false);
+            ik.stretch = Boolean(item, "stretch", false);
+            ik.uniform = Boolean(item, "uniform", false);
+            data_->ikConstraints.push_back(std::move(ik));
+        });
+    }
+
+    void ReadTransform(const Json& root) {
+        ForEachItem(root, "transform", [&](const Json& item, const std::string&) {
+            TransformConstraintData t;
+            ReadConstraint(item, t, "transform");
+            t.target = BoneIndex(item, "target", "transform constraint " + Quote(t.name));
+            t.offsetRotation = Number(item, "rotation", 0);
+            t.offsetX = Number(item, "x", 0);
+            t.offsetY = Number(item, "y", 0);
+            t.offsetScaleX = Number(item, "scaleX", 0);
+            t.offsetScaleY = Number(item, "scaleY", 0);
+            t.offsetShearY = Number(item, "shearY", 0);
+            t.rotateMix = Number(item, "rotateMix", 1);
+            t.translateMix = Number(item, "translateMix", 1);
+            t.scaleMix = Number(item, "scaleMix", 1);
+            t.shearMix = Number(item, "shearMix", 1);
+            t.local = Boolean(item, "local", false);
+            t.relative = Boolean(item, "relative", false);
+            data_->transformConstraints.push_back(std::move(t));
+        });
+    }
+
+    template <class Mode, std::size_t N>
+    static Mode Choice(const Json& item, const char* key, const std::pair<std::string_view, Mode> (&choices)[N]) {
+        const std::string value = String(item, key, std::string(choices[0].first));
+        for (const auto& [name, mode] : choices)
+            if (name == value) return mode;
+        Fail(Quote(key) + " is " + Quote(value) + ", which is not a known mode");
+    }
+
+    void ReadPath(const Json& root) {
+        ForEachItem(root, "path", [&](const Json& item, const std::string&) {
+            PathConstraintData p;
+            ReadConstraint(item, p, "path");
+            const std::string slot = String(item, "target");
+            p.target = data_->FindSlot(slot);
+            if (p.target < 0) Fail("path constraint " + Quote(p.name) + " names an unknown slot " + Quote(slot));
+            static constexpr std::pair<std::string_view, PositionMode> positions[] = {
+                {"percent", PositionMode::Percent}, {"fixed", PositionMode::Fixed}};
+            static constexpr std::pair<std::string_view, SpacingMode> spacings[] = {
+                {"length", SpacingMode::Length}, {"fixed", SpacingMode::Fixed}, {"percent", SpacingMode::Percent}};
+            static constexpr std::pair<std::string_view, RotateMode> rotates[] = {
+                {"tangent", RotateMode::Tangent}, {"chain", RotateMode::Chain}, {"chainScale", RotateMode::ChainScale}};
+            p.positionMode = Choice(item, "positionMode", positions);
+            p.spacingMode = Choice(item, "spacingMode", spacings);
+            p.rotateMode = Choice(item, "rotateMode", rotates);
+            p.offsetRotation = Number(item, "rotation", 0);
+            p.position = Number(item, "position", 0);
+            p.spacing = Number(item, "spacing", 0);
+            p.rotateMix = Number(item, "rotateMix", 1);
+            p.translateMix = Number(item, "translateMix", 1);
+            data_->pathConstraints.push_back(std::move(p));
+        });
+    }
+
+    template <class Data>
+    static int FindConstraint(const std::vector<Data>& list, std::string_view name) {
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i].name == name) return static_cast<int>(i);
+        return -1;
+    }
+
+    // A skin's own bones and constraints; names the file does not define are left out.
+    void ReadSkinMembers(const Json& item, Skin& skin, const std::string& pointer) {
+        auto names = [&](const char* key, std::vector<int>& out, auto find) {
+            const Json* list = Member(item, key);
+            if (!list) return;
+            if (!Skip(pointer + "/" + key, [&] { Array(*list, Quote(key)); })) return;
+            for (rapidjson::SizeType i = 0; i < list->Size(); ++i)
+                Skip(pointer + "/" + key + "/" + std::to_string(i), [&] {
+                    const Json& name = (*list)[i];
+                    if (!name.IsString()) Fail("skin " + Quote(skin.name) + " lists something other than a name");
+                    const int index = find(NameOf(name));
+                    if (index < 0) Fail("skin " + Quote(skin.name) + " names an unknown " + key + " " + Quote(NameOf(name)));
+                    out.push_back(index);
+                });
+        };
+        names("bones", skin.bones, [&](std::string_view n) { return data_->FindBone(n); });
+        names("ik", skin.ik, [&](std::string_view n) { return FindConstraint(data_->ikConstraints, n); });
+        names("transform", skin.transform, [&](std::string_view n) { return FindConstraint(data_->transformConstraints, n); });
+        names("path", skin.path, [&](std::string_view n) { return FindConstraint(data_->pathConstraints, n); });
     }
 
     void ReadSkins(const Json& root) {
         const Json* skins = Member(root, "skins");
         if (!skins) return;
         if (skins->IsArray()) {
-            for (const auto& item : skins->GetArray()) {
-                Object(item, "a skin");
-                for (const char* key : {"bones", "ik", "transform", "path"})
-                    if (const Json* v = Member(item, key); v && v->IsArray() && !v->Empty())
-                        unsupported_.insert("skins with bones or constraints");
-                const Json* attachments = Member(item, "attachments");
-                ReadSkin(String(item, "name"), attachments);
-            }
+            ForEachItem(root, "skins", [&](const Json& item, const std::string& pointer) {
+                const std::string name = String(item, "name");
+                Skin& skin = NewSkin(name);
+                ReadSkinMembers(item, skin, pointer);
+                if (const Json* attachments = Member(item, "attachments"))
+                    ReadSkinAttachments(skin, *attachments, pointer + "/attachments");
+            });
         } else {
             // The older form: skin name -> slots.
-            for (const auto& member : Object(*skins, "\"skins\"").GetObject())
-                ReadSkin(std::string(member.name.GetString(), member.name.GetStringLength()), &member.value);
+            Skip("/skins", [&] {
+                for (const auto& member : Object(*skins, "\"skins\"").GetObject()) {
+                    const std::string name = NameOf(member.name);
+                    const std::string pointer = "/skins/" + Escape(name);
+                    Skip(pointer, [&] { ReadSkinAttachments(NewSkin(name), member.value, pointer); });
+                }
+            });
         }
         data_->defaultSkin = data_->FindSkin("default");
     }
 
-    void ReadSkin(const std::string& name, const Json* slots) {
+    Skin& NewSkin(const std::string& name) {
         if (name.empty()) Fail("a skin has no name");
+        if (data_->FindSkin(name)) Fail("a second skin is named " + Quote(name));
         auto skin = std::make_unique<Skin>();
         skin->name = name;
         skin->attachments.resize(data_->slots.size());
-        if (slots) {
-            for (const auto& slotMember : Object(*slots, "skin " + Quote(name)).GetObject()) {
-                const std::string slotName(slotMember.name.GetString(), slotMember.name.GetStringLength());
-                const int slot = data_->FindSlot(slotName);
-                if (slot < 0) Fail("skin " + Quote(name) + " names an unknown slot " + Quote(slotName));
-                for (const auto& entry : Object(slotMember.value, "slot " + Quote(slotName)).GetObject()) {
-                    const std::string key(entry.name.GetString(), entry.name.GetStringLength());
-                    auto attachment = ReadAttachment(entry.value, key, slot, name);
-                    if (attachment) skin->attachments[static_cast<std::size_t>(slot)][key] = std::move(attachment);
-                }
+        data_->skins.push_back(std::move(skin));
+        return *data_->skins.back();
+    }
+
+    void ReadSkinAttachments(Skin& skin, const Json& slots, const std::string& pointer) {
+        for (const auto& slotMember : Object(slots, "skin " + Quote(skin.name)).GetObject()) {
+            const std::string slotName = NameOf(slotMember.name);
+            const std::string slotPointer = pointer + "/" + Escape(slotName);
+            const int slot = data_->FindSlot(slotName);
+            if (!Skip(slotPointer, [&] {
+                    if (slot < 0) Fail("skin " + Quote(skin.name) + " names an unknown slot " + Quote(slotName));
+                    Object(slotMember.value, "slot " + Quote(slotName));
+                }))
+                continue;
+            for (const auto& entry : slotMember.value.GetObject()) {
+                const std::string key = NameOf(entry.name);
+                const std::string at = slotPointer + "/" + Escape(key);
+                Skip(at, [&] {
+                    auto attachment = ReadAttachment(entry.value, key, slot, skin, at);
+                    if (attachment) skin.attachments[static_cast<std::size_t>(slot)][key] = std::move(attachment);
+                });
             }
         }
-        data_->skins.push_back(std::move(skin));
     }
 
     const AtlasRegion* Region(const std::string& path, const std::string& name) {
@@ -272,8 +476,8 @@ private:
         return region;
     }
 
-    std::unique_ptr<Attachment> ReadAttachment(const Json& json, const std::string& key, int slot,
-                                               const std::string& skin) {
+    std::unique_ptr<Attachment> ReadAttachment(const Json& json, const std::string& key, int slot, Skin& skin,
+                                               const std::string& pointer) {
         Object(json, "attachment " + Quote(key));
         const std::string name = String(json, "name", key);
         const std::string path = String(json, "path", name);
@@ -282,8 +486,6 @@ private:
             auto region = std::make_unique<RegionAttachment>();
             region->name = name;
             region->path = path;
-            region->region = Region(path, name);
-            if (!region->region) return nullptr;
             region->x = Number(json, "x", 0);
             region->y = Number(json, "y", 0);
             region->scaleX = Number(json, "scaleX", 1);
@@ -292,6 +494,8 @@ private:
             region->width = Number(json, "width", 32);
             region->height = Number(json, "height", 32);
             region->color = ColorOf(json, "color", Color{});
+            region->region = Region(path, name);
+            if (!region->region) return nullptr;
             region->Update();
             return region;
         }
@@ -299,35 +503,38 @@ private:
             auto mesh = std::make_unique<MeshAttachment>();
             mesh->name = name;
             mesh->path = path;
-            mesh->region = Region(path, name);
-            if (!mesh->region) return nullptr;
             mesh->color = ColorOf(json, "color", Color{});
             mesh->width = Number(json, "width", 0);
             mesh->height = Number(json, "height", 0);
             const std::string parent = String(json, "parent");
+            if (type == "linkedmesh" && parent.empty()) Fail("linked mesh " + Quote(name) + " names no parent");
+            const std::string parentSkin = String(json, "skin", "default");
+            const bool inheritDeform = Boolean(json, "deform", true);
+            if (parent.empty()) {
+                mesh->regionUVs = Floats(json, "uvs");
+                if (mesh->regionUVs.empty() || mesh->regionUVs.size() % 2 != 0)
+                    Fail("mesh " + Quote(name) + " has no whole list of UVs");
+                const int vertexCount = static_cast<int>(mesh->regionUVs.size() / 2);
+                ReadVertices(json, *mesh, vertexCount);
+                const Json* triangles = Member(json, "triangles");
+                if (!triangles) Fail("mesh " + Quote(name) + " has no triangles");
+                for (const auto& index : Array(*triangles, "\"triangles\"").GetArray()) {
+                    if (!index.IsUint() || index.GetUint() >= static_cast<unsigned>(vertexCount))
+                        Fail("mesh " + Quote(name) + " has a triangle index outside its vertices");
+                    mesh->triangles.push_back(index.GetUint());
+                }
+                if (mesh->triangles.size() % 3 != 0) Fail("mesh " + Quote(name) + " has a partial triangle");
+                mesh->hullLength = Integer(json, "hull", 0) * 2;
+                if (const Json* edges = Member(json, "edges"))
+                    for (const auto& edge : Array(*edges, "\"edges\"").GetArray())
+                        if (edge.IsInt()) mesh->edges.push_back(edge.GetInt());
+            }
+            mesh->region = Region(path, name);
+            if (!mesh->region) return nullptr;
             if (!parent.empty()) {
-                linked_.push_back({mesh.get(), String(json, "skin", "default"), slot, parent,
-                                   Boolean(json, "deform", true)});
+                linked_.push_back({mesh.get(), &skin, key, parentSkin, slot, parent, inheritDeform, pointer});
                 return mesh;
             }
-            if (type == "linkedmesh") Fail("linked mesh " + Quote(name) + " names no parent");
-            mesh->regionUVs = Floats(json, "uvs");
-            if (mesh->regionUVs.empty() || mesh->regionUVs.size() % 2 != 0)
-                Fail("mesh " + Quote(name) + " has no whole list of UVs");
-            const int vertexCount = static_cast<int>(mesh->regionUVs.size() / 2);
-            ReadVertices(json, *mesh, vertexCount);
-            const Json* triangles = Member(json, "triangles");
-            if (!triangles) Fail("mesh " + Quote(name) + " has no triangles");
-            for (const auto& index : Array(*triangles, "\"triangles\"").GetArray()) {
-                if (!index.IsUint() || index.GetUint() >= static_cast<unsigned>(vertexCount))
-                    Fail("mesh " + Quote(name) + " has a triangle index outside its vertices");
-                mesh->triangles.push_back(index.GetUint());
-            }
-            if (mesh->triangles.size() % 3 != 0) Fail("mesh " + Quote(name) + " has a partial triangle");
-            mesh->hullLength = Integer(json, "hull", 0) * 2;
-            if (const Json* edges = Member(json, "edges"))
-                for (const auto& edge : Array(*edges, "\"edges\"").GetArray())
-                    if (edge.IsInt()) mesh->edges.push_back(edge.GetInt());
             mesh->UpdateUVs();
             return mesh;
         }
@@ -337,6 +544,33 @@ private:
             ReadVertices(json, *box, Integer(json, "vertexCount", 0));
             return box;
         }
+        if (type == "path") {
+            auto p = std::make_unique<PathAttachment>();
+            p->name = name;
+            p->closed = Boolean(json, "closed", false);
+            p->constantSpeed = Boolean(json, "constantSpeed", true);
+            p->color = ColorOf(json, "color", Color{1, 0.5f, 0, 1});
+            const int vertexCount = Integer(json, "vertexCount", 0);
+            if (vertexCount < 3 || vertexCount % 3 != 0)
+                Fail("path " + Quote(name) + " does not have three control points per vertex");
+            ReadVertices(json, *p, vertexCount);
+            p->lengths = Floats(json, "lengths");
+            return p;
+        }
+        if (type == "clipping") {
+            auto clip = std::make_unique<ClippingAttachment>();
+            clip->name = name;
+            clip->color = ColorOf(json, "color", Color{0.8f, 0.24f, 0.24f, 1});
+            const std::string end = String(json, "end");
+            if (!end.empty()) {
+                clip->endSlot = data_->FindSlot(end);
+                if (clip->endSlot < 0) Fail("clipping " + Quote(name) + " ends at an unknown slot " + Quote(end));
+            }
+            const int vertexCount = Integer(json, "vertexCount", 0);
+            if (vertexCount < 3) Fail("clipping " + Quote(name) + " has fewer than three vertices");
+            ReadVertices(json, *clip, vertexCount);
+            return clip;
+        }
         if (type == "point") {
             auto point = std::make_unique<PointAttachment>();
             point->name = name;
@@ -345,20 +579,17 @@ private:
             point->rotation = Number(json, "rotation", 0);
             return point;
         }
-        if (type == "path" || type == "clipping") {
-            unsupported_.insert(type + " attachments");
-            return nullptr;
-        }
-        Fail("attachment " + Quote(name) + " in skin " + Quote(skin) + " has an unknown type " + Quote(type));
+        Fail("attachment " + Quote(name) + " in skin " + Quote(skin.name) + " has an unknown type " + Quote(type));
     }
 
     // Unweighted vertices are x, y pairs; weighted ones are, per vertex, a bone count followed by
     // that many (bone, x, y, weight) entries.
     void ReadVertices(const Json& json, VertexAttachment& attachment, int vertexCount) {
         const std::vector<float> values = Floats(json, "vertices");
-        if (vertexCount < 0) Fail("attachment " + Quote(attachment.name) + " has a negative vertex count");
-        attachment.worldVerticesLength = vertexCount * 2;
+        if (vertexCount < 0 || static_cast<std::size_t>(vertexCount) > values.size())
+            Fail("attachment " + Quote(attachment.name) + " has too few vertices for its vertex count");
         const auto count = static_cast<std::size_t>(vertexCount);
+        attachment.worldVerticesLength = vertexCount * 2;
         if (values.size() == count * 2) {
             attachment.vertices = values;
             return;
@@ -392,11 +623,8 @@ private:
             for (const auto& link : linked_) {
                 if (!pending.count(link.mesh)) continue;
                 const Skin* skin = data_->FindSkin(link.skin);
-                if (!skin) Fail("linked mesh " + Quote(link.mesh->name) + " names an unknown skin " + Quote(link.skin));
-                const auto* parent = dynamic_cast<const MeshAttachment*>(skin->Find(link.slot, link.parent));
-                if (!parent)
-                    Fail("linked mesh " + Quote(link.mesh->name) + " names an unknown parent mesh " + Quote(link.parent));
-                if (pending.count(parent)) continue;
+                const auto* parent = skin ? dynamic_cast<const MeshAttachment*>(skin->Find(link.slot, link.parent)) : nullptr;
+                if (!parent || pending.count(parent)) continue;
                 MeshAttachment& mesh = *link.mesh;
                 mesh.parentMesh = parent;
                 mesh.bones = parent->bones;
@@ -412,7 +640,19 @@ private:
                 progress = true;
             }
         }
-        if (!pending.empty()) Fail("linked meshes name each other in a circle");
+        // What is left names a skin or mesh that does not exist, or links in a circle.
+        for (const auto& link : linked_) {
+            if (!pending.count(link.mesh)) continue;
+            const Skin* skin = data_->FindSkin(link.skin);
+            Skip(link.pointer, [&] {
+                if (!skin) Fail("linked mesh " + Quote(link.mesh->name) + " names an unknown skin " + Quote(link.skin));
+                if (!dynamic_cast<const MeshAttachment*>(skin->Find(link.slot, link.parent)))
+                    Fail("linked mesh " + Quote(link.mesh->name) + " names an unknown parent mesh " + Quote(link.parent));
+                Fail("linked mesh " + Quote(link.mesh->name) + " links in a circle");
+            });
+        }
+        for (const auto& link : linked_)
+            if (pending.count(link.mesh)) link.owner->attachments[static_cast<std::size_t>(link.slot)].erase(link.key);
     }
 
     // --- Animations ---
@@ -430,7 +670,6 @@ private:
             timeline.curves.push_back(ReadCurve(key));
             value(key);
         }
-        duration_ = std::max(duration_, timeline.times.back());
     }
 
     static Curve ReadCurve(const Json& key) {
@@ -460,33 +699,52 @@ private:
         return curve;
     }
 
+    // Adds the timeline `read` builds, or traces why it cannot be and leaves it out.
+    template <class Read>
+    void AddTimeline(const std::string& pointer, Read read) {
+        Skip(pointer, [&] {
+            std::unique_ptr<spine::Timeline> timeline = read();
+            duration_ = std::max(duration_, timeline->times.back());
+            animation_->timelines.push_back(std::move(timeline));
+        });
+    }
+
+    // Members of an object at `pointer`, each with its own pointer; a non-object is traced.
+    template <class Each>
+    void Members(const Json* object, const std::string& pointer, const std::string& what, Each each) {
+        if (!object || !Skip(pointer, [&] { Object(*object, what); })) return;
+        for (const auto& member : object->GetObject()) {
+            const std::string name = NameOf(member.name);
+            each(name, member.value, pointer + "/" + Escape(name));
+        }
+    }
+
     void ReadAnimation(const std::string& name, const Json& json) {
         Object(json, "animation " + Quote(name));
         auto animation = std::make_unique<Animation>();
         animation->name = name;
+        animation_ = animation.get();
         duration_ = 0;
-        auto& timelines = animation->timelines;
+        const std::string at = "/animations/" + Escape(name);
 
-        if (const Json* bones = Member(json, "bones")) {
-            for (const auto& boneMember : Object(*bones, "\"bones\" of " + Quote(name)).GetObject()) {
-                const std::string boneName(boneMember.name.GetString(), boneMember.name.GetStringLength());
-                const int bone = data_->FindBone(boneName);
-                if (bone < 0) Fail("animation " + Quote(name) + " keys an unknown bone " + Quote(boneName));
-                for (const auto& t : Object(boneMember.value, "bone " + Quote(boneName)).GetObject()) {
-                    const std::string type(t.name.GetString(), t.name.GetStringLength());
+        Members(Member(json, "bones"), at + "/bones", "\"bones\"", [&](const std::string& boneName, const Json& bone, const std::string& p) {
+            const int index = data_->FindBone(boneName);
+            if (!Skip(p, [&] {
+                    if (index < 0) Fail("animation " + Quote(name) + " keys an unknown bone " + Quote(boneName));
+                }))
+                return;
+            Members(&bone, p, "bone " + Quote(boneName), [&](const std::string& type, const Json& keys, const std::string& tp) {
+                AddTimeline(tp, [&] {
                     BoneTimeline::Kind kind;
                     float fallback = 0;
                     if (type == "rotate") kind = BoneTimeline::Kind::Rotate;
                     else if (type == "translate") kind = BoneTimeline::Kind::Translate;
                     else if (type == "scale") kind = BoneTimeline::Kind::Scale, fallback = 1;
                     else if (type == "shear") kind = BoneTimeline::Kind::Shear;
-                    else {
-                        unsupported_.insert("bone timeline " + Quote(type));
-                        continue;
-                    }
-                    auto timeline = std::make_unique<BoneTimeline>(kind, bone);
+                    else Fail("unknown bone timeline " + Quote(type));
+                    auto timeline = std::make_unique<BoneTimeline>(kind, index);
                     auto& values = timeline->values;
-                    ReadKeys(*timeline, t.value, type + " of " + Quote(boneName), [&](const Json& key) {
+                    ReadKeys(*timeline, keys, type + " of " + Quote(boneName), [&](const Json& key) {
                         if (kind == BoneTimeline::Kind::Rotate) {
                             values.push_back(Number(key, "angle", 0));
                             values.push_back(0);
@@ -495,90 +753,169 @@ private:
                             values.push_back(Number(key, "y", fallback));
                         }
                     });
-                    timelines.push_back(std::move(timeline));
-                }
-            }
-        }
+                    return timeline;
+                });
+            });
+        });
 
-        if (const Json* slots = Member(json, "slots")) {
-            for (const auto& slotMember : Object(*slots, "\"slots\" of " + Quote(name)).GetObject()) {
-                const std::string slotName(slotMember.name.GetString(), slotMember.name.GetStringLength());
-                const int slot = data_->FindSlot(slotName);
-                if (slot < 0) Fail("animation " + Quote(name) + " keys an unknown slot " + Quote(slotName));
-                for (const auto& t : Object(slotMember.value, "slot " + Quote(slotName)).GetObject()) {
-                    const std::string type(t.name.GetString(), t.name.GetStringLength());
+        Members(Member(json, "slots"), at + "/slots", "\"slots\"", [&](const std::string& slotName, const Json& slot, const std::string& p) {
+            const int index = data_->FindSlot(slotName);
+            if (!Skip(p, [&] {
+                    if (index < 0) Fail("animation " + Quote(name) + " keys an unknown slot " + Quote(slotName));
+                }))
+                return;
+            Members(&slot, p, "slot " + Quote(slotName), [&](const std::string& type, const Json& keys, const std::string& tp) {
+                AddTimeline(tp, [&]() -> std::unique_ptr<spine::Timeline> {
                     const std::string what = type + " of " + Quote(slotName);
                     if (type == "attachment") {
-                        auto timeline = std::make_unique<AttachmentTimeline>(slot);
-                        ReadKeys(*timeline, t.value, what, [&](const Json& key) {
-                            timeline->names.push_back(String(key, "name"));
-                        });
+                        auto timeline = std::make_unique<AttachmentTimeline>(index);
+                        ReadKeys(*timeline, keys, what, [&](const Json& key) { timeline->names.push_back(String(key, "name")); });
                         for (auto& curve : timeline->curves) curve.kind = Curve::Kind::Stepped;
-                        timelines.push_back(std::move(timeline));
-                    } else if (type == "color" || type == "twoColor") {
+                        return timeline;
+                    }
+                    if (type == "color" || type == "twoColor") {
                         const bool two = type == "twoColor";
-                        auto timeline = std::make_unique<ColorTimeline>(slot, two);
-                        ReadKeys(*timeline, t.value, what, [&](const Json& key) {
+                        auto timeline = std::make_unique<ColorTimeline>(index, two);
+                        ReadKeys(*timeline, keys, what, [&](const Json& key) {
                             timeline->light.push_back(ColorOf(key, two ? "light" : "color", Color{}));
                             if (two) timeline->dark.push_back(ColorOf(key, "dark", Color{0, 0, 0, 1}, false));
                         });
-                        timelines.push_back(std::move(timeline));
-                    } else {
-                        unsupported_.insert("slot timeline " + Quote(type));
+                        return timeline;
                     }
-                }
-            }
+                    Fail("unknown slot timeline " + Quote(type));
+                });
+            });
+        });
+
+        ReadConstraintTimelines(name, json, at);
+        ReadDeform(name, json, at);
+
+        const char* drawOrderKey = Member(json, "drawOrder") ? "drawOrder" : "draworder";
+        if (const Json* drawOrder = Member(json, drawOrderKey))
+            AddTimeline(at + "/" + drawOrderKey, [&] { return ReadDrawOrder(name, *drawOrder); });
+
+        if (const Json* events = Member(json, "events")) {
+            AddTimeline(at + "/events", [&] {
+                auto timeline = std::make_unique<EventTimeline>();
+                ReadKeys(*timeline, *events, "events of " + Quote(name), [&](const Json& key) {
+                    const std::string eventName = String(key, "name");
+                    const EventData* data = data_->FindEvent(eventName);
+                    if (!data) Fail("animation " + Quote(name) + " fires an unknown event " + Quote(eventName));
+                    Event event;
+                    event.data = data;
+                    event.time = timeline->times.back();
+                    event.intValue = Integer(key, "int", data->intValue);
+                    event.floatValue = Number(key, "float", data->floatValue);
+                    event.stringValue = String(key, "string", data->stringValue);
+                    event.volume = Number(key, "volume", data->volume);
+                    event.balance = Number(key, "balance", data->balance);
+                    timeline->events.push_back(std::move(event));
+                });
+                animation_->events = timeline.get();
+                return timeline;
+            });
         }
-
-        if (const Json* deform = Member(json, "deform")) ReadDeform(name, *deform, timelines);
-
-        const Json* drawOrder = Member(json, "drawOrder");
-        if (!drawOrder) drawOrder = Member(json, "draworder");
-        if (drawOrder) ReadDrawOrder(name, *drawOrder, timelines);
-
-        if (const Json* v = Member(json, "events"); v && v->IsArray() && !v->Empty()) unsupported_.insert("events");
-        for (const char* key : {"ik", "transform", "path"})
-            if (const Json* v = Member(json, key); v && v->IsObject() && v->MemberCount() > 0)
-                unsupported_.insert(std::string(key) + " constraints");
 
         animation->duration = duration_;
         data_->animations.push_back(std::move(animation));
     }
 
-    void ReadDeform(const std::string& name, const Json& deform, std::vector<std::unique_ptr<Timeline>>& timelines) {
-        for (const auto& skinMember : Object(deform, "\"deform\" of " + Quote(name)).GetObject()) {
-            const std::string skinName(skinMember.name.GetString(), skinMember.name.GetStringLength());
-            const Skin* skin = data_->FindSkin(skinName);
-            if (!skin) Fail("animation " + Quote(name) + " deforms in an unknown skin " + Quote(skinName));
-            for (const auto& slotMember : Object(skinMember.value, "skin " + Quote(skinName)).GetObject()) {
-                const std::string slotName(slotMember.name.GetString(), slotMember.name.GetStringLength());
-                const int slot = data_->FindSlot(slotName);
-                if (slot < 0) Fail("animation " + Quote(name) + " deforms an unknown slot " + Quote(slotName));
-                for (const auto& t : Object(slotMember.value, "slot " + Quote(slotName)).GetObject()) {
-                    const std::string attachmentName(t.name.GetString(), t.name.GetStringLength());
-                    const auto* attachment = dynamic_cast<const VertexAttachment*>(skin->Find(slot, attachmentName));
-                    if (!attachment)
-                        Fail("animation " + Quote(name) + " deforms an unknown mesh " + Quote(attachmentName));
-                    auto timeline = std::make_unique<DeformTimeline>(slot, attachment);
-                    ReadKeys(*timeline, t.value, "deform of " + Quote(attachmentName), [&](const Json& key) {
-                        std::vector<float> frame;
-                        attachment->SetupDeform(frame);
-                        const std::vector<float> values = Floats(key, "vertices");
-                        const int offset = Integer(key, "offset", 0);
-                        if (offset < 0 || static_cast<std::size_t>(offset) + values.size() > frame.size())
-                            Fail("deform of " + Quote(attachmentName) + " runs past its vertices");
-                        for (std::size_t i = 0; i < values.size(); ++i) frame[static_cast<std::size_t>(offset) + i] += values[i];
-                        timeline->frames.push_back(std::move(frame));
+    void ReadConstraintTimelines(const std::string& name, const Json& json, const std::string& at) {
+        Members(Member(json, "ik"), at + "/ik", "\"ik\"", [&](const std::string& c, const Json& keys, const std::string& p) {
+            AddTimeline(p, [&] {
+                const int index = FindConstraint(data_->ikConstraints, c);
+                if (index < 0) Fail("animation " + Quote(name) + " keys an unknown IK constraint " + Quote(c));
+                auto timeline = std::make_unique<IkConstraintTimeline>(index);
+                ReadKeys(*timeline, keys, "IK " + Quote(c), [&](const Json& key) {
+                    timeline->keys.push_back({Number(key, "mix", 1), Number(key, "softness", 0),
+                                              Boolean(key, "bendPositive", true) ? 1 : -1, Boolean(key, "compress", false),
+                                              Boolean(key, "stretch", false)});
+                });
+                return timeline;
+            });
+        });
+        Members(Member(json, "transform"), at + "/transform", "\"transform\"", [&](const std::string& c, const Json& keys, const std::string& p) {
+            AddTimeline(p, [&] {
+                const int index = FindConstraint(data_->transformConstraints, c);
+                if (index < 0) Fail("animation " + Quote(name) + " keys an unknown transform constraint " + Quote(c));
+                auto timeline = std::make_unique<TransformConstraintTimeline>(index);
+                ReadKeys(*timeline, keys, "transform " + Quote(c), [&](const Json& key) {
+                    for (const char* mix : {"rotateMix", "translateMix", "scaleMix", "shearMix"})
+                        timeline->values.push_back(Number(key, mix, 1));
+                });
+                return timeline;
+            });
+        });
+        Members(Member(json, "path"), at + "/path", "\"path\"", [&](const std::string& c, const Json& kinds, const std::string& p) {
+            const int index = FindConstraint(data_->pathConstraints, c);
+            if (!Skip(p, [&] {
+                    if (index < 0) Fail("animation " + Quote(name) + " keys an unknown path constraint " + Quote(c));
+                }))
+                return;
+            Members(&kinds, p, "path " + Quote(c), [&](const std::string& type, const Json& keys, const std::string& tp) {
+                AddTimeline(tp, [&] {
+                    using Kind = PathConstraintTimeline::Kind;
+                    Kind kind;
+                    if (type == "position") kind = Kind::Position;
+                    else if (type == "spacing") kind = Kind::Spacing;
+                    else if (type == "mix") kind = Kind::Mix;
+                    else Fail("unknown path timeline " + Quote(type));
+                    auto timeline = std::make_unique<PathConstraintTimeline>(kind, index);
+                    ReadKeys(*timeline, keys, type + " of " + Quote(c), [&](const Json& key) {
+                        if (kind == Kind::Mix) {
+                            timeline->values.push_back(Number(key, "rotateMix", 1));
+                            timeline->values.push_back(Number(key, "translateMix", 1));
+                        } else {
+                            timeline->values.push_back(Number(key, type.c_str(), 0));
+                            timeline->values.push_back(0);
+                        }
                     });
-                    timelines.push_back(std::move(timeline));
-                }
-            }
-        }
+                    return timeline;
+                });
+            });
+        });
+    }
+
+    void ReadDeform(const std::string& name, const Json& json, const std::string& at) {
+        Members(Member(json, "deform"), at + "/deform", "\"deform\"", [&](const std::string& skinName, const Json& slots, const std::string& sp) {
+            const Skin* skin = data_->FindSkin(skinName);
+            if (!Skip(sp, [&] {
+                    if (!skin) Fail("animation " + Quote(name) + " deforms in an unknown skin " + Quote(skinName));
+                }))
+                return;
+            Members(&slots, sp, "skin " + Quote(skinName), [&](const std::string& slotName, const Json& attachments, const std::string& p) {
+                const int slot = data_->FindSlot(slotName);
+                if (!Skip(p, [&] {
+                        if (slot < 0) Fail("animation " + Quote(name) + " deforms an unknown slot " + Quote(slotName));
+                    }))
+                    return;
+                Members(&attachments, p, "slot " + Quote(slotName), [&](const std::string& attachmentName, const Json& keys, const std::string& tp) {
+                    AddTimeline(tp, [&] {
+                        const auto* attachment = dynamic_cast<const VertexAttachment*>(skin->Find(slot, attachmentName));
+                        if (!attachment)
+                            Fail("animation " + Quote(name) + " deforms " + Quote(attachmentName) +
+                                 ", which is no vertex attachment of the skin");
+                        auto timeline = std::make_unique<DeformTimeline>(slot, attachment);
+                        ReadKeys(*timeline, keys, "deform of " + Quote(attachmentName), [&](const Json& key) {
+                            std::vector<float> frame;
+                            attachment->SetupDeform(frame);
+                            const std::vector<float> values = Floats(key, "vertices");
+                            const int offset = Integer(key, "offset", 0);
+                            if (offset < 0 || static_cast<std::size_t>(offset) + values.size() > frame.size())
+                                Fail("deform of " + Quote(attachmentName) + " runs past its vertices");
+                            for (std::size_t i = 0; i < values.size(); ++i) frame[static_cast<std::size_t>(offset) + i] += values[i];
+                            timeline->frames.push_back(std::move(frame));
+                        });
+                        return timeline;
+                    });
+                });
+            });
+        });
     }
 
     // Each key lists slots that move away from their setup place by an offset; the unmoved slots
     // keep their relative order in the places left over.
-    void ReadDrawOrder(const std::string& name, const Json& keys, std::vector<std::unique_ptr<Timeline>>& timelines) {
+    std::unique_ptr<DrawOrderTimeline> ReadDrawOrder(const std::string& name, const Json& keys) {
         auto timeline = std::make_unique<DrawOrderTimeline>();
         const int slotCount = static_cast<int>(data_->slots.size());
         ReadKeys(*timeline, keys, "draw order of " + Quote(name), [&](const Json& key) {
@@ -608,14 +945,14 @@ private:
             timeline->orders.push_back(std::move(order));
         });
         for (auto& curve : timeline->curves) curve.kind = Curve::Kind::Stepped;
-        timelines.push_back(std::move(timeline));
+        return timeline;
     }
 
     const Atlas& atlas_;
     const std::string& source_;
     std::unique_ptr<SkeletonData> data_;
     std::vector<LinkedMesh> linked_;
-    std::set<std::string> unsupported_;
+    Animation* animation_ = nullptr;
     float duration_ = 0;
 };
 

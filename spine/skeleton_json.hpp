@@ -2,18 +2,21 @@
 //
 // Contract:
 // - Read: the skeleton header (hash, spine version, x, y, width, height, fps, images), bones with
-//   their five transform-inherit modes, slots (colour, dark colour, attachment, blend mode), the
-//   default and named skins (3.8's array of skins and the older object form), region, mesh
-//   (weighted and unweighted, with UVs, triangles, hull, edges) and linked-mesh attachments;
-//   bounding boxes and points are read and draw nothing. Animations: bone rotate, translate, scale
-//   and shear, slot attachment, colour and two-colour, deform and draw-order timelines, with
-//   linear, stepped and Bézier curves (3.8's "curve"/"c2"/"c3"/"c4" and the older array form).
-// - Not supported, read past without failing and reported in one trace message per file: IK,
-//   transform and path constraints, path and clipping attachments, events, skins with bones or
-//   constraints.
-// - A missing, malformed or truncated file, a reference to an unknown bone, slot or skin, or
-//   geometry that does not add up gives one trace message naming the file and the problem, and
-//   no data (nullptr). Attachments whose atlas region is missing are left out with a message.
+//   their five transform-inherit modes, slots (colour, dark colour, attachment, blend mode), IK,
+//   transform and path constraints, event definitions, the default and named skins (3.8's array
+//   of skins with their own bones and constraints, and the older object form), region, mesh
+//   (weighted and unweighted, with UVs, triangles, hull, edges), linked-mesh, path, clipping,
+//   bounding-box and point attachments. Animations: bone rotate, translate, scale and shear; slot
+//   attachment, colour and two-colour; IK, transform and path (position, spacing, mix)
+//   constraint; deform (on every vertex attachment), draw-order and event timelines; linear,
+//   stepped and Bézier curves (3.8's "curve"/"c2"/"c3"/"c4" and the older array form).
+// - Not supported: nothing a 3.8 JSON export contains. (Binary exports are not read.)
+// - Only a file that is missing, not JSON, not an object, or whose bones cannot be built (none,
+//   a malformed bone, an unknown parent) gives no data (nullptr, one trace message). Anything
+//   else that cannot be read (a malformed or unknown attachment, constraint, skin entry, event,
+//   timeline, a reference to something the file does not define) is traced with the file and
+//   its JSON pointer and left out; the rest loads. Attachments whose atlas region is missing are
+//   left out with a message.
 #pragma once
 
 #include <memory>

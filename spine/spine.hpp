@@ -3,14 +3,14 @@
 //
 // Contract:
 // - Loading: Atlas::Load (atlas.hpp) with a TextureLoader, then ReadSkeletonData (skeleton_json.hpp)
-//   against that atlas. Both report every failure (missing file, malformed or truncated text,
-//   dangling references) as one trace message and return nullptr; neither throws.
+//   against that atlas. Neither throws; what they cannot read is traced.
 // - Lifetimes, from the longest: Atlas > SkeletonData > AnimationStateData > Skeleton and
 //   AnimationState. Each refers to the one before it by plain pointer; the owner keeps them alive in
 //   that order. Atlas and SkeletonData never change after loading and can be shared.
-// - Each frame: AnimationState::Update(dt), AnimationState::Apply(skeleton),
-//   Skeleton::UpdateWorldTransform(), then read world vertices from the slots' attachments in
-//   Skeleton::drawOrder.
+// - Each frame: AnimationState::Update(dt) (which hands out the events passed), then
+//   AnimationState::Apply(skeleton), Skeleton::UpdateWorldTransform() (bones and IK, transform and
+//   path constraints in one update order), then SkeletonMesher::Build (skeleton_mesh.hpp) for the
+//   triangles in draw order with clipping applied.
 // - Supported and unsupported features are listed in skeleton_json.hpp. Nothing here allocates per
 //   frame once the first cross-fade has sized the scratch storage.
 // - Single-threaded: one skeleton and its state are touched by one thread at a time.
@@ -21,3 +21,4 @@
 #include "spine/skeleton.hpp"
 #include "spine/skeleton_data.hpp"
 #include "spine/skeleton_json.hpp"
+#include "spine/skeleton_mesh.hpp"

@@ -20,9 +20,6 @@ namespace velkor::tools {
 
 namespace {
 
-constexpr const char* LevelNames[] = {"Logo",   "TeamLogo", "GameLogo",  "MainMenu",   "OptionsMenu", "LoadingScreen",
-                                      "Level0", "Level1",   "Level2",    "WinScreen",  "LoseScreen",  "Credits"};
-constexpr int LevelCount = static_cast<int>(sizeof(LevelNames) / sizeof(LevelNames[0]));
 
 // Fixed place and width, so the level buttons sit where a developer (and the end-to-end test) expects them.
 constexpr float OverlayX = 16.0f;
@@ -51,13 +48,13 @@ void DrawLevels(Registry& registry) {
         return;
     }
     const auto& state = singletons.get<singleton::GameState>();
-    ImGui::Text("Level: %d %s", state.currentLevel, LevelName(state.currentLevel));
-    for (int i = 0; i < LevelCount; ++i) {
+    ImGui::Text("Level: %d %s", state.currentLevel, levels::LevelName(state.currentLevel));
+    for (int i = 0; i < levels::LevelIndex::Count; ++i) {
         if (i > 0) ImGui::SameLine();
         char label[8];
         std::snprintf(label, sizeof label, "%d", i);
         if (ImGui::Button(label, ImVec2(28.0f, 0.0f))) levels::RequestLevel(registry, i);
-        if (ImGui::IsItemHovered()) ImGui::SetTooltip("%s", LevelNames[i]);
+        if (ImGui::IsItemHovered()) ImGui::SetTooltip("%s", levels::LevelName(i));
     }
 }
 
@@ -151,8 +148,6 @@ float OverlayState::AverageMilliseconds() const noexcept {
     for (std::size_t i = 0; i < recorded; ++i) sum += frameMilliseconds[(next + FrameHistory - 1 - i) % FrameHistory];
     return sum / static_cast<float>(recorded);
 }
-
-const char* LevelName(int index) noexcept { return index >= 0 && index < LevelCount ? LevelNames[index] : "?"; }
 
 std::size_t CountEntities(const Registry& registry) noexcept {
     std::size_t count = 0;

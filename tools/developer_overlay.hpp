@@ -31,9 +31,6 @@ struct OverlayState {
     [[nodiscard]] float AverageMilliseconds() const noexcept;
 };
 
-// Name of a level index for people (the level list's order); "?" outside 0-11.
-[[nodiscard]] const char* LevelName(int index) noexcept;
-
 // Number of live entities.
 [[nodiscard]] std::size_t CountEntities(const Registry& registry) noexcept;
 

@@ -58,6 +58,10 @@ TEST(LevelManagerInit, BuildsTwelveLevelsAndTheDefaultGameState) {
     const auto& state = registry->singletons.get<singleton::GameState>();
     EXPECT_EQ(state.levels.size(), 12u);
     for (const auto& level : state.levels) EXPECT_NE(level, nullptr);
+    EXPECT_STREQ(levels::LevelName(levels::LevelIndex::Level1), "Level1");
+    EXPECT_STREQ(levels::LevelName(levels::LevelIndex::Credits), "Credits");
+    EXPECT_STREQ(levels::LevelName(levels::LevelIndex::Count), "?");
+    EXPECT_STREQ(levels::LevelName(-1), "?");
     EXPECT_EQ(state.currentLevel, -1);
     EXPECT_EQ(state.previousLevel, -1);
     EXPECT_EQ(state.nextLevel, 0);

@@ -158,7 +158,10 @@ TEST(SpineJson, ReadsTheHeaderBonesSlotsSkinsAndAttachments) {
     EXPECT_EQ(cape->edges.size(), 4u);
     // The "body" region covers u 0..0.25 of its page.
     EXPECT_EQ(cape->uvs, (std::vector<float>{0, 0, 0.25f, 0, 0.25f, 1, 0, 1}));
-    EXPECT_EQ(data.defaultSkin->Find(2, "clip"), nullptr);
+    const auto* clip = dynamic_cast<const ClippingAttachment*>(data.defaultSkin->Find(2, "clip"));
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(clip->endSlot, 2);
+    EXPECT_EQ(clip->vertices.size(), 6u);
 
     const auto* linked = dynamic_cast<const MeshAttachment*>(data.FindSkin("red")->Find(2, "cape"));
     ASSERT_TRUE(linked);
@@ -178,10 +181,16 @@ TEST(SpineJson, ReadsTheHeaderBonesSlotsSkinsAndAttachments) {
     EXPECT_FLOAT_EQ(data.FindAnimation("turn")->duration, 1.0f);
     EXPECT_EQ(data.FindAnimation("jump"), nullptr);
 
-    // Everything unsupported in one message for the file.
-    EXPECT_EQ(trace.messages(),
-              std::vector<std::string>{"Skeleton hero.json uses what this runtime does not support (ignored): "
-                                       "clipping attachments, events, ik constraints\n"});
+    ASSERT_EQ(data.ikConstraints.size(), 1u);
+    EXPECT_EQ(data.ikConstraints[0].bones, std::vector<int>{2});
+    EXPECT_EQ(data.ikConstraints[0].target, 3);
+    EXPECT_EQ(data.ikConstraints[0].bendDirection, 1);
+    const Animation* wave = data.FindAnimation("wave");
+    ASSERT_TRUE(wave->events);
+    ASSERT_EQ(wave->events->events.size(), 1u);
+    EXPECT_EQ(wave->events->events[0].data, data.FindEvent("step"));
+    EXPECT_FLOAT_EQ(wave->events->events[0].time, 0.1f);
+    EXPECT_TRUE(trace.messages().empty());
 }
 
 // Parent at the root: rotation 90, scale (-2, 2), so it rotates, stretches and reflects. The child
@@ -405,7 +414,7 @@ TEST_F(SpineState, CompletionTimeScaleAndClearing) {
     EXPECT_EQ(state_->GetCurrent(0)->animation, data_->FindAnimation("right"));
 }
 
-TEST(SpineJson, MalformedFilesAreTracedWithoutData) {
+TEST(SpineJson, OnlyFilesWithoutBuildableBonesGiveNoData) {
     auto atlas = FixtureAtlas();
     const struct {
         const char* json;
@@ -414,35 +423,92 @@ TEST(SpineJson, MalformedFilesAreTracedWithoutData) {
         {R"({"bones": [)", "Skeleton bad.json: Invalid value. (at offset 11)\n"},
         {R"([1, 2])", "Skeleton bad.json: the file is not an object\n"},
         {R"({"slots": []})", "Skeleton bad.json: no \"bones\"\n"},
+        {R"({"bones": []})", "Skeleton bad.json: no bones\n"},
         {R"({"bones": [{"name": "a", "parent": "z"}]})", "Skeleton bad.json: bone \"a\" names an unknown parent \"z\"\n"},
         {R"({"bones": [{"name": "a", "x": "3"}]})", "Skeleton bad.json: \"x\" is not a number\n"},
         {R"({"bones": [{"name": "a", "transform": "wobbly"}]})",
          "Skeleton bad.json: bone \"a\" has an unknown transform \"wobbly\"\n"},
-        {R"({"bones": [{"name": "a"}], "slots": [{"name": "s", "bone": "a", "color": "12"}]})",
-         "Skeleton bad.json: colour \"12\" is malformed\n"},
-        {R"({"bones": [{"name": "a"}], "slots": [{"name": "s", "bone": "a"}], "skins": [{"name": "default",
-            "attachments": {"s": {"m": {"type": "mesh", "path": "body", "uvs": [0,0, 1,0, 1,1], "triangles": [0,1,3],
-            "vertices": [0,0, 1,0, 1,1]}}}}]})",
-         "Skeleton bad.json: mesh \"m\" has a triangle index outside its vertices\n"},
-        {R"({"bones": [{"name": "a"}], "slots": [{"name": "s", "bone": "a"}], "skins": [{"name": "default",
-            "attachments": {"s": {"m": {"type": "mesh", "path": "body", "uvs": [0,0, 1,0, 1,1], "triangles": [0,1,2],
-            "vertices": [1, 7, 0,0,1, 1, 0, 1,0,1, 1, 0, 1,1,1]}}}}]})",
-         "Skeleton bad.json: attachment \"m\" weights an unknown bone\n"},
-        {R"({"bones": [{"name": "a"}], "slots": [{"name": "s", "bone": "a"}], "skins": [{"name": "default",
-            "attachments": {"s": {"l": {"type": "linkedmesh", "parent": "m", "path": "body"}}}}]})",
-         "Skeleton bad.json: linked mesh \"l\" names an unknown parent mesh \"m\"\n"},
-        {R"({"bones": [{"name": "a"}], "animations": {"x": {"bones": {"b": {}}}}})",
-         "Skeleton bad.json: animation \"x\" keys an unknown bone \"b\"\n"},
-        {R"({"bones": [{"name": "a"}], "animations": {"x": {"bones": {"a": {"rotate": [{"time": 1}, {"time": 0}]}}}}})",
-         "Skeleton bad.json: rotate of \"a\" has keys out of time order\n"},
-        {R"({"bones": [{"name": "a"}], "slots": [{"name": "s", "bone": "a"}, {"name": "t", "bone": "a"}],
-            "animations": {"x": {"drawOrder": [{"offsets": [{"slot": "t", "offset": 1}]}]}}})",
-         "Skeleton bad.json: draw order of \"x\" moves slot \"t\" to an impossible place\n"},
     };
     for (const auto& c : cases) {
         test::TraceCapture trace;
         EXPECT_EQ(ParseSkeletonData(c.json, *atlas, "bad.json"), nullptr) << c.json;
         EXPECT_EQ(trace.messages(), std::vector<std::string>{c.message}) << c.json;
+    }
+}
+
+// Everything past the bones that cannot be read is left out with its JSON pointer; the rest of
+// the skeleton loads, keeps its slot "s" and animation "ok", and poses.
+TEST(SpineJson, UnreadablePartsAreTracedWithTheirPointerAndSkipped) {
+    auto atlas = FixtureAtlas();
+    const std::string head = R"({"bones": [{"name": "a"}, {"name": "b", "parent": "a"}], "slots": [{"name": "s", "bone": "a"}, )";
+    const std::string tail = R"(, "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}]}}}}})";
+    const struct {
+        std::string middle;
+        const char* message;
+    } cases[] = {
+        {R"({"name": "t", "bone": "a", "color": "12"}])", "at /slots/1: colour \"12\" is malformed"},
+        {R"({"name": "t", "bone": "z"}])", "at /slots/1: slot \"t\" names an unknown bone \"z\""},
+        {R"(7])", "at /slots/1: an item of \"slots\" is not an object"},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"s": {"m": {"type": "mesh",
+            "path": "body", "uvs": [0,0, 1,0, 1,1], "triangles": [0,1,3], "vertices": [0,0, 1,0, 1,1]}}}}])",
+         "at /skins/0/attachments/s/m: mesh \"m\" has a triangle index outside its vertices"},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"s": {"m": {"type": "mesh",
+            "path": "body", "uvs": [0,0, 1,0, 1,1], "triangles": [0,1,2], "vertices": [1, 7, 0,0,1, 1, 0, 1,0,1, 1, 0, 1,1,1]}}}}])",
+         "at /skins/0/attachments/s/m: attachment \"m\" weights an unknown bone"},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"s": {"l": {"type": "linkedmesh",
+            "parent": "m", "path": "body"}}}}])",
+         "at /skins/0/attachments/s/l: linked mesh \"l\" names an unknown parent mesh \"m\""},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"t~/": {"x": {"type": "hologram"}}}}])",
+         "at /skins/0/attachments/t~0~1: skin \"default\" names an unknown slot \"t~/\""},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"s": {"x": {"type": "hologram"}}}}])",
+         "at /skins/0/attachments/s/x: attachment \"x\" in skin \"default\" has an unknown type \"hologram\""},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"s": {"p": {"type": "path",
+            "vertexCount": 4, "vertices": [0,0, 1,0, 1,1, 0,1]}}}}])",
+         "at /skins/0/attachments/s/p: path \"p\" does not have three control points per vertex"},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "default", "attachments": {"s": {"c": {"type": "clipping",
+            "end": "q", "vertexCount": 3, "vertices": [0,0, 1,0, 1,1]}}}}])",
+         "at /skins/0/attachments/s/c: clipping \"c\" ends at an unknown slot \"q\""},
+        {R"({"name": "t", "bone": "a"}], "skins": [{"name": "x", "bones": ["q"]}])",
+         "at /skins/0/bones/0: skin \"x\" names an unknown bones \"q\""},
+        {R"({"name": "t", "bone": "a"}], "ik": [{"name": "k", "bones": ["a", "b", "a"], "target": "b"}])",
+         "at /ik/0: IK constraint \"k\" constrains more than two bones"},
+        {R"({"name": "t", "bone": "a"}], "ik": [{"name": "k", "bones": ["b", "a"], "target": "b"}])",
+         "at /ik/0: IK constraint \"k\" names a second bone that is not a child of the first"},
+        {R"({"name": "t", "bone": "a"}], "transform": [{"name": "k", "bones": ["a"], "target": "q"}])",
+         "at /transform/0: transform constraint \"k\" names an unknown bone \"q\""},
+        {R"({"name": "t", "bone": "a"}], "path": [{"name": "k", "bones": ["a"], "target": "s", "rotateMode": "spin"}])",
+         "at /path/0: \"rotateMode\" is \"spin\", which is not a known mode"},
+        {R"({"name": "t", "bone": "a"}], "events": {"e": {"int": 1.5}})", "at /events/e: \"int\" is not an integer"},
+        {R"({"name": "t", "bone": "a"}], "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}]}}},
+            "x/y": {"bones": {"b": {"rotate": [{"time": 1}, {"time": 0}]}}}})",
+         "at /animations/x~1y/bones/b/rotate: rotate of \"b\" has keys out of time order"},
+        {R"({"name": "t", "bone": "a"}], "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}], "wiggle": []}}}})",
+         "at /animations/ok/bones/a/wiggle: unknown bone timeline \"wiggle\""},
+        {R"({"name": "t", "bone": "a"}], "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}]}, "z": {}}}})",
+         "at /animations/ok/bones/z: animation \"ok\" keys an unknown bone \"z\""},
+        {R"({"name": "t", "bone": "a"}], "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}]}},
+            "drawOrder": [{"offsets": [{"slot": "t", "offset": 1}]}]}})",
+         "at /animations/ok/drawOrder: draw order of \"ok\" moves slot \"t\" to an impossible place"},
+        {R"({"name": "t", "bone": "a"}], "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}]}},
+            "ik": {"nope": [{}]}, "events": [{"name": "boom"}]}})",
+         "at /animations/ok/ik/nope: animation \"ok\" keys an unknown IK constraint \"nope\""},
+        {R"({"name": "t", "bone": "a"}], "animations": {"ok": {"bones": {"a": {"rotate": [{"angle": 5}]}},
+            "deform": {"default": {"s": {"gone": [{}]}}}}})",
+         "at /animations/ok/deform/default: animation \"ok\" deforms in an unknown skin \"default\""},
+    };
+    for (const auto& c : cases) {
+        const std::string json = head + c.middle + (c.middle.find("\"animations\"") == std::string::npos ? tail : "}");
+        test::TraceCapture trace;
+        auto data = ParseSkeletonData(json, *atlas, "bad.json");
+        ASSERT_TRUE(data) << json;
+        EXPECT_TRUE(trace.contains(std::string("Skeleton bad.json ") + c.message + "; skipped\n")) << json;
+        EXPECT_EQ(data->FindSlot("s"), 0) << json;
+        ASSERT_TRUE(data->FindAnimation("ok")) << json;
+        EXPECT_FALSE(data->FindAnimation("ok")->timelines.empty()) << json;
+        Skeleton skeleton(*data);
+        data->FindAnimation("ok")->Apply(skeleton, 0, false, 1);
+        skeleton.UpdateWorldTransform();
+        EXPECT_NEAR(skeleton.bones[0].rotation, 5.0f, 1e-5) << json;
     }
 
     // A region the atlas lacks leaves that attachment out and keeps the rest.

@@ -43,7 +43,7 @@ spark
 )";
 
 // Bones root > hip > arm (noScale) > hand (onlyTranslation); a weighted mesh "cape", a linked mesh
-// in the skin "red"; IK, events and a clipping attachment, which the runtime does not support.
+// in the skin "red"; a one-bone IK, an event and a clipping attachment.
 inline constexpr const char* Skeleton = R"({
 "skeleton": { "hash": "h4sh", "spine": "3.8.75", "x": -10, "y": 0, "width": 20, "height": 200, "images": "./" },
 "bones": [

@@ -364,6 +364,41 @@ def templates():
     save(beam, f"{IMAGES}/Beam.png")
 
 
+# ---- maps --------------------------------------------------------------------------------------------
+
+FIRST_PROP = 1 + COLUMNS * ROWS  # firstgid of the props tileset in every city map
+
+
+class Objects:
+    """Makes map objects with ids in creation order, keys sorted as Tiled writes them."""
+
+    def __init__(self):
+        self.next_id = 1
+
+    def __call__(self, **fields):
+        o = {"id": self.next_id, "name": "", "rotation": 0, "type": "", "visible": True}
+        o.update(fields)
+        self.next_id += 1
+        return dict(sorted(o.items()))
+
+
+def layer(lid, name, kind, **fields):
+    base = {"id": lid, "name": name, "opacity": 1, "type": kind, "visible": True, "x": 0, "y": 0}
+    base.update(fields)
+    return dict(sorted(base.items()))
+
+
+def write_map(path, width, height, layers, next_object_id, properties):
+    """A city map: the tile sheet and the props as external tilesets, 64 px cells."""
+    write_json(path, {
+        "compressionlevel": -1, "height": height, "infinite": False, "layers": layers,
+        "nextlayerid": len(layers) + 1, "nextobjectid": next_object_id, "orientation": "orthogonal",
+        "properties": properties, "renderorder": "right-down", "tiledversion": "1.8.2", "tileheight": CELL,
+        "tilesets": [{"firstgid": 1, "source": "Tilesets/CityTiles.json"},
+                     {"firstgid": FIRST_PROP, "source": "Tilesets/CityProps.json"}],
+        "tilewidth": CELL, "type": "map", "version": "1.8", "width": width})
+
+
 W, H = 40, 12
 GAP = range(14, 17)
 
@@ -402,13 +437,7 @@ def tile_layers():
 
 def test_map():
     background, ground = tile_layers()
-    next_id = [1]
-
-    def obj(**fields):
-        o = {"id": next_id[0], "name": "", "rotation": 0, "type": "", "visible": True}
-        o.update(fields)
-        next_id[0] += 1
-        return dict(sorted(o.items()))
+    obj = Objects()
 
     platforms = [
         # Instances carry their own size: the game centres an object by its own size only.
@@ -421,18 +450,13 @@ def test_map():
             properties=props(prop("Source", "string", f"{PREFABS}/Beam.json"))),
     ]
     scenery = props(prop("Source", "string", f"{PREFABS}/Scenery.json"))
-    first_prop = 1 + COLUMNS * ROWS
+    first_prop = FIRST_PROP
     placements = [("Lamp", 6, 10), ("NeonSign", 12, 4), ("Crate", 18, 10), ("Vending", 22, 10), ("Billboard", 32, 3),
                   ("Lamp", 37, 10)]
     names = [name for name, _ in PROPS]
     sizes = {name: draw().size for name, draw in PROPS}
     street = [obj(gid=first_prop + names.index(name), x=col * CELL, y=row * CELL, width=sizes[name][0],
                   height=sizes[name][1], name=name, properties=scenery) for name, col, row in placements]
-
-    def layer(lid, name, kind, **fields):
-        base = {"id": lid, "name": name, "opacity": 1, "type": kind, "visible": True, "x": 0, "y": 0}
-        base.update(fields)
-        return dict(sorted(base.items()))
 
     layers = [
         layer(1, "Skyline", "imagelayer", image="", properties=props(prop("Source", "string", f"{PREFABS}/Skyline.json"))),
@@ -441,14 +465,8 @@ def test_map():
         layer(4, "Props", "objectgroup", draworder="topdown", objects=street),
         layer(5, "Platforms", "objectgroup", draworder="topdown", objects=platforms),
     ]
-    write_json("Data/Tiled/TestMap.json", {
-        "compressionlevel": -1, "height": H, "infinite": False, "layers": layers, "nextlayerid": len(layers) + 1,
-        "nextobjectid": next_id[0], "orientation": "orthogonal",
-        "properties": props(prop("FallDelayTime", "float", 0.5), prop("MaxTime", "int", 120)),
-        "renderorder": "right-down", "tiledversion": "1.8.2", "tileheight": CELL,
-        "tilesets": [{"firstgid": 1, "source": "Tilesets/CityTiles.json"},
-                     {"firstgid": first_prop, "source": "Tilesets/CityProps.json"}],
-        "tilewidth": CELL, "type": "map", "version": "1.8", "width": W})
+    write_map("Data/Tiled/TestMap.json", W, H, layers, obj.next_id,
+              props(prop("FallDelayTime", "float", 0.5), prop("MaxTime", "int", 120)))
 
 
 def main():

@@ -76,6 +76,7 @@ void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods
     // Unsigned: GLFW_KEY_UNKNOWN (-1) becomes huge and falls out with the codes past the table.
     if (static_cast<unsigned>(key) >= static_cast<unsigned>(KeyCount)) return;
     if (action != GLFW_PRESS && action != GLFW_RELEASE) return;  // repeats change nothing
+    if (action == GLFW_PRESS && raw.keysTaken && raw.keysTaken(key)) return;
     const auto k = static_cast<std::size_t>(key);
     if (action == GLFW_PRESS && raw.keys[k] != GLFW_PRESS) raw.keyPressLatched[k] = true;
     raw.keys[k] = action;

@@ -130,6 +130,8 @@ struct Backend {
     // Set by a tool drawn over the game (the developer overlay): true while it takes the pointer,
     // and then a press is its own, not the game's. Releases always count, so no button sticks.
     bool (*pointerTaken)() = nullptr;
+    // The same for the keyboard, asked per key: a press of a taken key is the tool's, not the game's.
+    bool (*keysTaken)(int key) = nullptr;
 };
 
 [[nodiscard]] Backend& GetBackend() noexcept;

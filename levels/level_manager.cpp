@@ -6,6 +6,7 @@
 #include "levels/credits.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level0.hpp"
+#include "levels/level1.hpp"
 #include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
 #include "levels/lose_screen.hpp"

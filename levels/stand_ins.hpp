@@ -22,7 +22,6 @@ public:
     void Unload(Registry&) override {}
 };
 
-class Level1 final : public EmptyLevel<false, false> {};  // playable: its entities outlive Shutdown
-class Level2 final : public EmptyLevel<false, false> {};
+class Level2 final : public EmptyLevel<false, false> {};  // playable: its entities outlive Shutdown
 
 }  // namespace velkor::levels

@@ -21,7 +21,8 @@ namespace velkor::tools {
 namespace {
 
 
-// Fixed place and width, so the level buttons sit where a developer (and the end-to-end test) expects them.
+// Where it first appears and its width, so the level buttons sit where a developer (and the
+// end-to-end test) expects them until it is moved or docked.
 constexpr float OverlayX = 16.0f;
 constexpr float OverlayY = 16.0f;
 constexpr float OverlayWidth = 440.0f;
@@ -156,12 +157,14 @@ std::size_t CountEntities(const Registry& registry) noexcept {
 }
 
 void DrawDeveloperOverlay(Registry& registry, OverlayState& state) {
-    ImGui::SetNextWindowPos(ImVec2(OverlayX, OverlayY), ImGuiCond_Always);
-    ImGui::SetNextWindowSize(ImVec2(OverlayWidth, 0.0f), ImGuiCond_Always);
+    ImGui::SetNextWindowPos(ImVec2(OverlayX, OverlayY), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(OverlayWidth, 0.0f), ImGuiCond_FirstUseEver);
     ImGui::SetNextWindowBgAlpha(0.85f);
+    // No focus on appearing: the keys stay the game's until the developer clicks into the overlay.
+    // No saved settings: it always opens where the level buttons are expected.
     if (ImGui::Begin("Developer (F1)", nullptr,
-                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
-                         ImGuiWindowFlags_NoSavedSettings)) {
+                     ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings |
+                         ImGuiWindowFlags_NoFocusOnAppearing)) {
         DrawLevels(registry);
         ImGui::Separator();
         DrawFrameTimes(state);

@@ -17,6 +17,28 @@ namespace {
 // library's namespace, which our system class of the same name hides inside velkor::system.
 void CheckImGuiVersion() { IMGUI_CHECKVERSION(); }
 
+// A dock space over the whole game window whose empty middle draws nothing and lets clicks through
+// to the game. Unlike the library's ready-made one, its host window never takes the keyboard focus:
+// appearing, it would otherwise take the game's keys before the developer has touched the overlay.
+void DockSpaceOverGame() {
+    const ImGuiViewport* viewport = ::ImGui::GetMainViewport();
+    ::ImGui::SetNextWindowPos(viewport->WorkPos);
+    ::ImGui::SetNextWindowSize(viewport->WorkSize);
+    ::ImGui::SetNextWindowViewport(viewport->ID);
+    ::ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 0.0f);
+    ::ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0.0f);
+    ::ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0.0f, 0.0f));
+    constexpr ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoCollapse |
+                                       ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoDocking |
+                                       ImGuiWindowFlags_NoBringToFrontOnFocus | ImGuiWindowFlags_NoNavFocus |
+                                       ImGuiWindowFlags_NoNavInputs | ImGuiWindowFlags_NoFocusOnAppearing |
+                                       ImGuiWindowFlags_NoBackground;
+    ::ImGui::Begin(velkor::system::ImGui::DockSpaceHost, nullptr, flags);
+    ::ImGui::PopStyleVar(3);
+    ::ImGui::DockSpace(::ImGui::GetID("DockSpace"), ImVec2(0.0f, 0.0f), ImGuiDockNodeFlags_PassthruCentralNode);
+    ::ImGui::End();
+}
+
 }  // namespace
 
 namespace velkor::system {
@@ -40,20 +62,13 @@ void ImGui::InitHook(Registry& registry) {
     ::ImGui::SetCurrentContext(context_);
     ImGuiIO& io = ::ImGui::GetIO();
     io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard | ImGuiConfigFlags_NavEnableGamepad |
-                      ImGuiConfigFlags_NoMouseCursorChange;
-#ifdef IMGUI_HAS_DOCK
-    io.ConfigFlags |= ImGuiConfigFlags_DockingEnable;
-#endif
-#ifdef IMGUI_HAS_VIEWPORT
-    io.ConfigFlags |= ImGuiConfigFlags_ViewportsEnable;
-#endif
+                      ImGuiConfigFlags_NoMouseCursorChange | ImGuiConfigFlags_DockingEnable |
+                      ImGuiConfigFlags_ViewportsEnable;
     ::ImGui::StyleColorsDark();
-#ifdef IMGUI_HAS_VIEWPORT
     // Platform windows have no rounded corners to blend and must not show the game through.
     ImGuiStyle& style = ::ImGui::GetStyle();
     style.WindowRounding = 0.0f;
     style.Colors[ImGuiCol_WindowBg].w = 1.0f;
-#endif
 
     if (!windowState_->window || backends_) return;
     // Installs its own callbacks; the Input system, initialised later, chains its callbacks to them.
@@ -64,6 +79,13 @@ void ImGui::InitHook(Registry& registry) {
     // see it too.
     input::GetBackend().pointerTaken = [] {
         return ::ImGui::GetCurrentContext() != nullptr && ::ImGui::GetIO().WantCaptureMouse;
+    };
+    // Keys the overlay navigates with are its alone once the developer has clicked into it; the
+    // two keys that show the overlay and switch the window mode always stay the game's, so the
+    // overlay can be closed whatever has the keyboard.
+    input::GetBackend().keysTaken = [](int key) {
+        if (key == tools::OverlayToggleKey || key == FullScreenKey) return false;
+        return ::ImGui::GetCurrentContext() != nullptr && ::ImGui::GetIO().WantCaptureKeyboard;
     };
     windowState_->beforeDestroy.emplace_back([weak = std::weak_ptr<ImGui*>(self_)] {
         if (auto self = weak.lock()) (*self)->ShutdownBackends();
@@ -102,18 +124,26 @@ void ImGui::UpdateHook(float, View& view) {
     ImGui_ImplGlfw_NewFrame();
     ::ImGui::NewFrame();
     overlay_.RecordFrame(::ImGui::GetIO().DeltaTime);
-    if (overlay_.visible) tools::DrawDeveloperOverlay(registry, overlay_);
+    if (overlay_.visible) {
+        // The game stays visible and clickable through the dock space's empty middle; the overlay
+        // docks to its edges or is dragged out of the game window into a window of its own.
+        DockSpaceOverGame();
+        tools::DrawDeveloperOverlay(registry, overlay_);
+    } else if (overlayHadKeyboard_) {
+        // A hidden overlay keeps no keyboard focus: the keys go back to the game.
+        ::ImGui::SetWindowFocus(nullptr);
+    }
+    overlayHadKeyboard_ = overlay_.visible;
     ::ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(::ImGui::GetDrawData());
 
-#ifdef IMGUI_HAS_VIEWPORT
     if (::ImGui::GetIO().ConfigFlags & ImGuiConfigFlags_ViewportsEnable) {
+        // The platform windows draw with contexts of their own; the game draws on with its own.
         GLFWwindow* current = glfwGetCurrentContext();
         ::ImGui::UpdatePlatformWindows();
         ::ImGui::RenderPlatformWindowsDefault();
         glfwMakeContextCurrent(current);
     }
-#endif
 }
 
 void ImGui::ShutdownHook(Registry& registry) {
@@ -131,6 +161,7 @@ void ImGui::ShutdownBackends() noexcept {
     ImGui_ImplOpenGL3_Shutdown();
     ImGui_ImplGlfw_Shutdown();
     input::GetBackend().pointerTaken = nullptr;
+    input::GetBackend().keysTaken = nullptr;
     backends_ = false;
 }
 

@@ -1,13 +1,18 @@
 // Hosts Dear ImGui in the game window, switches between full screen and a window on F11, and shows
 // the developer overlay on F1 (tools/developer_overlay.hpp).
 //
-// Over Debian's Dear ImGui 1.86 with its GLFW and OpenGL 3 back ends:
+// Over Dear ImGui's docking release (third_party/imgui) with its GLFW and OpenGL 3 back ends:
 //  - one ImGui frame per game frame, after the scene and the debug shapes; with the overlay hidden
 //    the frame is empty and the game's image is unchanged;
-//  - keyboard and gamepad navigation, no mouse-cursor changes by ImGui, dark style; docking and
-//    multiple viewports only when the library offers them (IMGUI_HAS_DOCK, IMGUI_HAS_VIEWPORT),
-//    which this build does not;
-//  - GLSL "#version 330 core", which every OpenGL 3.3 core context accepts;
+//  - keyboard and gamepad navigation, no mouse-cursor changes by ImGui, dark style, docking and
+//    multiple viewports: the overlay moves freely, docks into the dock space laid over the game
+//    window (a layout kept by ImGui) and can be dragged out of the game window into a platform window, which is drawn every frame with the game's context made current again;
+//  - the keyboard belongs to one side at a time: the overlay takes no focus when it appears, so
+//    keys stay the game's until the developer clicks into it; from then on ImGui has them and the
+//    game sees none of their presses (F1 and F11 excepted) until a click on the game, or hiding
+//    the overlay, hands them back;
+//  - GLSL "#version 330 core", which every OpenGL 3.3 core context accepts ("#version 410" needs
+//    a 4.1 context);
 //  - the back ends are torn down through the window's beforeDestroy hooks, while the GL context and
 //    the window still exist, whichever system destroys the window first; the ImGui context goes at
 //    this system's shutdown, which writes "imgui.ini" in the working directory.
@@ -32,6 +37,8 @@ class ImGui final : public System<std::tuple<component::Transform, component::Pl
 public:
     inline static constexpr int FullScreenKey = 300;  // F11
     inline static constexpr const char* GlslVersion = "#version 330 core";
+    // The window that holds the dock space over the game while the overlay is shown.
+    inline static constexpr const char* DockSpaceHost = "Dock space over the game";
 
     ImGui() = default;
     ImGui(const ImGui&) = delete;
@@ -54,6 +61,7 @@ private:
     singleton::Window* windowState_ = nullptr;  // singleton slots never move
     bool fullscreenToggle_ = false;  // false: the next F11 leaves full screen
     bool backends_ = false;  // both back ends are initialised
+    bool overlayHadKeyboard_ = false;  // the overlay was shown last frame and may hold the focus
     ::ImGuiContext* context_ = nullptr;
     // The window's teardown hook holds a weak reference: a system destroyed before the window
     // leaves behind a hook that does nothing.

@@ -1,6 +1,8 @@
 // A recording editor for the replay test: shows what a recording holds, and plants one change.
 //   recording_edit summary FILE               frames, fixed step, start level, key events
 //   recording_edit drop-press FILE OUT KEY    removes the first press of KEY; prints its frame
+//   recording_edit track FILE                 per frame: level, player state, position, velocity,
+//                                             collected, time left (where a route goes, frame by frame)
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -13,7 +15,7 @@ using namespace velkor::replay;
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (argc < 3 || (command == "drop-press" && argc < 5)) {
-        std::cerr << "usage: recording_edit summary FILE | drop-press FILE OUT KEY\n";
+        std::cerr << "usage: recording_edit summary FILE | drop-press FILE OUT KEY | track FILE\n";
         return 2;
     }
     DecodeResult read = ReadRecordingFile(argv[2]);
@@ -28,6 +30,15 @@ int main(int argc, char** argv) {
             for (const Item& item : r.frames[f].items)
                 if (item.kind == ItemKind::Key)
                     std::cout << "frame " << f << " key " << item.i[0] << " action " << item.i[2] << '\n';
+        return 0;
+    }
+    if (command == "track") {
+        for (std::size_t f = 0; f < r.frames.size(); ++f) {
+            const StateSummary& s = r.frames[f].state;
+            std::cout << f << ' ' << s.level << ' ' << s.playerState << ' ' << s.playerPosition.x << ' '
+                      << s.playerPosition.y << ' ' << s.playerVelocity.x << ' ' << s.playerVelocity.y << ' '
+                      << s.collected << ' ' << s.timeLeft << '\n';
+        }
         return 0;
     }
     if (command == "drop-press") {

@@ -93,22 +93,33 @@ TEST_F(InputTable, TapWithinOnePollIsPressedOnceThenUp) {
     EXPECT_EQ(table.Keys[GLFW_KEY_A], input::Held);
 }
 
-// While an overlay takes the pointer, presses are its own; a release still reaches the game.
+// While an overlay takes the pointer or the keys, presses are its own; a release still reaches the
+// game, and keys the overlay leaves alone stay the game's.
 TEST_F(InputTable, PressesTheOverlayTakesAreNotTheGames) {
     static bool taken = false;
     input::GetBackend().pointerTaken = [] { return taken; };
+    input::GetBackend().keysTaken = [](int key) { return taken && key != GLFW_KEY_F1; };
     Mouse(GLFW_MOUSE_BUTTON_RIGHT, GLFW_PRESS);
+    Key(GLFW_KEY_RIGHT, GLFW_PRESS);
     Update();
     taken = true;
     Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS);
     Mouse(GLFW_MOUSE_BUTTON_RIGHT, GLFW_RELEASE);
+    Key(GLFW_KEY_SPACE, GLFW_PRESS);
+    Key(GLFW_KEY_RIGHT, GLFW_RELEASE);
+    Key(GLFW_KEY_F1, GLFW_PRESS);
     Update();
     EXPECT_EQ(table.Keys[input::MouseLeft], input::Up);
     EXPECT_EQ(table.Keys[input::MouseRight], input::Up);
+    EXPECT_EQ(table.Keys[GLFW_KEY_SPACE], input::Up);
+    EXPECT_EQ(table.Keys[GLFW_KEY_RIGHT], input::Up);
+    EXPECT_EQ(table.Keys[GLFW_KEY_F1], input::Pressed);
     taken = false;
     Mouse(GLFW_MOUSE_BUTTON_LEFT, GLFW_PRESS);
+    Key(GLFW_KEY_SPACE, GLFW_PRESS);
     Update();
     EXPECT_EQ(table.Keys[input::MouseLeft], input::Pressed);
+    EXPECT_EQ(table.Keys[GLFW_KEY_SPACE], input::Pressed);
 }
 
 // The left stick read as four buttons: a direction goes down at StickPress, stays down until the

@@ -521,7 +521,13 @@ TEST_F(TiledMap, LevelLoaderHandsThePropertiesToTheLevel) {
 namespace velkor {
 namespace {
 
-constexpr const char* TestMap = "Data/Tiled/TestMap.json";
+// The game's maps, the colliders each has at least and its time limit.
+struct GameMap {
+    const char* path;
+    std::size_t colliders;
+    float maxTime;
+};
+constexpr GameMap GameMaps[] = {{"Data/Tiled/TestMap.json", 80, 120.0f}, {"Data/Tiled/Level1.json", 30, 55.0f}};
 
 std::vector<std::string> LoadRecorded(const std::string& path, const std::string& directory) {
     Recorded().clear();
@@ -530,24 +536,27 @@ std::vector<std::string> LoadRecorded(const std::string& path, const std::string
     return RecordedDocuments();
 }
 
-TEST(TiledContent, TestMapNamesOnlyFilesThatExist) {
-    test::TraceCapture trace;
-    auto registry = std::make_unique<Registry>();
-    testing::internal::CaptureStdout();
-    levels::LoadTiledMap(ReadJsonFile(TestMap), *registry);
-    const std::string out = testing::internal::GetCapturedStdout();
-    for (const auto& message : trace.messages()) {
-        EXPECT_EQ(message.find("did not open"), std::string::npos) << message;
-        EXPECT_EQ(message.find("Invalid"), std::string::npos) << message;
-        // A catalogue name whose reader has not been written yet is fine; a misspelt one is not.
-        if (message.starts_with("Unrecognized component name: ")) {
-            EXPECT_TRUE(FindComponent(message.substr(29, message.size() - 30))) << message;
+TEST(TiledContent, MapsNameOnlyFilesThatExist) {
+    for (const GameMap& map : GameMaps) {
+        SCOPED_TRACE(map.path);
+        test::TraceCapture trace;
+        auto registry = std::make_unique<Registry>();
+        testing::internal::CaptureStdout();
+        levels::LoadTiledMap(ReadJsonFile(map.path), *registry);
+        const std::string out = testing::internal::GetCapturedStdout();
+        for (const auto& message : trace.messages()) {
+            EXPECT_EQ(message.find("did not open"), std::string::npos) << message;
+            EXPECT_EQ(message.find("Invalid"), std::string::npos) << message;
+            // A catalogue name whose reader has not been written yet is fine; a misspelt one is not.
+            if (message.starts_with("Unrecognized component name: ")) {
+                EXPECT_TRUE(FindComponent(message.substr(29, message.size() - 30))) << message;
+            }
         }
+        EXPECT_EQ(out.find("Unable to open file"), std::string::npos) << out;
+        // The street, the walls, the ledges and the platforms collide.
+        EXPECT_GT(registry->pool<component::Collision>().size(), map.colliders);
+        EXPECT_EQ(registry->singletons.get<singleton::Level>().MaxTime, map.maxTime);
     }
-    EXPECT_EQ(out.find("Unable to open file"), std::string::npos) << out;
-    // The street, the walls, both ledges and the platforms collide.
-    EXPECT_GT(registry->pool<component::Collision>().size(), 80u);
-    EXPECT_EQ(registry->singletons.get<singleton::Level>().MaxTime, 120.0f);
 }
 
 // Runs Debian's Tiled editor headless; false when it is not installed.
@@ -555,29 +564,33 @@ bool TiledInstalled() { return std::system("command -v tiled > /dev/null 2>&1") 
 
 TEST(TiledEditor, MapsExportedByTheEditorLoadIntoTheSameEntities) {
     if (!TiledInstalled()) GTEST_SKIP() << "the Tiled editor (Debian package tiled) is not installed";
-    const std::string dir = testing::TempDir() + "velkor_tiled_editor_" + std::to_string(::getpid()) + "/";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const auto exportMap = [&](const std::string& options, const std::string& name) {
-        const std::string command = "QT_QPA_PLATFORM=offscreen tiled " + options + " --export-map json " + TestMap +
-                                    " " + dir + name + " > " + dir + "tiled.log 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    };
-    // As saved (tilesets and templates stay references, now relative to the export's folder), and
-    // with the templates' properties and sizes folded into each object.
-    exportMap("", "Exported.json");
-    exportMap("--detach-templates", "Detached.json");
-    for (const char* tileset : {"Data/Tiled/Tilesets/CityTiles.json", "Data/Tiled/Tilesets/CityProps.json"}) {
-        const std::string command = std::string("QT_QPA_PLATFORM=offscreen tiled --export-tileset json ") + tileset +
-                                    " " + dir + "tileset.json > " + dir + "tiled.log 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    }
+    for (const GameMap& map : GameMaps) {
+        SCOPED_TRACE(map.path);
+        const char* const TestMap = map.path;
+        const std::string dir = testing::TempDir() + "velkor_tiled_editor_" + std::to_string(::getpid()) + "/";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const auto exportMap = [&](const std::string& options, const std::string& name) {
+            const std::string command = "QT_QPA_PLATFORM=offscreen tiled " + options + " --export-map json " + TestMap +
+                                        " " + dir + name + " > " + dir + "tiled.log 2>&1";
+            EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        };
+        // As saved (tilesets and templates stay references, now relative to the export's folder), and
+        // with the templates' properties and sizes folded into each object.
+        exportMap("", "Exported.json");
+        exportMap("--detach-templates", "Detached.json");
+        for (const char* tileset : {"Data/Tiled/Tilesets/CityTiles.json", "Data/Tiled/Tilesets/CityProps.json"}) {
+            const std::string command = std::string("QT_QPA_PLATFORM=offscreen tiled --export-tileset json ") + tileset +
+                                        " " + dir + "tileset.json > " + dir + "tiled.log 2>&1";
+            EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        }
 
-    const auto ours = LoadRecorded(TestMap, TiledDirectory);
-    ASSERT_GT(ours.size(), 150u);
-    EXPECT_EQ(LoadRecorded(dir + "Exported.json", dir), ours);
-    EXPECT_EQ(LoadRecorded(dir + "Detached.json", dir), ours);
-    fs::remove_all(dir);
+        const auto ours = LoadRecorded(TestMap, TiledDirectory);
+        ASSERT_GT(ours.size(), 150u);
+        EXPECT_EQ(LoadRecorded(dir + "Exported.json", dir), ours);
+        EXPECT_EQ(LoadRecorded(dir + "Detached.json", dir), ours);
+        fs::remove_all(dir);
+    }
 }
 
 }  // namespace

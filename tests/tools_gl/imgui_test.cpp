@@ -4,9 +4,11 @@
 #include <vector>
 
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include "gameplay/input.hpp"
 #include "graphics/gl_scene.hpp"
+#include "levels/level_manager.hpp"
 #include "tools/imgui.hpp"
 
 namespace velkor::test {
@@ -116,6 +118,67 @@ TEST_F(ImGuiHostGL, F1ShowsTheOverlayOverTheGameAndHidesItAgain) {
     auto [scene2, hidden] = SceneThenHost();
     EXPECT_FALSE(host_->Overlay().visible);
     EXPECT_TRUE(scene2 == hidden);
+}
+
+// The overlay and the game share the keyboard one side at a time. Shown, the overlay takes no
+// focus, so the keys a player uses (holding Right, then Space) neither walk ImGui's focus along the
+// level buttons nor press one, and the game still gets them. Once the developer is in the overlay
+// ImGui has the keys and the game sees none of their presses but F1's; hiding the overlay gives
+// them back. The overlay docks into the game window's edge like any ImGui window.
+TEST_F(ImGuiHostGL, TheKeyboardIsTheOverlaysOnlyOnceTheDeveloperIsInIt) {
+    auto& state = registry().singletons.set(singleton::GameState{});
+    state.currentLevel = state.nextLevel = 6;
+    const auto taken = [] { return input::GetBackend().keysTaken; };
+    ASSERT_NE(taken(), nullptr);
+    Press(tools::OverlayToggleKey);
+    SceneThenHost();
+    Release(tools::OverlayToggleKey);
+    ImGuiIO& io = ::ImGui::GetIO();
+    const auto frames = [&](int count, ImGuiKey key, bool down) {
+        for (int i = 0; i < count; ++i) {
+            io.AddKeyEvent(key, down);
+            host_->Update(1.0f / 60.0f, registry());
+        }
+    };
+    frames(60, ImGuiKey_RightArrow, true);
+    frames(1, ImGuiKey_RightArrow, false);
+    frames(2, ImGuiKey_Space, true);
+    frames(2, ImGuiKey_Space, false);
+    EXPECT_EQ(state.nextLevel, 6) << "keys meant for the game pressed a level button";
+    EXPECT_FALSE(io.WantCaptureKeyboard);
+    EXPECT_FALSE(taken()(GLFW_KEY_SPACE));
+
+    ImGuiWindow* overlay = ::ImGui::FindWindowByName("Developer (F1)");
+    ASSERT_NE(overlay, nullptr);
+    ::ImGui::FocusWindow(overlay);  // what a click into it does
+    frames(2, ImGuiKey_Space, false);
+    EXPECT_TRUE(io.WantCaptureKeyboard);
+    EXPECT_TRUE(taken()(GLFW_KEY_SPACE));
+    EXPECT_TRUE(taken()(GLFW_KEY_RIGHT));
+    EXPECT_FALSE(taken()(tools::OverlayToggleKey)) << "F1 must always be able to close the overlay";
+    EXPECT_FALSE(taken()(system::ImGui::FullScreenKey));
+
+    // Docked to the left of the game window: it spans the window's height and the game keeps the rest.
+    const ImGuiWindow* host = ::ImGui::FindWindowByName(system::ImGui::DockSpaceHost);
+    ASSERT_NE(host, nullptr) << "no dock space over the game window";
+    ImGuiDockNode* root = ::ImGui::DockBuilderGetNode(ImHashStr("DockSpace", 0, host->ID));
+    ASSERT_NE(root, nullptr);
+    ImGuiID central = 0;
+    const ImGuiID left = ::ImGui::DockBuilderSplitNode(root->ID, ImGuiDir_Left, 0.25f, nullptr, &central);
+    ::ImGui::DockBuilderDockWindow("Developer (F1)", left);
+    ::ImGui::DockBuilderFinish(root->ID);
+    frames(2, ImGuiKey_Space, false);
+    EXPECT_TRUE(overlay->DockIsActive);
+    EXPECT_FLOAT_EQ(overlay->Size.y, ::ImGui::GetMainViewport()->Size.y);
+    EXPECT_LT(overlay->Size.x, ::ImGui::GetMainViewport()->Size.x / 2);
+
+    Press(tools::OverlayToggleKey);
+    host_->Update(1.0f / 60.0f, registry());
+    Release(tools::OverlayToggleKey);
+    frames(2, ImGuiKey_Space, false);
+    EXPECT_FALSE(host_->Overlay().visible);
+    EXPECT_FALSE(io.WantCaptureKeyboard);
+    EXPECT_FALSE(taken()(GLFW_KEY_SPACE));
 }
 
 TEST_F(ImGuiHostGL, ShutdownAfterAnotherSystemClosedTheWindowWritesTheLayoutFile) {

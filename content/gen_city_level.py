@@ -333,7 +333,8 @@ def bindings():
         codes = codes if isinstance(codes, list) else [codes]
         names = []
         for code in codes:
-            if isinstance(code, int) and menus.key_name(code) not in names:
+            # Keys only: the gamepad's entries (357 on) have no keycap to draw.
+            if isinstance(code, int) and code < menus.FIRST_PAD_ENTRY and menus.key_name(code) not in names:
                 names.append(menus.key_name(code))  # both shift keys read as one
         result[action] = names
     return result

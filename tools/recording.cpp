@@ -142,6 +142,9 @@ ItemLayout LayoutOf(std::uint8_t kind) noexcept {
     case ItemKind::Scroll:
     case ItemKind::CursorQuery: return {0, 2};
     case ItemKind::Close: return {0, 0};
+    case ItemKind::GamepadConnection: return {1, 0};
+    case ItemKind::GamepadButton: return {2, 0};
+    case ItemKind::GamepadAxis: return {1, 1};
     }
     return {};
 }
@@ -212,11 +215,14 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
         return result;
     }
     const std::uint32_t version = in.U32();
-    if (in.ok() && version != FormatVersion) {
-        result.error = "the recording has format version " + std::to_string(version) + "; this build reads version " +
-                       std::to_string(FormatVersion);
+    if (in.ok() && (version < OldestFormatVersion || version > FormatVersion)) {
+        result.error = "the recording has format version " + std::to_string(version) + "; this build reads versions " +
+                       std::to_string(OldestFormatVersion) + " to " + std::to_string(FormatVersion);
         return result;
     }
+    // Version 1 knew no gamepad: such an item there is damage, not an event.
+    const std::uint8_t lastKind =
+        static_cast<std::uint8_t>(version < 2 ? ItemKind::Close : ItemKind::GamepadAxis);
     if (bytes.size() < HeaderSize + TrailerSize ||
         std::memcmp(bytes.data() + bytes.size() - TrailerSize, EndMagic.data(), EndMagic.size()) != 0) {
         result.error = "the recording is truncated or unfinished (" + std::to_string(bytes.size()) +
@@ -288,7 +294,7 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
                 continue;
             }
             const ItemLayout layout = LayoutOf(kind);
-            if (layout.ints < 0) {
+            if (layout.ints < 0 || (kind < 64 && kind > lastKind)) {
                 result.error = FrameError(f, "has an item of unknown kind " + std::to_string(kind));
                 return result;
             }

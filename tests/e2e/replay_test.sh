@@ -103,6 +103,6 @@ refuse() {
 refuse "$out/missing.rec" "cannot open the file"
 refuse "$out/truncated.rec" "truncated"
 refuse "$out/corrupt.rec" "checksum"
-refuse "$out/newer.rec" "format version 9; this build reads version 1"
+refuse "$out/newer.rec" "format version 9; this build reads versions 1 to 2"
 refuse "$out/other.rec" "not a VELKOR recording"
 echo "PASS"

@@ -54,6 +54,9 @@ Recording SampleRecording() {
         {ItemKind::FramebufferSize, {1920, 1080, 0, 0}, {}},
         {ItemKind::WindowSize, {1280, 720, 0, 0}, {}},
         {ItemKind::WindowPosition, {-5, 10, 0, 0}, {}},
+        {ItemKind::GamepadConnection, {1, 0, 0, 0}, {}},
+        {ItemKind::GamepadButton, {14, 1, 0, 0}, {}},
+        {ItemKind::GamepadAxis, {1, 0, 0, 0}, {-0.75, 0.0}},
         {ItemKind::Close, {}, {}},
         {ItemKind::KeyDownQuery, {293, 1, 0, 0}, {}},
         {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},
@@ -130,7 +133,13 @@ TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
     };
     const Case cases[] = {
         {"other magic", [](auto& b) { b[0] = 'X'; }, "not a VELKOR recording"},
-        {"newer version", [](auto& b) { b[8] = 2; }, "format version 2; this build reads version 1"},
+        {"newer version", [](auto& b) { b[8] = 3; }, "format version 3; this build reads versions 1 to 2"},
+        {"a gamepad event in a version 1 file (version 1 knew no gamepad)",
+         [](auto& b) {
+             b[8] = 1;
+             Reseal(b);
+         },
+         "unknown kind 14"},
         {"a flipped bit in a frame", [](auto& b) { b[40] ^= 0x10; }, "checksum"},
         {"a flipped bit in the frame count", [](auto& b) { b[b.size() - 8] ^= 1; }, "checksum"},
         {"an unknown item kind",
@@ -172,6 +181,16 @@ TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
         EXPECT_NE(read.error.find(c.mentions), std::string::npos) << c.what << ": " << read.error;
     }
     EXPECT_EQ(ReadRecordingFile("/nonexistent/run.rec").error, "cannot open the file");
+
+    // A version 1 file without gamepad events still reads.
+    Recording old = SampleRecording();
+    std::erase_if(old.frames[0].items, [](const Item& i) { return i.kind >= ItemKind::GamepadConnection && !i.IsQuery(); });
+    std::vector<std::uint8_t> bytes = Encode(old);
+    bytes[8] = 1;
+    Reseal(bytes);
+    const DecodeResult read = Decode(bytes);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.recording.frames[0].items, old.frames[0].items);
 }
 
 TEST(StateSummary, EveryCoveredFieldMovesTheHashAndIsNamed) {
@@ -199,20 +218,31 @@ TEST(StateSummary, EveryCoveredFieldMovesTheHashAndIsNamed) {
 
 // A windowless stand-in for the game: it reads one key through the input source every frame and
 // walks an entity to the right while the key is down, at the frame's dt.
+// The gamepad's d-pad right or its stick pushed right walk it as well, through the input table.
 class Walker final : public system::iSystem {
 public:
     void Init(Registry& registry) override {
         entity_ = registry.create();
         registry.add<component::Transform>(entity_);
+        registry.singletons.set(singleton::Input{});
+        input::ResetBackend();
+        input::SetGamepadCallbacks({&input::GamepadConnectionCallback, &input::GamepadButtonCallback,
+                                    &input::GamepadAxisCallback});
         seed_ = input::RandomSeed();
         (void)input::KeyDown(nullptr, 65);  // a poll before the first frame: it belongs to frame 0
     }
     void Update(float dt, Registry& registry) override {
         input::PollEvents(nullptr);
-        if (input::KeyDown(nullptr, 262)) registry.get<component::Transform>(entity_).Translation.x += dt;
+        auto& table = registry.singletons.get<singleton::Input>();
+        input::UpdateKeyTable(table, input::GetBackend());
+        if (input::KeyDown(nullptr, 262) || table.IsDown(input::PadRight) || table.IsDown(input::StickRight))
+            registry.get<component::Transform>(entity_).Translation.x += dt;
         if (++frames_ == stopAfter) registry.singletons.mark_present<singleton::Running>().Value = false;
     }
-    void Shutdown(Registry&) override {}
+    void Shutdown(Registry&) override {
+        input::SetGamepadCallbacks({});
+        input::ResetBackend();
+    }
 
     int stopAfter = 1000;
     unsigned seed_ = 0;
@@ -252,6 +282,16 @@ RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
     }
     result.error = testing::internal::GetCapturedStderr();
     return result;
+}
+
+// Plays a script (fast) while recording the run to `run`; both files live in the temporary folder.
+RunResult RecordScript(const std::string& text, const std::string& script, const std::string& run) {
+    std::ofstream(script) << text;
+    SessionOptions scripted;
+    scripted.scriptPath = script;
+    scripted.recordPath = run;
+    scripted.fast = true;
+    return RunSession(scripted);
 }
 
 TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
@@ -350,21 +390,68 @@ TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
         {"# nothing", "the script has no frames (give \"frames N\")"},
         {"mouse 9 1 2", "line 1: unknown mouse button \"9\""},
         {"window 0 360", "line 1: expected \"window W H\""},
+        {"pad Select 1 2", "line 1: unknown gamepad button \"Select\""},
+        {"pad South 3 3", "line 1: a button must go up after it goes down"},
+        {"stick 1.5 0 1 2", "line 1: a stick position lies within -1..1"},
+        {"gamepad unplug 3", "line 1: expected \"gamepad connect|disconnect AT\""},
     };
     for (const auto& [script, error] : faults) EXPECT_EQ(ParseInputScript(script, r), error) << script;
+}
+
+TEST(InputScript, GamepadLinesBecomeGamepadEventsAndPlugItInUnlessTheScriptDoes) {
+    Recording r;
+    ASSERT_EQ(ParseInputScript("pad South 2 4\npad 14 3 5\nstick -1 0.25 1 6\n", r), "");
+    ASSERT_EQ(r.frames.size(), 7u);
+    EXPECT_EQ(r.frames[0].items, (std::vector<Item>{{ItemKind::GamepadConnection, {1, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[1].items, (std::vector<Item>{{ItemKind::GamepadAxis, {0, 0, 0, 0}, {-1.0, 0.0}},
+                                                    {ItemKind::GamepadAxis, {1, 0, 0, 0}, {0.25, 0.0}}}));
+    EXPECT_EQ(r.frames[2].items, (std::vector<Item>{{ItemKind::GamepadButton, {0, 1, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[5].items, (std::vector<Item>{{ItemKind::GamepadButton, {14, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[6].items.size(), 2u) << "the stick let go on both axes";
+    ASSERT_EQ(ParseInputScript("gamepad connect 2\npad Start 3 4\ngamepad disconnect 6\n", r), "");
+    EXPECT_TRUE(r.frames[0].items.empty()) << "plugged in by the script, at frame 2";
+    EXPECT_EQ(r.frames[6].items, (std::vector<Item>{{ItemKind::GamepadConnection, {0, 0, 0, 0}, {}}}));
+}
+
+// A run played with the gamepad only is recorded and replays exactly; losing one of its stick
+// events is caught in the very frame.
+TEST(ReplaySession, AGamepadRunReplaysExactlyAndAMissingStickEventIsCaught) {
+    const fs::path dir = fs::temp_directory_path();
+    const std::string script = (dir / "velkor_pad.txt").string();
+    const std::string run = (dir / "velkor_pad.rec").string();
+    const RunResult first = RecordScript("pad DpadRight 5 10\nstick 0.8 0.1 12 15\nframes 20\n", script, run);
+    ASSERT_EQ(first.status, 0) << first.error;
+
+    DecodeResult written = ReadRecordingFile(run);
+    ASSERT_TRUE(written.ok()) << written.error;
+    auto& frames = written.recording.frames;
+    ASSERT_EQ(frames.size(), 20u);
+    for (std::size_t f = 1; f < 20; ++f) {
+        const bool walking = (f >= 5 && f < 10) || (f >= 12 && f < 15);
+        EXPECT_EQ(frames[f - 1].state.transformsHash != frames[f].state.transformsHash, walking) << "frame " << f;
+    }
+    EXPECT_NE(frames[4].state.keysHash, frames[5].state.keysHash) << "the gamepad's entries are in the state";
+    SessionOptions exact;
+    exact.replayPath = run;
+    exact.fast = true;
+    const RunResult again = RunSession(exact);
+    EXPECT_EQ(again.status, 0) << again.error;
+
+    std::erase_if(frames[12].items, [](const Item& i) { return i.kind == ItemKind::GamepadAxis; });
+    const std::vector<std::uint8_t> bytes = Encode(written.recording);
+    std::ofstream(run, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const RunResult edited = RunSession(exact);
+    EXPECT_EQ(edited.status, MismatchStatus);
+    EXPECT_NE(edited.error.find("diverged at frame 12"), std::string::npos) << edited.error;
+    fs::remove(script);
+    fs::remove(run);
 }
 
 TEST(ReplaySession, AScriptDrivesTheGameAndTheRunIsRecordedForAnExactReplay) {
     const fs::path dir = fs::temp_directory_path();
     const std::string script = (dir / "velkor_walk.txt").string();
     const std::string run = (dir / "velkor_walk.rec").string();
-    std::ofstream(script) << "hold Right 5 10\nframes 20\n";
-
-    SessionOptions scripted;
-    scripted.scriptPath = script;
-    scripted.recordPath = run;
-    scripted.fast = true;
-    const RunResult first = RunSession(scripted);
+    const RunResult first = RecordScript("hold Right 5 10\nframes 20\n", script, run);
     ASSERT_EQ(first.status, 0) << first.error;
 
     const DecodeResult written = ReadRecordingFile(run);

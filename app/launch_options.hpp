@@ -27,6 +27,7 @@ struct LaunchOptions {
     bool fixedStep = false;  // "--fixed-step": 1/60 s per frame
     std::vector<replay::Shot> shots;  // "--shot N:out.png", repeatable
     bool checkContent = false;  // "--check-content": check the data files and exit, no window
+    std::string soakReportPath;  // "--soak-report FILE": the figures at every return to the main menu
 
     // What the record/replay session needs of these options.
     [[nodiscard]] replay::SessionOptions Session() const;

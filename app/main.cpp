@@ -1,5 +1,7 @@
 // Entry point: read the command line, fill the catalogue, build the engine, run it, shut it down.
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -11,6 +13,7 @@
 #include "levels/level_manager.hpp"
 #include "tools/content_check.hpp"
 #include "tools/replay.hpp"
+#include "tools/soak_report.hpp"
 
 int main(int argc, char** argv) {
     const char* program = argc > 0 ? argv[0] : "velkor";
@@ -51,9 +54,21 @@ int main(int argc, char** argv) {
     const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
     if (startLevel != velkor::app::LaunchOptions::NoLevel)
         velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
-    engine->Loop(session.get());
+    std::unique_ptr<velkor::soak::Report> soak;
+    if (!launch.options.soakReportPath.empty()) soak = std::make_unique<velkor::soak::Report>(session.get());
+    engine->Loop(soak ? static_cast<velkor::iFrameDriver*>(soak.get()) : session.get());
+    int status = 0;
+    if (soak) {
+        // Before the shutdown, while the texture cache and the sound table can still be asked.
+        std::ofstream file(launch.options.soakReportPath);
+        file << soak->Text();
+        if (!file) {
+            std::cerr << program << ": cannot write the soak report to '" << launch.options.soakReportPath << "'\n";
+            status = 1;
+        }
+    }
     engine->Shutdown();
-    const int status = session ? session->Finish() : 0;
+    if (session) status = std::max(status, session->Finish());
     engine.reset();
     return status;
 }

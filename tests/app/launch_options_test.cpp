@@ -86,6 +86,8 @@ TEST(LaunchOptions, DeveloperRunOptionsFillTheSession) {
     EXPECT_TRUE(replay.options.Session().inputsOnly);
     EXPECT_EQ(ParseLaunchOptions({"--script", "walk.txt", "--level", "6"}).options.Session().scriptPath, "walk.txt");
     EXPECT_TRUE(ParseLaunchOptions({"--check-content"}).options.checkContent);
+    EXPECT_EQ(ParseLaunchOptions({"--soak-report=soak.txt", "--fast"}).options.soakReportPath, "soak.txt");
+    EXPECT_NE(ParseLaunchOptions({"--check-content", "--soak-report", "s.txt"}).error.find("runs alone"), std::string::npos);
 }
 
 TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
@@ -94,7 +96,7 @@ TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
     const std::string usage = velkor::app::UsageLine("build/velkor");
     EXPECT_EQ(usage.rfind("usage: build/velkor", 0), 0u);
     for (const char* option : {"--level N", "--record FILE", "--replay FILE", "--inputs-only", "--script FILE", "--fast", "--fixed-step",
-                               "--shot N:out.png", "--check-content"})
+                               "--shot N:out.png", "--check-content", "--soak-report FILE"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 

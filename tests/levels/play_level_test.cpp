@@ -4,6 +4,7 @@
 // OpenAL Soft's null back end; the pause menu and the effects come from the game's own prefabs.
 #include "levels/play_level.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -125,6 +126,13 @@ TEST_F(PlayLevel, InitializeSetsTheStageAndTheMusicStartsOncePerVisit) {
     auto& singletons = registry->singletons;
     singletons.set(singleton::Camera{});
     levels::EnsureLevel(*registry).digitsFrozen = true;  // as the last win screen left it
+    // The sound table outlives a test; what other tests left in it is not this level's.
+    auto requests = [] {
+        int n = 0;
+        for (int s = 0; s < audio::SoundCount(); ++s) n += std::max(audio::RequestCount(s), 0);
+        return n;
+    };
+    const int before = requests();
     Enter(40.0f);
     EXPECT_EQ(Level().MaxTime, 40.0f);
     EXPECT_FALSE(Level().digitsFrozen);
@@ -149,10 +157,16 @@ TEST_F(PlayLevel, InitializeSetsTheStageAndTheMusicStartsOncePerVisit) {
     EXPECT_FALSE(singletons.has<singleton::PauseMenu>());
     EXPECT_FALSE(music.Playing());
     EXPECT_FALSE(course.MusicChannel().Started());
+    // Every visit gives its sounds back: none stays requested, however often the level is played.
+    EXPECT_EQ(requests(), before);
+    EXPECT_EQ(audio::FindSound(&Level().sounds, "BGM"), -1) << "nothing plays a sound given back";
     Level().collected = 5;
     Enter(40.0f);
     EXPECT_EQ(Level().collected, 1) << "a fresh record, read from the map";
     EXPECT_TRUE(course.MusicChannel().Playing());
+    EXPECT_EQ(requests(), before + 4);
+    Enter(40.0f);  // a Load with no Unload before it (the level started again over itself)
+    EXPECT_EQ(requests(), before + 4);
 }
 
 TEST_F(PlayLevel, TimerWarningsStartOnceEachAndTheLoseScreenComesBelowZero) {

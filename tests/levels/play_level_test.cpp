@@ -35,8 +35,12 @@ namespace {
 constexpr float Step = 0.25f;  // exact in binary: the thresholds are met on the frame, not near it
 constexpr int CollectableTag = 7;
 
-// Looping sounds, so that a warning plays for as long as the test looks at it.
-constexpr const char* SoundsFile = "play_level_test_sounds.json";
+// Looping sounds, so that a warning plays for as long as the test looks at it. One file per test:
+// ctest runs the tests side by side in one folder, and each removes its file when it ends.
+std::string SoundsFile() {
+    return std::string("play_level_test_sounds_") + testing::UnitTest::GetInstance()->current_test_info()->name() +
+           ".json";
+}
 constexpr const char* Sounds = R"({"Files": [
     {"Name": "BGM", "Filepath": "Assets/Music/MenuCut.mp3", "Loop": true},
     {"Name": "TimerLight", "Filepath": "Assets/SFX/test.wav", "Loop": true},
@@ -51,7 +55,7 @@ public:
 
     void Initialize(Registry& registry) override {
         const std::string properties = R"([{"name": "MaxTime", "value": )" + std::to_string(maxTime) +
-                                       R"(}, {"name": "CollectiblesRequred", "value": 3}, {"name": "Audio", "value": ")" + SoundsFile + R"("}])";
+                                       R"(}, {"name": "CollectiblesRequred", "value": 3}, {"name": "Audio", "value": ")" + SoundsFile() + R"("}])";
         levels::ReadMapProperties(test::Parse(properties.c_str()), registry);
         player = registry.create();
         registry.add<component::Transform>(player).Translation = {3.0f, 4.0f};
@@ -69,7 +73,7 @@ class PlayLevel : public testing::Test {
 protected:
     void SetUp() override {
         VELKOR_SELECT_OPENAL_BACKEND("null");
-        std::ofstream(SoundsFile) << Sounds;
+        std::ofstream(SoundsFile()) << Sounds;
         registry = std::make_unique<Registry>();
         auto& singletons = registry->singletons;
         singletons.set(singleton::Window{});  // present without a window: nothing opens one
@@ -83,7 +87,7 @@ protected:
         registry->clear();
         audioSystem.Shutdown(*registry);
         input::ResetBackend();
-        std::remove(SoundsFile);
+        std::remove(SoundsFile().c_str());
     }
 
     // Load and Initialize, as the level manager does when the level becomes current.

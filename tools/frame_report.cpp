@@ -39,10 +39,13 @@ double WorstWindow(std::span<const double> values, std::size_t window) {
 
 double Milliseconds(std::int64_t nanoseconds) { return static_cast<double>(nanoseconds) / 1e6; }
 
-std::string Line(const char* label, const char* load, const char* loadCpu, const char* switchFrame, const Summary& s) {
+double Megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+std::string Line(const char* label, const char* load, const char* loadCpu, const char* switchFrame, const Summary& s,
+                 double peakMb) {
     char line[256];
-    std::snprintf(line, sizeof line, "%-6s %9s %9s %9s %7zu %9.2f %9.2f %9.2f %9.2f\n", label, load, loadCpu, switchFrame,
-                  s.frames, s.meanMs, s.medianMs, s.worstSecondMs, s.cpuMeanMs);
+    std::snprintf(line, sizeof line, "%-6s %9s %9s %9s %7zu %9.2f %9.2f %9.2f %9.2f %8.1f\n", label, load, loadCpu,
+                  switchFrame, s.frames, s.meanMs, s.medianMs, s.worstSecondMs, s.cpuMeanMs, peakMb);
     return line;
 }
 
@@ -73,6 +76,7 @@ void Report::EndFrame(Registry& registry) {
         singletons.has<singleton::GameState>() ? &singletons.get<singleton::GameState>() : nullptr;
     if (state && state->switches != switchesSeen_) {
         switchesSeen_ = state->switches;
+        if (!visits_.empty()) visits_.back().peakResidentBytes = peakAfterLastFrame_;
         Visit visit;
         visit.level = state->currentLevel;
         visit.loadMs = Milliseconds(state->loadNanoseconds);
@@ -84,11 +88,12 @@ void Report::EndFrame(Registry& registry) {
         visits_.back().wallMs.push_back(wall);
         visits_.back().cpuMs.push_back(cpu);
     }
+    peakAfterLastFrame_ = peak_ ? peak_() : 0;
     if (inner_) inner_->EndFrame(registry);
 }
 
 std::string Report::Text(std::int64_t peakResidentBytes) const {
-    std::string text = "level    load_ms  load_cpu switch_ms  frames   mean_ms median_ms worst_sec    cpu_ms\n";
+    std::string text = "level    load_ms  load_cpu switch_ms  frames   mean_ms median_ms worst_sec    cpu_ms  peak_mb\n";
     std::vector<double> allWall, allCpu;
     for (const Visit& visit : visits_) {
         char level[16], load[16], loadCpu[16], switchFrame[16];
@@ -96,13 +101,14 @@ std::string Report::Text(std::int64_t peakResidentBytes) const {
         std::snprintf(load, sizeof load, "%.1f", visit.loadMs);
         std::snprintf(loadCpu, sizeof loadCpu, "%.1f", visit.loadCpuMs);
         std::snprintf(switchFrame, sizeof switchFrame, "%.1f", visit.switchFrameMs);
-        text += Line(level, load, loadCpu, switchFrame, Summarize(visit.wallMs, visit.cpuMs));
+        const std::int64_t peak = visit.peakResidentBytes ? visit.peakResidentBytes : peakResidentBytes;
+        text += Line(level, load, loadCpu, switchFrame, Summarize(visit.wallMs, visit.cpuMs), Megabytes(peak));
         allWall.insert(allWall.end(), visit.wallMs.begin(), visit.wallMs.end());
         allCpu.insert(allCpu.end(), visit.cpuMs.begin(), visit.cpuMs.end());
     }
-    text += Line("all", "-", "-", "-", Summarize(allWall, allCpu));
+    text += Line("all", "-", "-", "-", Summarize(allWall, allCpu), Megabytes(peakResidentBytes));
     char peak[64];
-    std::snprintf(peak, sizeof peak, "peak resident set: %.1f MB\n", static_cast<double>(peakResidentBytes) / (1024.0 * 1024.0));
+    std::snprintf(peak, sizeof peak, "peak resident set: %.1f MB\n", Megabytes(peakResidentBytes));
     return text + peak;
 }
 

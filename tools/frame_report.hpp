@@ -45,25 +45,32 @@ struct Visit {
     double switchFrameMs = 0.0;  // the whole frame that switched (0 for the visit before any switch)
     std::vector<double> wallMs;  // every later frame of the visit
     std::vector<double> cpuMs;
+    // The process's peak resident set by the visit's last frame, before the next level loads; 0
+    // while the visit goes on (the report then uses the peak at the time it is written).
+    std::int64_t peakResidentBytes = 0;
 };
 
 class Report final : public iFrameDriver {
 public:
+    using PeakMeasure = std::int64_t (*)();
     // `inner` (may be null) is the session that drives the frames; the report passes everything
-    // through to it.
-    explicit Report(iFrameDriver* inner) : inner_(inner) {}
+    // through to it. `peak` measures the process's peak resident set after every frame.
+    explicit Report(iFrameDriver* inner, PeakMeasure peak) : inner_(inner), peak_(peak) {}
 
     float BeginFrame(float measuredDt, Registry& registry) override;
     void EndFrame(Registry& registry) override;
 
     [[nodiscard]] const std::vector<Visit>& Visits() const noexcept { return visits_; }
 
-    // The report as text: a header line, one line per visit, a line over every frame of play (the
-    // visits' frames together, switch frames left out) and the peak resident set.
+    // The report as text: a header line, one line per visit (its peak resident set included), a
+    // line over every frame of play (the visits' frames together, switch frames left out) and the
+    // peak resident set of the whole run.
     [[nodiscard]] std::string Text(std::int64_t peakResidentBytes) const;
 
 private:
     iFrameDriver* inner_;
+    PeakMeasure peak_;
+    std::int64_t peakAfterLastFrame_ = 0;
     std::vector<Visit> visits_;
     std::uint32_t switchesSeen_ = 0;
     std::int64_t wallStart_ = 0;

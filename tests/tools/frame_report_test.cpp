@@ -58,11 +58,16 @@ struct CountingDriver final : iFrameDriver {
     void EndFrame(Registry&) override { ++ended; }
 };
 
+// A resident set that grows by a megabyte every frame.
+std::int64_t fakePeak = 0;
+std::int64_t GrowingPeak() { return fakePeak += 1024 * 1024; }
+
 TEST(FrameReport, SplitsTheRunIntoLevelVisitsAndPassesFramesThrough) {
     auto registry = std::make_unique<Registry>();
     registry->singletons.set(singleton::GameState{});
     CountingDriver session;
-    Report report(&session);
+    fakePeak = 0;
+    Report report(&session, GrowingPeak);
     auto frame = [&](int switchTo, double loadMs) {
         EXPECT_FLOAT_EQ(report.BeginFrame(0.01f, *registry), 0.25f) << "the session's step wins";
         if (switchTo >= 0) {
@@ -94,6 +99,11 @@ TEST(FrameReport, SplitsTheRunIntoLevelVisitsAndPassesFramesThrough) {
     EXPECT_TRUE(visits[2].wallMs.empty());
     for (const Visit& v : visits)
         for (double ms : v.wallMs) EXPECT_GE(ms, 0.0);
+    // The peak by each visit's last frame, before the next level's load: 1 MB after frame 0, 5 MB
+    // after frame 4; the visit still going has none of its own yet.
+    EXPECT_EQ(visits[0].peakResidentBytes, 1 * 1024 * 1024);
+    EXPECT_EQ(visits[1].peakResidentBytes, 5 * 1024 * 1024);
+    EXPECT_EQ(visits[2].peakResidentBytes, 0);
 
     const std::string text = report.Text(3 * 512 * 1024);
     EXPECT_EQ(text.rfind("level ", 0), 0u) << text;
@@ -102,11 +112,12 @@ TEST(FrameReport, SplitsTheRunIntoLevelVisitsAndPassesFramesThrough) {
     EXPECT_NE(text.find(" 21.2"), std::string::npos) << text;
     EXPECT_NE(text.find("\nall "), std::string::npos) << text;
     EXPECT_NE(text.find("peak resident set: 1.5 MB\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("     5.0\n"), std::string::npos) << "the first level's own peak: " << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6) << "header, three visits, all, resident set";
 
     // Without a session the measured step goes through; without a level manager every frame is play.
     auto bare = std::make_unique<Registry>();
-    Report alone(nullptr);
+    Report alone(nullptr, nullptr);
     EXPECT_FLOAT_EQ(alone.BeginFrame(0.01f, *bare), 0.01f);
     alone.EndFrame(*bare);
     ASSERT_EQ(alone.Visits().size(), 1u);

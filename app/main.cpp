@@ -7,6 +7,7 @@
 #include "app/code_paths.hpp"
 #include "app/game.hpp"
 #include "app/launch_options.hpp"
+#include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
 #include "engine/clock.hpp"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
     }
 
     // On the heap: the registry's fixed arrays are too large to sit comfortably on the stack.
+    // Ctrl+C or SIGTERM end the run like closing the window: a recording is finished, not cut off.
+    velkor::InstallStopSignalHandlers();
     auto engine = velkor::MakeGameEngine();
     engine->Init();
     // A developer's start: the first frame switches straight to the chosen level, past the logos.

@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
     if (startLevel != velkor::app::LaunchOptions::NoLevel)
         velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
     std::unique_ptr<velkor::frames::Report> report;
-    if (!launch.options.frameReportPath.empty()) report = std::make_unique<velkor::frames::Report>(session.get(), velkor::platform::PeakResidentBytes);
+    if (!launch.options.frameReportPath.empty())
+        report = std::make_unique<velkor::frames::Report>(session.get(), velkor::platform::PeakResidentBytes);
     engine->Loop(report ? static_cast<velkor::iFrameDriver*>(report.get()) : session.get());
     int status = 0;
     if (report) {

@@ -11,7 +11,9 @@
 #include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
+#include "engine/clock.hpp"
 #include "tools/content_check.hpp"
+#include "tools/frame_report.hpp"
 #include "tools/replay.hpp"
 #include "tools/soak_report.hpp"
 
@@ -54,10 +56,29 @@ int main(int argc, char** argv) {
     const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
     if (startLevel != velkor::app::LaunchOptions::NoLevel)
         velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
+    // The developer reports sit between the loop and the session: the soak report next to the
+    // session, the frame report outside both, so that it times the soak report's work too.
+    velkor::iFrameDriver* driver = session.get();
     std::unique_ptr<velkor::soak::Report> soak;
-    if (!launch.options.soakReportPath.empty()) soak = std::make_unique<velkor::soak::Report>(session.get());
-    engine->Loop(soak ? static_cast<velkor::iFrameDriver*>(soak.get()) : session.get());
+    if (!launch.options.soakReportPath.empty()) {
+        soak = std::make_unique<velkor::soak::Report>(driver);
+        driver = soak.get();
+    }
+    std::unique_ptr<velkor::frames::Report> report;
+    if (!launch.options.frameReportPath.empty()) {
+        report = std::make_unique<velkor::frames::Report>(driver, velkor::platform::PeakResidentBytes);
+        driver = report.get();
+    }
+    engine->Loop(driver);
     int status = 0;
+    if (report) {
+        std::string error;
+        if (!velkor::frames::WriteReport(launch.options.frameReportPath,
+                                         report->Text(velkor::platform::PeakResidentBytes()), error)) {
+            std::cerr << program << ": " << error << '\n';
+            status = 1;
+        }
+    }
     if (soak) {
         // Before the shutdown, while the texture cache and the sound table can still be asked.
         std::ofstream file(launch.options.soakReportPath);

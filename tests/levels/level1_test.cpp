@@ -78,11 +78,11 @@ TEST_F(FirstLevel, BuildsTheCityOnTheSharedBaseAndTheRobotPlaysForThreeSeconds) 
     Enter();
     ASSERT_NE(Player(), NoEntity);
     const auto& record = registry->singletons.get<singleton::Level>();
-    EXPECT_EQ(record.MaxTime, 55.0f);
+    EXPECT_EQ(record.MaxTime, 115.0f);
     EXPECT_FALSE(record.secondLevel);
     EXPECT_GE(audio::FindSound(&record.sounds, "RobotTutorialVoiceover"), 0);
-    EXPECT_EQ(record.fallingPlatforms.size(), 2u);
-    EXPECT_EQ(record.movingPlatforms.size(), 1u);
+    EXPECT_EQ(record.fallingPlatforms.size(), 7u);
+    EXPECT_EQ(record.movingPlatforms.size(), 3u);
     EXPECT_TRUE(level.MusicChannel().Playing());
     EXPECT_TRUE(physics::Active(*registry));
     // The prompts stand along the course in the order they teach, ahead of the start.

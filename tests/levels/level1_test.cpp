@@ -18,31 +18,15 @@
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/support/windowless_game.hpp"
 
 namespace velkor {
 namespace {
 
 constexpr float Step = 0.25f;
 
-class FirstLevel : public testing::Test {
+class FirstLevel : public test::WindowlessGame {
 protected:
-    void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
-    }
-    void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
-    }
     void Enter() {
         level.Load(*registry);
         level.Initialize(*registry);
@@ -69,8 +53,6 @@ protected:
         return shown;
     }
 
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
     levels::Level1 level;
 };
 

@@ -27,7 +27,7 @@
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
 #include "support/json.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/support/windowless_game.hpp"
 
 namespace velkor {
 namespace {
@@ -36,7 +36,11 @@ constexpr float Step = 0.25f;  // exact in binary: the thresholds are met on the
 constexpr int CollectableTag = 7;
 
 // Looping sounds, so that a warning plays for as long as the test looks at it.
-constexpr const char* SoundsFile = "play_level_test_sounds.json";
+// One file per test: ctest runs the tests side by side, and one test's clean-up must not take the
+// file from under another.
+std::string SoundsFile() {
+    return std::string("play_level_test_sounds_") + testing::UnitTest::GetInstance()->current_test_info()->name() + ".json";
+}
 constexpr const char* Sounds = R"({"Files": [
     {"Name": "BGM", "Filepath": "Assets/Music/MenuCut.mp3", "Loop": true},
     {"Name": "TimerLight", "Filepath": "Assets/SFX/test.wav", "Loop": true},
@@ -51,7 +55,7 @@ public:
 
     void Initialize(Registry& registry) override {
         const std::string properties = R"([{"name": "MaxTime", "value": )" + std::to_string(maxTime) +
-                                       R"(}, {"name": "CollectiblesRequred", "value": 3}, {"name": "Audio", "value": ")" + SoundsFile + R"("}])";
+                                       R"(}, {"name": "CollectiblesRequred", "value": 3}, {"name": "Audio", "value": ")" + SoundsFile() + R"("}])";
         levels::ReadMapProperties(test::Parse(properties.c_str()), registry);
         player = registry.create();
         registry.add<component::Transform>(player).Translation = {3.0f, 4.0f};
@@ -65,25 +69,15 @@ public:
     void Update(float dt, Registry& registry) override { PlayFrame(dt, registry); }
 };
 
-class PlayLevel : public testing::Test {
+class PlayLevel : public test::WindowlessGame {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
-        std::ofstream(SoundsFile) << Sounds;
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});  // present without a window: nothing opens one
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
+        WindowlessGame::SetUp();
+        std::ofstream(SoundsFile()) << Sounds;
     }
     void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
-        std::remove(SoundsFile);
+        WindowlessGame::TearDown();
+        std::remove(SoundsFile().c_str());
     }
 
     // Load and Initialize, as the level manager does when the level becomes current.
@@ -112,8 +106,6 @@ protected:
     }
 
     static constexpr int EscapeKey = 256;
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
     Course course;
 };
 

@@ -231,6 +231,7 @@ TEST_F(LevelRoute, NothingOfTheFoundryOutlivesTheWayBackToTheFirstLevel) {
     Go(levels::LevelIndex::MainMenu);
     Go(levels::LevelIndex::Level1);
     const std::size_t firstLevelAlone = Alive();
+    const std::size_t firstLevelPlatforms = registry->singletons.get<singleton::Level>().movingPlatforms.size();
     Go(levels::LevelIndex::MainMenu);
 
     Go(levels::LevelIndex::Level2);
@@ -249,8 +250,14 @@ TEST_F(LevelRoute, NothingOfTheFoundryOutlivesTheWayBackToTheFirstLevel) {
     for (const auto& [e, generation] : foundry)
         EXPECT_FALSE(registry->alive(e) && registry->generation(e) == generation) << "entity " << e << " survived";
     EXPECT_EQ(Alive(), firstLevelAlone);
+    // The city has hoists of its own: the list holds exactly those, none of the foundry's.
     const auto& record = registry->singletons.get<singleton::Level>();
-    EXPECT_TRUE(record.movingPlatforms.empty());
+    EXPECT_EQ(record.movingPlatforms.size(), firstLevelPlatforms);
+    for (const auto& platform : record.movingPlatforms) {
+        EXPECT_TRUE(registry->alive(platform.entity));
+        for (const auto& [e, generation] : foundry)
+            EXPECT_FALSE(platform.entity == e && registry->generation(e) == generation);
+    }
     manager.Shutdown(*registry);
 }
 

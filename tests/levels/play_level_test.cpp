@@ -35,11 +35,11 @@ namespace {
 constexpr float Step = 0.25f;  // exact in binary: the thresholds are met on the frame, not near it
 constexpr int CollectableTag = 7;
 
-// Looping sounds, so that a warning plays for as long as the test looks at it.
-// One file per test: ctest runs the tests side by side, and one test's clean-up must not take the
-// file from under another.
+// Looping sounds, so that a warning plays for as long as the test looks at it. One file per test:
+// ctest runs the tests side by side in one folder, and each removes its file when it ends.
 std::string SoundsFile() {
-    return std::string("play_level_test_sounds_") + testing::UnitTest::GetInstance()->current_test_info()->name() + ".json";
+    return std::string("play_level_test_sounds_") + testing::UnitTest::GetInstance()->current_test_info()->name() +
+           ".json";
 }
 constexpr const char* Sounds = R"({"Files": [
     {"Name": "BGM", "Filepath": "Assets/Music/MenuCut.mp3", "Loop": true},

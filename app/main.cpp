@@ -1,4 +1,5 @@
 // Entry point: read the command line, fill the catalogue, build the engine, run it, shut it down.
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -6,9 +7,12 @@
 #include "app/code_paths.hpp"
 #include "app/game.hpp"
 #include "app/launch_options.hpp"
+#include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
+#include "engine/clock.hpp"
 #include "tools/content_check.hpp"
+#include "tools/frame_report.hpp"
 #include "tools/replay.hpp"
 
 int main(int argc, char** argv) {
@@ -42,15 +46,29 @@ int main(int argc, char** argv) {
     }
 
     // On the heap: the registry's fixed arrays are too large to sit comfortably on the stack.
+    // Ctrl+C or SIGTERM end the run like closing the window: a recording is finished, not cut off.
+    velkor::InstallStopSignalHandlers();
     auto engine = velkor::MakeGameEngine();
     engine->Init();
     // A developer's start: the first frame switches straight to the chosen level, past the logos.
     const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
     if (startLevel != velkor::app::LaunchOptions::NoLevel)
         velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
-    engine->Loop(session.get());
+    std::unique_ptr<velkor::frames::Report> report;
+    if (!launch.options.frameReportPath.empty())
+        report = std::make_unique<velkor::frames::Report>(session.get(), velkor::platform::PeakResidentBytes);
+    engine->Loop(report ? static_cast<velkor::iFrameDriver*>(report.get()) : session.get());
+    int status = 0;
+    if (report) {
+        std::string error;
+        if (!velkor::frames::WriteReport(launch.options.frameReportPath,
+                                         report->Text(velkor::platform::PeakResidentBytes()), error)) {
+            std::cerr << program << ": " << error << '\n';
+            status = 1;
+        }
+    }
     engine->Shutdown();
-    const int status = session ? session->Finish() : 0;
+    if (session) status = std::max(status, session->Finish());
     engine.reset();
     return status;
 }

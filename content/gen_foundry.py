@@ -524,7 +524,7 @@ def templates():
 
 # ---- the course ----------------------------------------------------------------------------------------
 
-W, H = 224, 26  # tiles; world y = H - (pixel y) / 64
+W, H = 415, 34  # tiles; world y = H - (pixel y) / 64
 GROUND = 8.0    # the usual floor height; the kill height is 5
 
 # Solid ground: (left, right, top). Everything below a top down to y 4 is iron.
@@ -539,31 +539,60 @@ SOLIDS = [
     (87, 132, GROUND),      # the arc-gate hall and the yard before the drop
     (157.0, 174, 8.5),      # after the dash
     (165, 167, 10),         # a crate step
-    (187.5, 222, 9),        # the last hall
-    (201, 205, 10.5),       # steps up to the goal
-    (205, 222, 12),
-    (222, 223, 22),         # the far wall
+    (187.5, 203, 9),        # the last hall before the relay
+    (225.6, 248, 10.5),     # after the relay: the beat corridor, broken by molten gaps
+    (250, 255, 10.5),
+    (257, 268, 10.5),
+    (289.2, 300, 12.0),     # after the second dash, at the foot of the lift shaft
+    (303.5, 311, 19.5),     # the upper landing
+    (322, 326, 19.5),       # after the high crossing
+    (335, 355, 24.5),       # the loft: the last beat corridor, broken by molten gaps
+    (357, 362, 24.5),
+    (364, 372, 24.5),
+    (386, 390, 25.5),       # after the last grates
+    (401, 414, 25.5),       # the goal
+    (414, 415, 34),         # the far wall
 ]
+# The corridors' gaps, whole cells so that the floor's iron shows them: (left, right, floor). Each is a
+# trough one unit down holding molten metal.
+GAPS = [(248, 250, 10.5), (255, 257, 10.5), (355, 357, 24.5), (362, 364, 24.5)]
+SOLIDS += [(left, right, floor - 1.0) for left, right, floor in GAPS]
 CEILINGS = [(100, 124, 10.6, 13.0)]  # (left, right, bottom, top): the arc hall's low roof
-POOLS = [(30, 43, 6.2), (74, 87, 6.2), (149, 157.0, 6.2), (174, 187.5, 6.7)]  # molten pits: (left, right, surface)
+# Molten pits: (left, right, surface).
+POOLS = [(30, 43, 6.2), (74, 87, 6.2), (149, 157.0, 6.2), (174, 187.5, 6.7), (203, 225.6, 6.7), (268, 289.2, 6.7), (311, 322, 6.7), (326, 335, 6.7), (372, 386, 6.7),
+         (390, 401, 6.7)]
+POOLS += [(left, right, floor - 0.5) for left, right, floor in GAPS]
 # Moving platforms: (centre x, top y, velocity, Move_Period). They start moving at level start, from
-# where a player steps on: each reaches a hair over the ledge at both ends of its run.
+# where a player steps on: each reaches a hair over the ledge at both ends of its run. Hoists that
+# hand the player to each other share a period, so they keep meeting at the same place.
 MOVERS = [
     ((31.4, GROUND), (2.0, 0.0), (5.0, 0.0)),      # across the first molten pit and back
     ((51.5, GROUND + 0.25), (0.0, 1.5), (0.0, 4.0)),  # the lift up to the gallery
     ((75.4, GROUND), (2.0, 1.0), (5.0, 1.5)),      # over the second pit, bobbing on its own beat
-    ((175.4, 8.5), (2.0, 0.0), (4.0, 0.0)),        # the last crossing
+    ((175.4, 8.5), (2.0, 0.0), (4.0, 0.0)),        # over the pit before the relay
+    ((204.4, 9.0), (2.0, 0.0), (4.0, 0.0)),        # the relay: out over the wide pit ...
+    ((224.0, 10.5), (-2.0, 0.0), (4.0, 0.0)),      # ... to meet the higher one coming back
+    ((301.4, 12.25), (0.0, 1.5), (0.0, 4.0)),      # the lift shaft
+    ((312.4, 19.5), (2.0, 0.75), (4.0, 2.0)),      # the high crossing, bobbing
+    ((327.4, 19.75), (0.0, 1.0), (0.0, 4.0)),      # the last pair of lifts, one up while the other ...
+    ((332.4, 23.75), (0.0, -1.0), (0.0, 4.0)),     # ... comes down
+    ((391.4, 25.5), (2.0, 0.0), (4.0, 0.0)),       # the last ride, to the goal
 ]
-FALLERS = [(134.5, GROUND), (139.0, 8.5), (143.5, GROUND), (148.0, 8.75), (151.5, 8.5)]  # (centre x, top y)
-# Arc gates: (x, floor y, starts on). Neighbours alternate, so one drops as the next rises.
+FALLERS = [(134.5, GROUND), (139.0, 8.5), (143.5, GROUND), (148.0, 8.75), (151.5, 8.5),
+           (270.5, 10.5), (275.0, 11.0), (279.5, 11.5), (284.0, 12.0),
+           (374.5, 24.5), (379.0, 25.0), (383.5, 25.5)]  # (centre x, top y)
+# Arc gates: (x, floor y, starts on). Neighbours alternate, so one drops as the next rises; in the
+# corridor they stand a half cycle's run apart, so a runner meets each at the same point of its beat.
+CORRIDOR = 6.1 * 2 * BEAT  # a run is 6.2 units/s on the floor, 6 in the air
 ARCS = [(104, GROUND, True), (109, GROUND, False), (114, GROUND, True), (119, GROUND, False),
-        (192, 9, True), (197, 9, False)]
-CHECKPOINTS = [(28, GROUND), (94, GROUND), (128, GROUND), (163, 8.5)]
-COLLECTABLES = [(1.5, 9.0), (23.5, 11.2), (37.0, 11.5), (60.0, 16.4), (81.0, 12.0), (111.5, 9.0),
-                (141.3, 11.0), (155.0, 10.8), (166.0, 12.0), (180.0, 11.2), (194.5, 9.8), (208.0, 14.6)]
+        (192, 9, True), (197, 9, False)] + \
+    [(238.0 + i * CORRIDOR, 10.5, i % 2 == 0) for i in range(4)] + [(345.0 + i * CORRIDOR, 24.5, i % 2 == 0) for i in range(4)]
+CHECKPOINTS = [(94, GROUND), (163, 8.5), (229, 10.5), (306, 19.5)]
+COLLECTABLES = [(1.5, 9.0), (37.0, 11.5), (60.0, 16.4), (81.0, 12.0), (141.3, 11.0), (155.0, 10.8),
+                (180.0, 11.2), (214.4, 12.2), (241.6, 12.6), (287.5, 14.6), (322.0, 22.4), (400.6, 28.3)]
 PLAYER = (4.0, GROUND + 0.7)
-GOAL = (216.0, 13.0)
-MAX_TIME = 86  # the finishing replay's clean run (66 s, every collectable) plus about 30 %
+GOAL = (408.0, 26.5)
+MAX_TIME = 173  # the finishing replay's clean run (133 s, every collectable) plus about 30 %
 
 # Scenery: (prop, left x, floor y) for tile objects; lights come with furnaces and crucibles.
 SCENERY = [("Furnace", 6, GROUND), ("Barrel", 11, GROUND), ("Anvil", 19, GROUND), ("Chain", 36, 14), ("Crucible", 36, 18),
@@ -571,7 +600,11 @@ SCENERY = [("Furnace", 6, GROUND), ("Barrel", 11, GROUND), ("Anvil", 19, GROUND)
            ("Chain", 80, 15), ("Crucible", 84, 19), ("Furnace", 89, GROUND), ("Barrel", 98, GROUND),
            ("Anvil", 125, GROUND), ("Furnace", 129, GROUND), ("Chain", 141, 16), ("Crucible", 145, 20),
            ("Furnace", 160, 8.5), ("Barrel", 170, 8.5), ("Chain", 181, 16), ("Furnace", 189, 9),
-           ("Gear", 199, 14), ("Furnace", 209, 12), ("Anvil", 218, 12)]
+           ("Gear", 199, 14), ("Chain", 209, 17), ("Crucible", 213, 21), ("Chain", 219, 18), ("Furnace", 230, 10.5),
+           ("Barrel", 262, 10.5), ("Chain", 273, 19), ("Crucible", 281, 23), ("Furnace", 292, 12.0),
+           ("Anvil", 297, 12.0), ("Gear", 305, 24), ("Barrel", 308, 19.5), ("Chain", 316, 27),
+           ("Crucible", 329, 29), ("Furnace", 337, 24.5), ("Chain", 359, 32), ("Barrel", 368, 24.5),
+           ("Crucible", 380, 32), ("Gear", 393, 31), ("Furnace", 404, 25.5), ("Anvil", 411, 25.5)]
 
 
 class MapObjects:
@@ -608,11 +641,12 @@ def tile_layers():
     # foundry's depths showing through the gaps (a full wall would cost a lit full-screen plane).
     for col in range(W):
         pillar = col % 14 < 3
-        for y in range(5, 20):
+        base = 5 if col < 226 else 8 if col < 296 else 14 if col < 335 else 19  # the wall climbs with the course
+        for y in range(base, base + 15):
             if pillar:
-                kind = PIPE_V if col % 14 == 1 and y > 15 else BRICK_GLOW if rng.rand() < 0.08 else \
+                kind = PIPE_V if col % 14 == 1 and y > base + 10 else BRICK_GLOW if rng.rand() < 0.08 else \
                     SEAM if rng.rand() < 0.05 else BRICK_ID
-            elif y == 14:
+            elif y == base + 9:
                 kind = PIPE_H
             else:
                 continue

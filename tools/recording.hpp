@@ -30,8 +30,11 @@
 //            u32      CRC-32 (the zlib polynomial) of every byte before this field
 //
 // A file is read whole and checked completely (magic, version, trailer, checksum, every frame and
-// item) before anything of it is used: a truncated, unfinished or corrupt file is refused with one
-// line naming the fault, never half-run.
+// item) before anything of it is used: a corrupt file is refused with one line naming the fault,
+// never half-run. A file whose header is whole but whose trailer is missing comes from a run that
+// never finished it (killed, crashed): it reads as the frames complete before the cut, marked
+// `cut`, since a crash is the run one most wants to see again. A file cut inside its header or
+// before its first complete frame is refused.
 #pragma once
 
 #include <cstdint>
@@ -123,6 +126,7 @@ struct Recording {
     std::uint32_t seed = 0;
     std::int32_t startLevel = NormalStart;
     std::vector<Frame> frames;
+    bool cut = false;  // read from a file without its end: the frames complete before the cut
 };
 
 // The bytes of a whole file, and the parts a writer streams one after another.
@@ -142,9 +146,9 @@ struct DecodeResult {
 // CRC-32 with the zlib polynomial, continued from `crc` (0 to start).
 [[nodiscard]] std::uint32_t Crc32(std::span<const std::uint8_t> bytes, std::uint32_t crc = 0) noexcept;
 
-// Writes a recording as it is made: the header at once, each frame as it ends, and the trailer
-// when finished. A run that dies before Finish leaves a file without a trailer, which readers
-// refuse as unfinished.
+// Writes a recording as it is made: the header at once, each frame as it ends (flushed out of the
+// process), and the trailer when finished. A run that dies before Finish leaves a file without a
+// trailer, which reads as every frame it completed.
 class Writer {
 public:
     Writer() = default;

@@ -6,6 +6,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "graphics/screen_capture.hpp"
@@ -384,7 +385,12 @@ public:
         ++frame_;
         nextEvent_ = 0;
         nextQuery_ = 0;
-        if (frame_ == recording_.frames.size()) Stop(registry, 0);  // the file has ended
+        if (frame_ == recording_.frames.size()) {  // the file has ended
+            if (!recording_.cut) return Stop(registry, 0);
+            std::cerr << "velkor: replay ended after frame " << frame_ - 1
+                      << ": the recording was cut off there (its run never finished the file)\n";
+            Stop(registry, CutRecordingStatus);
+        }
     }
 
     int Finish() override {
@@ -394,7 +400,10 @@ public:
             // The loop ended before the file did: by an exception inside this frame, or the game quit.
             const bool sameEnd =
                 inFrame_ && frame_ + 1 == recording_.frames.size() && !recording_.frames[frame_].completed;
-            if (sameEnd || !verify_) {
+            if (StopSignalled()) {
+                std::cerr << "velkor: replay stopped after " << frame_ << " frames: interrupted by a signal\n";
+                status = InterruptedStatus;
+            } else if (sameEnd || !verify_) {
                 status = 0;
             } else {
                 const std::string how = inFrame_     ? "an exception ended the run in frame " + std::to_string(frame_)

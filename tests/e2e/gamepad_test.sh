@@ -45,15 +45,6 @@ level_start=162
 grep -Eq '^(hold|press|mouse|cursor) ' "$out/gamepad.txt" && fail "the run is not gamepad-only: $(grep -E '^(hold|press|mouse|cursor) ' "$out/gamepad.txt" | head -1)"
 
 run_game "$out/gamepad.log" --script "$out/gamepad.txt" --fast --record "$out/gamepad.rec" || fail "gamepad run: status $?"
-expect_in_order() {
-    local log=$1 line previous=0 at
-    shift
-    for line in "$@"; do
-        at=$(grep -n -F -x -- "$line" "$log" | cut -d: -f1 | awk -v p=$previous '$1 > p { print; exit }')
-        [ -n "$at" ] || fail "not seen after line $previous of $log: $line"
-        previous=$at
-    done
-}
 expect_in_order "$out/gamepad.log" \
     "--------------- MainMenuPlayGame ---------------" \
     "--------------- CyberCity ---------------" \

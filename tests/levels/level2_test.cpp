@@ -152,7 +152,7 @@ TEST_F(Level2Map, InitializeBuildsTheFoundryAndShutdownForgetsItsPlatforms) {
 
     const auto& record = registry->singletons.get<singleton::Level>();
     EXPECT_TRUE(record.secondLevel);
-    EXPECT_EQ(record.MaxTime, 86.0f);
+    EXPECT_EQ(record.MaxTime, 173.0f);
     EXPECT_EQ(record.CollectiblesRequred, 12);
     EXPECT_EQ(record.FallDelayTime, 0.6f);
     for (const char* sound : {"BGM", "TimerLight", "TimerHeavy", "Collectable", "Hazard", "Win", "FallingPlatform"})
@@ -165,10 +165,11 @@ TEST_F(Level2Map, InitializeBuildsTheFoundryAndShutdownForgetsItsPlatforms) {
         periods.push_back(platform.state);
         EXPECT_EQ(registry->get<component::Collision>(platform.entity).Move_Period, platform.state);
     }
-    const std::vector<glm::vec2> expected{{5.0f, 0.0f}, {0.0f, 4.0f}, {5.0f, 1.5f}, {4.0f, 0.0f}};
+    const std::vector<glm::vec2> expected{{5.0f, 0.0f}, {0.0f, 4.0f}, {5.0f, 1.5f}, {4.0f, 0.0f}, {4.0f, 0.0f}, {4.0f, 0.0f},
+                                          {0.0f, 4.0f}, {4.0f, 2.0f}, {0.0f, 4.0f}, {0.0f, 4.0f}, {4.0f, 0.0f}};
     EXPECT_EQ(periods, expected);
     EXPECT_EQ(registry->get<component::Physics>(record.movingPlatforms[1].entity).Velocity, glm::vec2(0.0f, 1.5f));
-    EXPECT_EQ(record.fallingPlatforms.size(), 5u);
+    EXPECT_EQ(record.fallingPlatforms.size(), 12u);
     int collectables = 0, checkpoints = 0, goals = 0, players = 0;
     for (const Entity e : registry->view<component::Collision>()) {
         const auto tag = registry->get<component::Collision>(e).ColliderTag;

@@ -245,3 +245,15 @@ click() {
     xdotool mouseup 1
     sleep 0.3
 }
+
+# expect_in_order <log> <line>...: fails unless the log holds each whole line, each after the one
+# before it (a run's milestones in the order a player meets them).
+expect_in_order() {
+    local log=$1 line previous=0 at
+    shift
+    for line in "$@"; do
+        at=$(grep -n -F -x -- "$line" "$log" | cut -d: -f1 | awk -v p=$previous '$1 > p { print; exit }')
+        [ -n "$at" ] || fail "not seen after line $previous of $log: $line"
+        previous=$at
+    done
+}

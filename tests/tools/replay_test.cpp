@@ -3,6 +3,7 @@
 #include "tools/replay.hpp"
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "serialization/transform.hpp"
@@ -118,13 +120,34 @@ TEST(RecordingFormat, RoundTripKeepsEveryFieldAndTheWriterStreamsTheSameBytes) {
 TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
     const std::vector<std::uint8_t> good = Encode(SampleRecording());
 
-    // Every truncation, from nothing to one byte short, is refused (never half-read).
+    // Every cut, from nothing to one byte short: inside the header it is refused; past it the
+    // frames complete before the cut are read, the file marked cut, and a damaged frame before the
+    // cut is still refused.
+    const Recording sample = SampleRecording();
+    std::vector<std::uint8_t> header, first;
+    AppendHeader(header, sample);
+    AppendFrame(first, sample.frames[0]);
+    const std::size_t frameEnds[] = {header.size() + first.size(), good.size() - 12};
     for (std::size_t size = 0; size < good.size(); ++size) {
         const DecodeResult read = Decode(std::span(good).first(size));
-        ASSERT_FALSE(read.ok()) << "a file cut to " << size << " bytes was accepted";
         EXPECT_EQ(read.error.find('\n'), std::string::npos);
+        if (size < header.size()) {
+            EXPECT_NE(read.error.find("truncated inside its header"), std::string::npos) << size << ": " << read.error;
+        } else if (size < frameEnds[0]) {
+            EXPECT_NE(read.error.find("truncated before its first complete frame"), std::string::npos)
+                << size << ": " << read.error;
+        } else {
+            ASSERT_TRUE(read.ok()) << "cut to " << size << " bytes: " << read.error;
+            EXPECT_TRUE(read.recording.cut);
+            EXPECT_EQ(read.recording.seed, sample.seed);
+            ASSERT_EQ(read.recording.frames.size(), size < frameEnds[1] ? 1u : 2u) << size;
+            EXPECT_EQ(read.recording.frames[0].items, sample.frames[0].items);
+        }
     }
-    EXPECT_NE(Decode(std::span(good).first(good.size() - 1)).error.find("truncated"), std::string::npos);
+    EXPECT_FALSE(Decode(good).recording.cut);
+    std::vector<std::uint8_t> damagedThenCut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(frameEnds[1]) - 3);
+    damagedThenCut[24 + 1 + 4 + 68 + 4] = 99;  // the first item's kind byte
+    EXPECT_NE(Decode(damagedThenCut).error.find("frame 0 has an item of unknown kind 99"), std::string::npos);
 
     struct Case {
         const char* what;
@@ -238,6 +261,7 @@ public:
         if (input::KeyDown(nullptr, 262) || table.IsDown(input::PadRight) || table.IsDown(input::StickRight))
             registry.get<component::Transform>(entity_).Translation.x += dt;
         if (++frames_ == stopAfter) registry.singletons.mark_present<singleton::Running>().Value = false;
+        if (frames_ == signalAt) std::raise(SIGTERM);
     }
     void Shutdown(Registry&) override {
         input::SetGamepadCallbacks({});
@@ -245,6 +269,7 @@ public:
     }
 
     int stopAfter = 1000;
+    int signalAt = -1;  // raise SIGTERM inside this frame (counted from 1)
     unsigned seed_ = 0;
 
 private:
@@ -258,7 +283,7 @@ struct RunResult {
     unsigned seed = 0;
 };
 
-RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
+RunResult RunSession(const SessionOptions& options, int stopAfter = 1000, int signalAt = -1) {
     RunResult result;
     testing::internal::CaptureStderr();
     {
@@ -271,6 +296,7 @@ RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
         auto walker = std::make_unique<Walker>();
         Walker* probe = walker.get();
         probe->stopAfter = stopAfter;
+        probe->signalAt = signalAt;
         Engine::SystemList systems;
         systems.push_back(std::move(walker));
         Engine engine(std::move(systems));
@@ -360,6 +386,51 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     EXPECT_NE(lateShot.error.find("has 20 frames (0 to 19)"), std::string::npos) << lateShot.error;
     EXPECT_NE(dynamic_cast<input::LiveSource*>(&input::CurrentSource()), nullptr) << "a finished session leaves the live source";
     fs::remove(path);
+}
+
+TEST(ReplaySession, ASignalledRunFinishesItsFileAndACutFilePlaysToTheCut) {
+    const std::string path = (fs::temp_directory_path() / "velkor_signal_test.rec").string();
+    const std::string again = (fs::temp_directory_path() / "velkor_signal_again.rec").string();
+    SessionOptions record;
+    record.recordPath = path;
+    record.fixedStep = true;
+    record.fast = true;
+    InstallStopSignalHandlers();
+    const RunResult signalled = RunSession(record, 1000, 8);
+    ClearStopSignal();
+    std::signal(SIGINT, SIG_DFL);
+    EXPECT_EQ(signalled.status, 0) << signalled.error;
+    const DecodeResult finished = ReadRecordingFile(path);
+    ASSERT_TRUE(finished.ok()) << finished.error;
+    EXPECT_FALSE(finished.recording.cut) << "the signal ends the run like any other end: the file is sealed";
+    ASSERT_EQ(finished.recording.frames.size(), 8u) << "the frame the signal arrived in completes";
+
+    SessionOptions replay;
+    replay.replayPath = path;
+    replay.fast = true;
+    EXPECT_EQ(RunSession(replay).status, 0);
+
+    // Cut inside frame 6: frames 0 to 5 replay, compared as ever, then one line and the status of
+    // its own. Written again while replayed, the run is a whole file of its six frames.
+    std::vector<std::uint8_t> bytes;
+    AppendHeader(bytes, finished.recording);
+    for (std::size_t f = 0; f < 6; ++f) AppendFrame(bytes, finished.recording.frames[f]);
+    std::vector<std::uint8_t> frame6;
+    AppendFrame(frame6, finished.recording.frames[6]);
+    bytes.insert(bytes.end(), frame6.begin(), frame6.begin() + 40);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+    replay.replayPath = path;
+    replay.recordPath = again;
+    const RunResult cut = RunSession(replay);
+    EXPECT_EQ(cut.status, CutRecordingStatus) << cut.error;
+    EXPECT_EQ(cut.error, "velkor: replay ended after frame 5: the recording was cut off there (its run never "
+                         "finished the file)\n");
+    const DecodeResult rewritten = ReadRecordingFile(again);
+    ASSERT_TRUE(rewritten.ok()) << rewritten.error;
+    EXPECT_EQ(rewritten.recording.frames.size(), 6u);
+    fs::remove(path);
+    fs::remove(again);
 }
 
 TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {

@@ -40,7 +40,7 @@ level_start=162
             print "pad DpadLeft", end + 120, end + 126
             print "pad South", end + 140, end + 146
             print "frames", end + 200
-        }' "$here/level1/finish.txt"
+        }' "$here/level1/to_the_goal.txt"
 } >"$out/gamepad.txt"
 grep -Eq '^(hold|press|mouse|cursor) ' "$out/gamepad.txt" && fail "the run is not gamepad-only: $(grep -E '^(hold|press|mouse|cursor) ' "$out/gamepad.txt" | head -1)"
 

@@ -34,7 +34,7 @@ script="$out/whole_game.txt"
     echo "cursor $((first_click + 50)) $city"
     echo "mouse 0 $((first_click + 60)) $((first_click + 66))"
 } >"$script"
-/usr/bin/python3 "$here/offset_script.py" "$here/level1/finish.txt" $first_level >>"$script"
+/usr/bin/python3 "$here/offset_script.py" "$here/level1/to_the_goal.txt" $first_level >>"$script"
 first_end=$(awk '/^# ends/ { print $3 }' "$script" | tail -n1)
 second_click=$((first_end + 100))
 second_level=$((second_click + loading))

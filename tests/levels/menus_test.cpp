@@ -29,7 +29,7 @@
 #include "levels/win_screen.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/support/windowless_game.hpp"
 #include "tests/support/trace_capture.hpp"
 
 namespace velkor {
@@ -37,25 +37,12 @@ namespace {
 
 using levels::LevelIndex;
 
-class Menus : public testing::Test {
+class Menus : public test::WindowlessGame {
 protected:
-    void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});  // present without a window: nothing opens one
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
-    }
     void TearDown() override {
         levels::Cursor().navigating = false;
         input::SetGamepadCallbacks({});
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
+        WindowlessGame::TearDown();
     }
 
     void PointAt(glm::vec2 ndc) { levels::MoveWindowlessPointer((ndc.x + 1.0) * 960.0, (1.0 - ndc.y) * 540.0); }
@@ -113,8 +100,6 @@ protected:
         return names;
     }
 
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
 };
 
 Entity MakeButton(Registry& registry) {

@@ -28,7 +28,7 @@
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
 #include "support/json.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/support/windowless_game.hpp"
 
 namespace velkor {
 namespace {
@@ -70,24 +70,14 @@ public:
     void Update(float dt, Registry& registry) override { PlayFrame(dt, registry); }
 };
 
-class PlayLevel : public testing::Test {
+class PlayLevel : public test::WindowlessGame {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        WindowlessGame::SetUp();
         std::ofstream(SoundsFile()) << Sounds;
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});  // present without a window: nothing opens one
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
     }
     void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
+        WindowlessGame::TearDown();
         std::remove(SoundsFile().c_str());
     }
 
@@ -117,8 +107,6 @@ protected:
     }
 
     static constexpr int EscapeKey = 256;
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
     Course course;
 };
 

@@ -1,8 +1,10 @@
 #include "gameplay/input.hpp"
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include <GLFW/glfw3.h>
 
@@ -57,11 +59,26 @@ bool StickDirectionDown(bool wasDown, float push) { return wasDown ? push > Stic
 
 void LoadGamepadMappings() {
     std::ifstream file(GamepadMappingsPath, std::ios::binary);
-    if (!file) return;  // optional: GLFW's built-in mappings cover the common gamepads
+    if (!file) {  // optional: GLFW's built-in mappings cover the common gamepads
+        Trace(std::string("No gamepad mappings in ") + GamepadMappingsPath + ": GLFW's built-in ones only\n");
+        return;
+    }
     std::stringstream text;
     text << file.rdbuf();
-    if (glfwUpdateGamepadMappings(text.str().c_str()) != GLFW_TRUE)
-        Trace(std::string("Gamepad mappings in ") + GamepadMappingsPath + " could not all be read\n");
+    // GLFW skips a line it cannot read without saying so: count the lines that are not
+    // "<32 hex digits>,name,..." ourselves, so a damaged file is named.
+    int unreadable = 0;
+    std::string line;
+    for (std::istringstream lines(text.str()); std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        bool mapping = line.size() > 33 && line[32] == ',';
+        for (std::size_t i = 0; mapping && i < 32; ++i) mapping = std::isxdigit(static_cast<unsigned char>(line[i])) != 0;
+        unreadable += !mapping;
+    }
+    if (glfwUpdateGamepadMappings(text.str().c_str()) != GLFW_TRUE || unreadable > 0)
+        Trace(std::string("Gamepad mappings in ") + GamepadMappingsPath + " could not all be read (" +
+              std::to_string(unreadable) + " lines are not mappings)\n");
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "levels/pause_menu.hpp"
 #include "levels/platforms.hpp"
 #include "support/player_world.hpp"
+#include "support/windowless_game.hpp"
 #include "tests/audio/openal_backend.hpp"
 
 namespace velkor {
@@ -119,26 +120,12 @@ TEST(Level2Platforms, APlayerRidesAPlatformThroughItsReversals) {
 }
 
 // The real level on the null sound back end, without a window.
-class Level2Map : public testing::Test {
+class Level2Map : public test::WindowlessGame {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});  // present: nothing opens a window
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        singletons.set(singleton::Camera{});
-        audioSystem.Init(*registry);
+        WindowlessGame::SetUp();
+        registry->singletons.set(singleton::Camera{});
     }
-    void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-    }
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
     levels::Level2 level;
 };
 

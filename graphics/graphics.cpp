@@ -77,6 +77,11 @@ Mesh DefaultMesh() {
 }
 
 void RefillMesh(Mesh& mesh, const std::vector<Vertex>& vertices, const std::vector<unsigned>& indices) {
+    if (mesh.data && mesh.data.use_count() > 1) {
+        // Shared with other entities (read from the same data): this one goes its own way now.
+        mesh = BuildMesh(vertices, indices);
+        return;
+    }
     if (mesh.vertexArray == 0) {
         // A component added in code has no mesh yet: give it one.
         mesh = BuildMesh(vertices, indices);
@@ -94,8 +99,31 @@ void RefillMesh(Mesh& mesh, const std::vector<Vertex>& vertices, const std::vect
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
+Mesh SharedMesh(singleton::MeshCache& cache, const std::vector<Vertex>& vertices, const std::vector<unsigned>& indices) {
+    if (!HasGLContext()) return BuildMesh(vertices, indices);
+    std::string key(reinterpret_cast<const char*>(vertices.data()), vertices.size() * sizeof(Vertex));
+    key.append(reinterpret_cast<const char*>(indices.data()), indices.size() * sizeof(unsigned));
+    key.append(std::to_string(vertices.size()));
+    if (auto found = cache.meshes.find(key); found != cache.meshes.end()) {
+        if (auto data = found->second.data.lock()) {
+            Mesh mesh = found->second.names;
+            mesh.data = std::move(data);
+            return mesh;
+        }
+    }
+    // Entries whose meshes are all gone only take room: sweep them now and then.
+    if (cache.meshes.size() >= 4096)
+        std::erase_if(cache.meshes, [](const auto& entry) { return entry.second.data.expired(); });
+    Mesh mesh = BuildMesh(vertices, indices);
+    Mesh names = mesh;
+    names.data.reset();
+    cache.meshes[key] = {names, mesh.data};
+    return mesh;
+}
+
 void DeleteMesh(Mesh& mesh) {
-    if (HasGLContext()) {
+    const bool last = !mesh.data || mesh.data.use_count() == 1;
+    if (last && HasGLContext()) {
         if (mesh.vertexArray) glDeleteVertexArrays(1, &mesh.vertexArray);
         const GLuint buffers[] = {mesh.vertexBuffer, mesh.indexBuffer};
         glDeleteBuffers(2, buffers);  // zero names are ignored
@@ -181,7 +209,7 @@ float NumberAt(const rapidjson::Value& array, rapidjson::SizeType i) {
     return i < array.Size() ? json::ToFloat(array[i]).value_or(0.0f) : 0.0f;
 }
 
-util::Graphics::Mesh ReadMesh(const rapidjson::Value& json, Graphics& g) {
+util::Graphics::Mesh ReadMesh(const rapidjson::Value& json, Graphics& g, singleton::MeshCache& cache) {
     using util::Graphics::Vertex;
     glm::vec2 cell{1.0f, 1.0f}, size{1.0f, 1.0f};
     glm::vec3 color{1.0f, 1.0f, 1.0f};
@@ -226,7 +254,7 @@ util::Graphics::Mesh ReadMesh(const rapidjson::Value& json, Graphics& g) {
     }
     // Indices past the vertex list would make the driver read outside the buffer.
     std::erase_if(indices, [&](unsigned i) { return i >= vertices.size(); });
-    return util::Graphics::BuildMesh(vertices, indices);
+    return util::Graphics::SharedMesh(cache, vertices, indices);
 }
 
 }  // namespace
@@ -247,7 +275,15 @@ void ReadGraphics(Entity e, Registry& registry, const rapidjson::Value& json) {
         Graphics& g = graphics();
         util::Graphics::DeleteMesh(g.Mesh);
         const auto* mesh = json::Find(json, "Mesh");
-        g.Mesh = mesh && mesh->IsObject() ? ReadMesh(*mesh, g) : util::Graphics::DefaultMesh();
+        auto& cache = registry.singletons.get<singleton::MeshCache>();
+        if (mesh && mesh->IsObject()) {
+            g.Mesh = ReadMesh(*mesh, g, cache);
+        } else {
+            std::vector<util::Graphics::Vertex> vertices;
+            std::vector<unsigned> indices;
+            util::Graphics::AppendQuad(vertices, indices, {1.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, 1.0f, 1.0f});
+            g.Mesh = util::Graphics::SharedMesh(cache, vertices, indices);
+        }
     }
 
     std::string path;
@@ -867,6 +903,8 @@ void Graphics::Shutdown(Registry& registry) {
     lightVertexArray_ = lightFan_ = lightInstances_ = noLight_ = white_ = 0;
     streamVertexArray_ = streamVertices_ = streamIndices_ = 0;
     scene_ = lightMap_ = Target{};
+    // Its names belong to the context that is going.
+    singletons.get<singleton::MeshCache>().meshes.clear();
     util::DestroyWindow(singletons);
     singletons.remove<singleton::Texture>();
     singletons.remove<singleton::Camera>();

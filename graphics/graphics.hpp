@@ -13,7 +13,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <glm/mat4x4.hpp>
@@ -61,7 +63,7 @@ struct Mesh {
 // Re-uploads both buffers of an existing mesh with new contents (sizes may change).
 void RefillMesh(Mesh& mesh, const std::vector<Vertex>& vertices, const std::vector<unsigned>& indices);
 
-// Deletes the mesh's GL objects and zeroes it.
+// Zeroes the mesh and deletes its GL objects unless another holder still shares them.
 void DeleteMesh(Mesh& mesh);
 
 // The quad of size `size` with texture cell (0, 0)-`cell`, centred on the origin.
@@ -118,6 +120,29 @@ struct Layers {
     int addHook = -1;  // listener positions on the Graphics pool
     int removeHook = -1;
 };
+
+// Meshes read from data, by their exact contents: the entities whose data give the same geometry (a
+// map's tiles above all: thousands of cells, a dozen shapes) share one mesh and its GL objects. The
+// entries hold no ownership, so the last entity to let go still deletes the GL objects.
+struct MeshCache {
+    struct Entry {
+        util::Graphics::Mesh names;  // its GL names and index count, without the data
+        std::weak_ptr<util::Graphics::MeshData> data;
+    };
+    std::unordered_map<std::string, Entry> meshes;
+};
+
+}  // namespace velkor::singleton
+
+namespace velkor::util::Graphics {
+
+// The mesh of exactly these lists from the cache, shared, or built and remembered there.
+[[nodiscard]] Mesh SharedMesh(singleton::MeshCache& cache, const std::vector<Vertex>& vertices,
+                              const std::vector<unsigned>& indices);
+
+}  // namespace velkor::util::Graphics
+
+namespace velkor::singleton {
 
 }  // namespace velkor::singleton
 

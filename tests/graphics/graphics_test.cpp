@@ -1,6 +1,7 @@
 // The Graphics system against a real context: layers, culling, locked entities, solid colours,
 // lights, and GL object ownership.
 #include <algorithm>
+#include <vector>
 
 #include "graphics/gl_scene.hpp"
 
@@ -133,27 +134,50 @@ int LiveBuffers(GLuint range) {
     return live;
 }
 
-TEST_F(GraphicsGL, ClearingTenThousandGraphicsEntitiesReleasesTheirBuffers) {
+// Entities read with the same geometry (a map's tiles) share one mesh; its buffers go with the last
+// of them, one entity changing its own mesh leaves the others theirs, and a mesh read again replaces
+// the old buffers when nobody else holds them.
+TEST_F(GraphicsGL, EntitiesOfOneGeometryShareTheirBuffersUntilTheLastOneGoes) {
     constexpr GLuint range = 40000;
     Frame();
     const int before = LiveBuffers(range);
-    rapidjson::Document prefab;
+    rapidjson::Document prefab, wide;
     prefab.Parse(R"({"Transform":{},"Graphics":{"SolidColor":[1,2,3,4]}})");
-    for (int i = 0; i < 10000; ++i) CreateEntity(prefab, registry());
-    EXPECT_EQ(LiveBuffers(range), before + 20000);
+    wide.Parse(R"({"Transform":{},"Graphics":{"Mesh":{"Size":[3,1]}}})");
+    std::vector<Entity> quads;
+    for (int i = 0; i < 10000; ++i) quads.push_back(CreateEntity(i % 2 ? wide : prefab, registry()));
+    EXPECT_EQ(LiveBuffers(range), before + 4) << "two geometries, two buffers each";
+    const auto& first = registry().get<component::Graphics>(quads[0]).Mesh;
+    EXPECT_EQ(first.vertexArray, registry().get<component::Graphics>(quads[2]).Mesh.vertexArray);
+    EXPECT_NE(first.vertexArray, registry().get<component::Graphics>(quads[1]).Mesh.vertexArray);
+
+    // An entity that changes its mesh in place gets one of its own; the others keep the shared one.
+    auto& own = registry().get<component::Graphics>(quads[4]).Mesh;
+    const unsigned sharedArray = own.vertexArray;
+    std::vector<util::Graphics::Vertex> vertices(4);
+    util::Graphics::RefillMesh(own, vertices, {0, 1, 2});
+    EXPECT_NE(own.vertexArray, sharedArray);
+    EXPECT_EQ(own.indexCount, 3u);
+    EXPECT_EQ(registry().get<component::Graphics>(quads[0]).Mesh.indexCount, 6u);
+    EXPECT_TRUE(glIsVertexArray(sharedArray));
+    EXPECT_EQ(LiveBuffers(range), before + 6);
+
+    for (std::size_t i = 0; i + 1 < quads.size(); i += 2) registry().destroy(quads[i]);
+    EXPECT_EQ(LiveBuffers(range), before + 2) << "the plain quads' buffers went with the last of them";
+    EXPECT_FALSE(glIsVertexArray(sharedArray));
     registry().clear();
     EXPECT_EQ(LiveBuffers(range), before);
     Frame();
-}
 
-TEST_F(GraphicsGL, ReadingAMeshAgainReplacesTheOldBuffers) {
+    // Alone again: reading the mesh anew deletes the old buffers.
     const Entity e = Create(R"({"Graphics":{}})");
-    const auto old = registry().get<component::Graphics>(e).Mesh;
+    const auto& mesh = registry().get<component::Graphics>(e).Mesh;
+    const unsigned oldBuffer = mesh.vertexBuffer, oldArray = mesh.vertexArray;
     rapidjson::Document again;
     again.Parse(R"({"Mesh":{"Size":[2,2]}})");
     component::ReadGraphics(e, registry(), again);
-    EXPECT_FALSE(glIsBuffer(old.vertexBuffer));
-    EXPECT_FALSE(glIsVertexArray(old.vertexArray));
+    EXPECT_FALSE(glIsBuffer(oldBuffer));
+    EXPECT_FALSE(glIsVertexArray(oldArray));
     EXPECT_TRUE(glIsVertexArray(registry().get<component::Graphics>(e).Mesh.vertexArray));
 }
 

@@ -19,7 +19,7 @@
 #include "audio/audio.hpp"
 #include "audio/device.hpp"
 #include "support/json.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -314,7 +314,7 @@ TEST_F(Goals, RespawnWithoutPlayerOrLevel) {
 // The five level sounds through the level's own table on OpenAL Soft's null back end: each
 // response plays its sound at its volume, the pickup a little higher per item already counted.
 TEST(GoalSounds, PlayFromTheLevelTableWithTheirVolumesAndPitch) {
-    VELKOR_SELECT_OPENAL_BACKEND("null");
+    test::SelectAudioOutput("null");
     auto registry = std::make_unique<Registry>();
     system::Audio audio;
     audio.Init(*registry);

@@ -18,7 +18,7 @@
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -28,7 +28,7 @@ constexpr float Step = 0.25f;
 class FirstLevel : public testing::Test {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         registry = std::make_unique<Registry>();
         auto& singletons = registry->singletons;
         singletons.set(singleton::Window{});

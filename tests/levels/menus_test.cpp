@@ -27,7 +27,7 @@
 #include "levels/win_screen.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 #include "tests/support/trace_capture.hpp"
 
 namespace velkor {
@@ -38,7 +38,7 @@ using levels::LevelIndex;
 class Menus : public testing::Test {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         registry = std::make_unique<Registry>();
         auto& singletons = registry->singletons;
         singletons.set(singleton::Window{});  // present without a window: nothing opens one

@@ -27,7 +27,7 @@
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
 #include "support/json.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -68,7 +68,7 @@ public:
 class PlayLevel : public testing::Test {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         std::ofstream(SoundsFile) << Sounds;
         registry = std::make_unique<Registry>();
         auto& singletons = registry->singletons;

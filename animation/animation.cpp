@@ -1,6 +1,7 @@
 #include "animation/animation.hpp"
 
 #include <cmath>
+#include <cstring>
 
 #include "engine/trace.hpp"
 #include "graphics/texture.hpp"
@@ -155,26 +156,22 @@ void Animation::UpdateHook(float dt, View& view) {
                 fired_.push_back({e, animation.skeletonData.get(), event});
         animation.state->Apply(skeleton);
         skeleton.UpdateWorldTransform();
-        mesher_.Build(skeleton);
 
         const auto* texture = animation.atlas->pages.empty()
                                   ? nullptr
                                   : static_cast<const util::TextureEntry*>(animation.atlas->pages.front().rendererObject);
         const float height = skeleton.Data().height;
         const float scale = texture && height > 0 ? 1.0f / height : 1.0f;
+        mesher_.Build(skeleton, scale);
+        // The mesher's vertex is the graphics vertex, float for float.
+        static_assert(sizeof(spine::SkeletonMesher::Vertex) == sizeof(util::Graphics::Vertex));
         vertices_.resize(mesher_.vertices.size());
-        for (std::size_t i = 0; i < vertices_.size(); ++i) {
-            const spine::SkeletonMesher::Vertex& from = mesher_.vertices[i];
-            util::Graphics::Vertex& v = vertices_[i];
-            v.position = {from.x * scale, from.y * scale};
-            v.texCoord = {from.u, from.v};
-            v.color = {from.color.r, from.color.g, from.color.b};
-        }
-        indices_.assign(mesher_.indices.begin(), mesher_.indices.end());
+        if (!vertices_.empty())
+            std::memcpy(static_cast<void*>(vertices_.data()), mesher_.vertices.data(), vertices_.size() * sizeof(util::Graphics::Vertex));
 
         component::Graphics& g = graphics.get(e);
-        if (g.Mesh.vertexArray != 0) util::Graphics::RefillMesh(g.Mesh, vertices_, indices_);
-        else g.Mesh = util::Graphics::BuildMesh(vertices_, indices_);
+        if (g.Mesh.vertexArray != 0) util::Graphics::RefillMesh(g.Mesh, vertices_, mesher_.indices);
+        else g.Mesh = util::Graphics::BuildMesh(vertices_, mesher_.indices);
         g.Texture = texture;
     }
     // Listeners run once every mesh is built: they may create and destroy entities.

@@ -97,7 +97,7 @@ public:
         const std::vector<util::Graphics::Vertex>& vertices;
         const std::vector<unsigned>& indices;
     };
-    [[nodiscard]] Lists LastMesh() const noexcept { return {vertices_, indices_}; }
+    [[nodiscard]] Lists LastMesh() const noexcept { return {vertices_, mesher_.indices}; }
 
 protected:
     void InitHook(Registry& registry) override;
@@ -113,7 +113,6 @@ private:
 
     // Scratch storage shared by every entity and frame; it grows to the largest skeleton.
     std::vector<util::Graphics::Vertex> vertices_;
-    std::vector<unsigned> indices_;
     spine::SkeletonMesher mesher_;
     std::vector<Fired> fired_;
     Registry* hookRegistry_ = nullptr;

@@ -55,7 +55,8 @@ std::string ReadFlag(std::string_view name, bool& flag) {
 // Options that make no sense together.
 std::string CheckCombination(const LaunchOptions& o) {
     if (o.checkContent && (o.startLevel != LaunchOptions::NoLevel || !o.recordPath.empty() || !o.replayPath.empty() ||
-                           !o.scriptPath.empty() || o.inputsOnly || o.fast || o.fixedStep || !o.shots.empty()))
+                           !o.scriptPath.empty() || o.inputsOnly || o.fast || o.fixedStep || !o.shots.empty() ||
+                           !o.soakReportPath.empty() || !o.frameReportPath.empty()))
         return "--check-content runs alone: it opens no window and runs no frame";
     if (!o.replayPath.empty()) {
         if (!o.scriptPath.empty()) return "--replay and --script exclude each other";
@@ -128,8 +129,12 @@ LaunchParse ParseLaunchOptions(const std::vector<std::string_view>& args) {
             flag(o.fast);
         } else if (name == "--fixed-step") {
             flag(o.fixedStep);
+        } else if (name == "--frame-report") {
+            if (value("a file name", v)) result.error = ReadPath(name, v, o.frameReportPath);
         } else if (name == "--check-content") {
             flag(o.checkContent);
+        } else if (name == "--soak-report") {
+            if (value("a file name", v)) result.error = ReadPath(name, v, o.soakReportPath);
         } else {
             result.error = "unknown argument '" + std::string(args[i]) + "'";
         }
@@ -147,7 +152,7 @@ LaunchParse ParseLaunchOptions(int argc, const char* const* argv) {
 std::string UsageLine(std::string_view program) {
     return "usage: " + std::string(program) +
            " [--level N] [--record FILE] [--replay FILE [--inputs-only] | --script FILE] [--fast] [--fixed-step] "
-           "[--shot N:out.png]... "
+           "[--shot N:out.png]... [--frame-report FILE] [--soak-report FILE] "
            "| --check-content   (N: level index 0-" +
            std::to_string(levels::LevelIndex::Count - 1) + "; 6 is the test level)";
 }

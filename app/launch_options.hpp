@@ -4,7 +4,7 @@
 // time: each option sets one field of LaunchOptions, and the entry function acts on the struct.
 // The game itself needs no options; they exist for developers and tests: start in a given level,
 // record a run, replay it (fast or at real speed), save frame images, run at a fixed time step,
-// check the content files.
+// check the content files, report frame times.
 #pragma once
 
 #include <string>
@@ -27,6 +27,8 @@ struct LaunchOptions {
     bool fixedStep = false;  // "--fixed-step": 1/60 s per frame
     std::vector<replay::Shot> shots;  // "--shot N:out.png", repeatable
     bool checkContent = false;  // "--check-content": check the data files and exit, no window
+    std::string frameReportPath;  // "--frame-report FILE": frame times and level loads, written at exit
+    std::string soakReportPath;  // "--soak-report FILE": the figures at every return to the main menu
 
     // What the record/replay session needs of these options.
     [[nodiscard]] replay::SessionOptions Session() const;

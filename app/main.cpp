@@ -1,15 +1,21 @@
 // Entry point: read the command line, fill the catalogue, build the engine, run it, shut it down.
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "app/code_paths.hpp"
 #include "app/game.hpp"
 #include "app/launch_options.hpp"
+#include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
+#include "engine/clock.hpp"
 #include "tools/content_check.hpp"
+#include "tools/frame_report.hpp"
 #include "tools/replay.hpp"
+#include "tools/soak_report.hpp"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -74,15 +80,48 @@ int main(int argc, char** argv) {
     }
 
     // On the heap: the registry's fixed arrays are too large to sit comfortably on the stack.
+    // Ctrl+C or SIGTERM end the run like closing the window: a recording is finished, not cut off.
+    velkor::InstallStopSignalHandlers();
     auto engine = velkor::MakeGameEngine();
     engine->Init();
     // A developer's start: the first frame switches straight to the chosen level, past the logos.
     const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
     if (startLevel != velkor::app::LaunchOptions::NoLevel)
         velkor::levels::RequestLevel(engine->GetRegistry(), startLevel);
-    engine->Loop(session.get());
+    // The developer reports sit between the loop and the session: the soak report next to the
+    // session, the frame report outside both, so that it times the soak report's work too.
+    velkor::iFrameDriver* driver = session.get();
+    std::unique_ptr<velkor::soak::Report> soak;
+    if (!launch.options.soakReportPath.empty()) {
+        soak = std::make_unique<velkor::soak::Report>(driver);
+        driver = soak.get();
+    }
+    std::unique_ptr<velkor::frames::Report> report;
+    if (!launch.options.frameReportPath.empty()) {
+        report = std::make_unique<velkor::frames::Report>(driver, velkor::platform::PeakResidentBytes);
+        driver = report.get();
+    }
+    engine->Loop(driver);
+    int status = 0;
+    if (report) {
+        std::string error;
+        if (!velkor::frames::WriteReport(launch.options.frameReportPath,
+                                         report->Text(velkor::platform::PeakResidentBytes()), error)) {
+            std::cerr << program << ": " << error << '\n';
+            status = 1;
+        }
+    }
+    if (soak) {
+        // Before the shutdown, while the texture cache and the sound table can still be asked.
+        std::ofstream file(launch.options.soakReportPath);
+        file << soak->Text();
+        if (!file) {
+            std::cerr << program << ": cannot write the soak report to '" << launch.options.soakReportPath << "'\n";
+            status = 1;
+        }
+    }
     engine->Shutdown();
-    const int status = session ? session->Finish() : 0;
+    if (session) status = std::max(status, session->Finish());
     engine.reset();
     return status;
 }

@@ -6,9 +6,13 @@
 //                         Registered only when a display is there (run under Xvfb).
 // The copies play all seven animations, and every tenth frame a fifth of them switch between
 // "run" and "idle", so cross-fades are always in progress somewhere.
+//   BM_Showcase50: 50 copies of the showcase sentry (two IK legs, a transform constraint, a path
+//                  with deform keys, a clipping mask) playing "walk", "idle" and "aim", a fifth of
+//                  them switching between "walk" and "idle" every tenth frame; CPU only.
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -22,24 +26,37 @@ namespace {
 using namespace velkor;
 
 constexpr int Copies = 50;
-constexpr const char* Names[] = {"idle", "run", "jump/jump_idle", "jump/jump_apex", "dead", "dash", "finish"};
+
+struct Character {
+    const char* prefab;
+    std::vector<const char*> names;
+    const char* moving;  // the two the switching fifth alternates between
+    const char* resting;
+};
+
+const Character Player{R"({"Transform": {"Scale": [1.4, 1.4]}, "Animation": {"Atlas": "Assets/Animations/Player/player.atlas",
+    "Json": "Assets/Animations/Player/player.json", "Data": "Data/Animations/Player.json"}})",
+                       {"idle", "run", "jump/jump_idle", "jump/jump_apex", "dead", "dash", "finish"}, "run", "idle"};
+const Character Showcase{R"({"Transform": {"Scale": [1.4, 1.4]}, "Animation": {"Atlas": "Assets/Animations/Showcase/showcase.atlas",
+    "Json": "Assets/Animations/Showcase/showcase.json", "Data": "Data/Animations/Showcase.json"}})",
+                         {"walk", "idle", "aim"}, "walk", "idle"};
 
 struct Crowd {
     Registry registry;
     system::Graphics graphics;
     system::Animation animation;
+    const Character& character;
     bool window;
     int frame = 0;
 
-    explicit Crowd(bool withWindow) : window(withWindow) {
+    explicit Crowd(bool withWindow, const Character& who = Player) : character(who), window(withWindow) {
         if (window) graphics.Init(registry);
         animation.Init(registry);
         rapidjson::Document prefab;
-        prefab.Parse(R"({"Transform": {"Scale": [1.4, 1.4]}, "Animation": {"Atlas": "Assets/Animations/Player/player.atlas",
-            "Json": "Assets/Animations/Player/player.json", "Data": "Data/Animations/Player.json"}})");
+        prefab.Parse(character.prefab);
         for (int i = 0; i < Copies; ++i) {
             const Entity e = CreateEntity(prefab, registry);
-            util::Animation::Play(registry.get<component::Animation>(e), Names[i % 7], true);
+            util::Animation::Play(registry.get<component::Animation>(e), character.names[i % character.names.size()], true);
         }
     }
     ~Crowd() {
@@ -51,7 +68,7 @@ struct Crowd {
         if (++frame % 10 == 0) {
             auto& pool = registry.pool<component::Animation>();
             for (std::size_t i = static_cast<std::size_t>(frame / 10 % 5); i < pool.size(); i += 5)
-                util::Animation::Play(pool.components()[i], frame / 10 % 2 ? "run" : "idle", true);
+                util::Animation::Play(pool.components()[i], frame / 10 % 2 ? character.moving : character.resting, true);
         }
         animation.Update(1.0f / 60.0f, registry);
     }
@@ -70,6 +87,13 @@ void BM_Animation50(benchmark::State& state) {
     Run(state, crowd);
 }
 BENCHMARK(BM_Animation50)->Unit(benchmark::kMicrosecond);
+
+void BM_Showcase50(benchmark::State& state) {
+    FillComponentCatalogue();
+    Crowd crowd(false, Showcase);
+    Run(state, crowd);
+}
+BENCHMARK(BM_Showcase50)->Unit(benchmark::kMicrosecond);
 
 // One window for the whole process: GLFW does not come back after a terminate on every system.
 void BM_Animation50Upload(benchmark::State& state) {

@@ -43,6 +43,7 @@ IMAGES = "Assets/Images/City"
 TUTORIAL = "Data/Entities/Tutorial"
 PARTICLES = "Data/Particles"
 PLAYER = "Data/Entities/Player.json"
+MAP = "Data/Tiled/Level1.json"
 
 # The level's palette: the city's neon, pushed back (darker, greyer) for everything behind the course.
 VIOLET_NIGHT = (10, 6, 24)
@@ -54,10 +55,10 @@ RED = (255, 60, 70)
 WHITE = (255, 255, 255)
 POST = (26, 22, 44)
 
-# Where the course is, in world units: the map runs from about 0 to COURSE_END with its street top at
-# STREET_Y and its pits open down to the fall-death height, PIT_BOTTOM. The level's own layout fixes the
-# tutorial spots below.
-COURSE_END = 170.0
+# Where the course is, in world units: the map (read when it exists) runs from 0 to its width, COURSE_END
+# without it, with its street top at STREET_Y and its pits open down to the fall-death height,
+# PIT_BOTTOM. The level's own layout fixes the tutorial spots below.
+COURSE_END = 200.0
 STREET_Y = 8.0
 PIT_BOTTOM = 4.0
 SIGN_STEP = 18.0
@@ -332,7 +333,8 @@ def bindings():
         codes = codes if isinstance(codes, list) else [codes]
         names = []
         for code in codes:
-            if isinstance(code, int) and menus.key_name(code) not in names:
+            # Keys only: the gamepad's entries (357 on) have no keycap to draw.
+            if isinstance(code, int) and code < menus.FIRST_PAD_ENTRY and menus.key_name(code) not in names:
                 names.append(menus.key_name(code))  # both shift keys read as one
         result[action] = names
     return result
@@ -422,6 +424,54 @@ def locked_band(texture, layer, bottom, top, ratio, tint=(1.0, 1.0, 1.0, 1.0)):
     }
 
 
+def map_blocks():
+    """The course's width and the x ranges where a sign must not stand (walls and low ceilings above the
+    street, checkpoints, the goal), read from the first level's map; none, and COURSE_END, while there
+    is no map."""
+    try:
+        with open(os.path.join(city.ROOT, MAP), encoding="utf-8") as f:
+            level = json.load(f)
+        width, height, cell = level["width"], level["height"], level["tilewidth"]
+        blocks = []
+        solids = [o for group in level["layers"] if group.get("name") == "Solids" for o in group.get("objects", [])]
+        for o in solids:
+            top = height - o["y"] / cell  # Tiled counts y down from the map's top
+            if top > STREET_Y + 3:  # taller than a ledge: a wall or a ceiling hanging over the street
+                blocks.append((o["x"] / cell, (o["x"] + o.get("width", 0)) / cell))
+        # A pylon behind a checkpoint or the goal would read as part of it.
+        for group in level["layers"]:
+            for o in group.get("objects", []):
+                if o.get("name") in ("CheckPoint", "Goal"):
+                    blocks.append((o["x"] / cell, (o["x"] + o.get("width", 0)) / cell))
+        return float(width), blocks
+    except (OSError, ValueError, KeyError, TypeError):
+        return COURSE_END, []
+
+
+def sign_spots(half_width=1.8, margin=1.0, closest=10.0):
+    """Every SIGN_STEP units from FIRST_SIGN to the course's end; a sign that would stand where the map
+    says it must not moves just before the obstacle if that keeps it clear of the previous sign,
+    else on past the obstacle."""
+    end, blocks = map_blocks()
+
+    def hits(x):
+        return [b for b in blocks if x + half_width + margin > b[0] and x - half_width - margin < b[1]]
+
+    spots, x = [], FIRST_SIGN
+    while x < end - half_width:
+        hit = hits(x)
+        if hit:
+            before = min(b[0] for b in hit) - half_width - margin
+            if (not spots or before >= spots[-1] + closest) and not hits(before):
+                x = before
+            else:
+                x = max(b[1] for b in hit) + half_width + margin
+                continue
+        spots.append(round(x, 2))
+        x += SIGN_STEP
+    return spots
+
+
 SIGNS = [("NOODLES", PINK, CYAN), ("HOTEL", CYAN, PINK), ("OPEN 24/7", AMBER, PINK), ("ARCADE", PINK, AMBER),
          ("RAMEN", AMBER, CYAN), ("CYBER BAR", CYAN, PINK)]
 
@@ -461,8 +511,8 @@ def background():
     sheets = {}
     for text, colour, rim in SIGNS:
         sheets[text] = save(neon_sign_sheet(text, colour, rim), f"{IMAGES}/Sign{''.join(ch for ch in text if ch.isalnum())}.png")
-    x, n = FIRST_SIGN, 0
-    while x < COURSE_END:
+    spots = sign_spots()
+    for n, x in enumerate(spots):
         text, colour, rim = SIGNS[n % len(SIGNS)]
         y = STREET_Y + 5.0 + (0.8 if n % 2 else 0.0)
         # A pylon from below the street to the sign, so the sign stands rather than floats, also over a pit.
@@ -480,19 +530,13 @@ def background():
                             "TimeVector": [2.2 + 0.3 * (n % 3), 0.07, 0.09]},
             "Light": {"InnerRadius": 0.5, "OuterRadius": 7.0, "Strength": 0.9, "Color": rgb(colour)},
         }
-        x += SIGN_STEP
-        n += 1
-    # Street-level glow between the signs, alternating cyan and amber.
-    x, m = FIRST_SIGN - SIGN_STEP / 2, 0
-    while x < COURSE_END:
-        colour = (CYAN, AMBER)[m % 2]
+    # Street-level glow halfway between the signs, alternating cyan and amber.
+    glows = [FIRST_SIGN - SIGN_STEP / 2] + [(a + b) / 2 for a, b in zip(spots, spots[1:])]
+    for m, x in enumerate(glows):
         group[f"StreetGlow{m}"] = {"Transform": {"Translation": [x, STREET_Y + 1.5]},
                                    "Light": {"InnerRadius": 0.3, "OuterRadius": 5.0, "Strength": 0.6,
-                                             "Color": rgb(colour)}}
-        x += SIGN_STEP
-        m += 1
+                                             "Color": rgb((CYAN, AMBER)[m % 2])}}
     write_json("Data/BackgroundTest.json", group)
-    return n + m
 
 
 # Particles -------------------------------------------------------------------------------------

@@ -12,8 +12,9 @@ sizes below are pixels on the 1920 x 1080 reference screen. A button reacts only
 half of its height, so every button picture keeps its plate inside that band and lets the glow
 spill into the rest.
 
-The controls pages show the player's real key bindings: the first prefab under Data/ with both a
-"KeyboardInput" and a "PlayerBehavior" component is read; without one, the default bindings below.
+The controls pages show the player's real bindings, keys and gamepad side by side: the first prefab
+under Data/ with both a "KeyboardInput" and a "PlayerBehavior" component is read; without one, the
+default bindings below.
 
 Deterministic: same inputs, same bytes.
 """
@@ -209,7 +210,8 @@ def state_art(path, w, h, text, colour, state):
 
 def panel_art(path, w, h, title, colour=CYAN, lines=(), title_size=56, body_size=30, body_top=None,
               columns=None, supersample=2):
-    """A translucent panel with a title and, optionally, rows of text (pairs become two columns)."""
+    """A translucent panel with a title and, optionally, rows of text (pairs become two columns, triples
+    three: `columns` is then the pair of x positions where the second and the third column start)."""
     c = canvas(w, h, supersample)
     plate(c, 14, 14, w - 14, h - 14, colour, (26, 14, 56), (8, 6, 20), 0.88, radius=34, width=4.5, glow=0.9)
     if title:
@@ -217,7 +219,13 @@ def panel_art(path, w, h, title, colour=CYAN, lines=(), title_size=56, body_size
         c.neon([[(w * 0.18, 60 + title_size * 1.7), (w * 0.82, 60 + title_size * 1.7)]], VIOLET, width=2.4, glow=0.6)
     y = body_top if body_top is not None else 90 + title_size * 2.2
     for row in lines:
-        if isinstance(row, (tuple, list)):
+        if isinstance(row, (tuple, list)) and len(row) == 3:
+            key, value, extra = row
+            split, third = columns
+            right_label(c, key, split - 20, y, body_size, WHITE, glow=0.5)
+            left_label(c, value, split + 20, y, body_size, colour, glow=0.7)
+            left_label(c, extra, third, y, body_size, VIOLET if key else colour, glow=0.7)
+        elif isinstance(row, (tuple, list)):
             key, value = row
             split = columns or w * 0.46
             right_label(c, key, split - 20, y, body_size, WHITE if colour != AMBER else (255, 230, 200), glow=0.5)
@@ -457,7 +465,14 @@ def credits_card(c, cx, cy, width, height, s):
 KEY_NAMES = {32: "SPACE", 256: "ESC", 257: "ENTER", 258: "TAB", 262: RIGHT_ARROW, 263: LEFT_ARROW, 264: DOWN_ARROW, 265: "^",
              340: "SHIFT", 344: "SHIFT", 341: "CTRL", 345: "CTRL", 342: "ALT", 346: "ALT",
              349: "LEFT CLICK", 350: "RIGHT CLICK"}
-DEFAULT_BINDINGS = {"Left": [263, 65], "Right": [262, 68], "Jump": [32, 265, 87], "Dash": [340, 344, 88]}
+# Gamepad 1's entries of the input table (gameplay/input.hpp): 357 + GLFW gamepad button, then the left
+# stick's four directions. Both d-pad directions of a move read "D-PAD", both stick ones "STICK".
+PAD_NAMES = {357: "A", 358: "B", 359: "X", 360: "Y", 361: "LB", 362: "RB", 363: "BACK", 364: "START",
+             365: "GUIDE", 366: "L3", 367: "R3", 368: "D-PAD", 369: "D-PAD", 370: "D-PAD", 371: "D-PAD",
+             372: "STICK", 373: "STICK", 374: "STICK", 375: "STICK"}
+FIRST_PAD_ENTRY = 357
+DEFAULT_BINDINGS = {"Left": [263, 65, 371, 372], "Right": [262, 68, 369, 373], "Jump": [32, 265, 87, 357],
+                    "Dash": [340, 344, 88, 359, 361, 362]}
 
 
 def key_name(code):
@@ -482,17 +497,33 @@ def player_bindings():
 
 
 def control_lines():
+    """Rows of (action, keys, gamepad), under a heading row."""
     keys = player_bindings()
 
-    def names(action):
+    def names(action, pad):
         # Left and right modifier keys read as one key.
         shown = []
         for k in keys.get(action, []):
-            if isinstance(k, int) and key_name(k) not in shown:
-                shown.append(key_name(k))
+            if not isinstance(k, int) or (k >= FIRST_PAD_ENTRY) != pad:
+                continue
+            name = PAD_NAMES.get(k, "BUTTON %d" % (k - FIRST_PAD_ENTRY)) if pad else key_name(k)
+            if name not in shown:
+                shown.append(name)
         return " / ".join(shown) or "-"
-    return [("MOVE LEFT", names("Left")), ("MOVE RIGHT", names("Right")), ("JUMP", names("Jump")),
-            ("DASH", names("Dash")), ("PAUSE", "ESC"), ("FULL SCREEN", "F11"), ("QUIT", "ALT + F4")]
+    moves = [(label, names(action, False), names(action, True))
+             for label, action in (("MOVE LEFT", "Left"), ("MOVE RIGHT", "Right"), ("JUMP", "Jump"), ("DASH", "Dash"))]
+    return [("", "KEYBOARD", "GAMEPAD")] + moves + [
+        ("PAUSE", "ESC", "START"), ("MENUS", "ARROWS / ENTER", "D-PAD / A"), ("BACK", "ESC", "B"),
+        ("FULL SCREEN", "F11", "-"), ("QUIT", "ALT + F4", "-")]
+
+
+CONTROLS_W, CONTROLS_H = 1000, 780
+CONTROLS_COLUMNS = (310, 650)  # where the keys and the gamepad columns start
+
+
+def controls_panel(path, controls):
+    panel_art(path, CONTROLS_W, CONTROLS_H, "CONTROLS", CYAN, controls, title_size=50, body_size=22,
+              columns=CONTROLS_COLUMNS)
 
 
 # Prefabs -------------------------------------------------------------------------------------
@@ -608,8 +639,9 @@ def main_menu(controls):
     text_button(d + "YesButton.json", "MainMenuYes", "YES", 0.19, -0.12, 280, 120, MAGENTA, swap=False, visible=False)
     text_button(d + "NoButton.json", "MainMenuNo", "NO", 0.51, -0.12, 280, 120, CYAN, swap=False, visible=False)
 
-    panel_art(ART + "Controls.png", 900, 780, "CONTROLS", CYAN, controls, title_size=50, body_size=30)
-    write("Data/ControlsScreen.json", sprite(ART + "Controls.png", 0.35, 0.0, 900, 780, "Foreground", visible=False))
+    controls_panel(ART + "Controls.png", controls)
+    write("Data/ControlsScreen.json",
+          sprite(ART + "Controls.png", 0.35, 0.0, CONTROLS_W, CONTROLS_H, "Foreground", visible=False))
 
     cursor_art(ART + "Cursor.png")
     write("Data/Entities/cursor.json", sprite(ART + "Cursor.png", 0.0, 0.0, 48, 48, "Cursor"))
@@ -719,8 +751,9 @@ def pause_menu(controls):
     label(options, "AUDIO", pw / 2, 562, 30, VIOLET, tracking=1.0)
     options.save(out(ART + "Pause/Options.png"))
     write(p + "PauseMenuOptions.json", sprite(ART + "Pause/Options.png", px, 0.0, pw, ph, "UI", visible=False))
-    panel_art(ART + "Pause/Controls.png", pw, ph, "CONTROLS", CYAN, controls, title_size=50, body_size=30)
-    write(p + "PauseMenuControls.json", sprite(ART + "Pause/Controls.png", px, 0.0, pw, ph, "UI", visible=False))
+    controls_panel(ART + "Pause/Controls.png", controls)
+    write(p + "PauseMenuControls.json", sprite(ART + "Pause/Controls.png", px, 0.0, CONTROLS_W, CONTROLS_H, "UI",
+                                               visible=False))
     # The same roll, narrowed to the panel with its proportions kept.
     write(p + "PauseMenuCredits.json", sprite(ART + "Credits.png", px, -6.11, pw, round(pw * CREDITS_H / CREDITS_W),
                                               "UI", visible=False))

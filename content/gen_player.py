@@ -39,6 +39,18 @@ RED = (255, 60, 80)
 KEY_SPACE, KEY_A, KEY_D, KEY_W, KEY_X = 32, 65, 68, 87, 88
 KEY_RIGHT, KEY_LEFT, KEY_UP = 262, 263, 265
 KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT = 340, 344
+# Gamepad 1's entries of the input table (gameplay/input.hpp): 357 + GLFW gamepad button, then the
+# left stick's directions.
+PAD_SOUTH, PAD_WEST, PAD_LEFT_BUMPER, PAD_RIGHT_BUMPER = 357, 359, 361, 362
+PAD_RIGHT, PAD_LEFT = 369, 371
+STICK_LEFT, STICK_RIGHT = 372, 373
+# Read at start-up through glfwUpdateGamepadMappings: GLFW's built-in mappings cover the common
+# gamepads, and a player whose gamepad is not among them adds its line here.
+GAMEPAD_MAPPINGS_HEADER = """# Extra gamepad mappings, read when the game starts.
+# One gamepad per line, in SDL's game controller format:
+#   GUID,name,a:b0,b:b1,x:b2,y:b3,back:b6,start:b7,leftshoulder:b4,rightshoulder:b5,dpup:h0.1,...,platform:Windows,
+# Lines starting with # are ignored. GLFW's built-in mappings already cover the common gamepads.
+"""
 
 GRAVITY = -40.0
 # Measured feel (tests/gameplay/player_feel_test.cpp): a run of about 6 units/s reached in 0.1 s, a
@@ -283,8 +295,10 @@ def player_prefab(x, y):
         "Physics": {"Acceleration": [0, GRAVITY]},
         "Collision": collider("Player", (0.43, 1.0), "Player"),
         "PlayerBehavior": PLAYER,
-        "KeyboardInput": {"Left": [KEY_LEFT, KEY_A], "Right": [KEY_RIGHT, KEY_D],
-                          "Jump": [KEY_SPACE, KEY_UP, KEY_W], "Dash": [KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT, KEY_X]},
+        "KeyboardInput": {"Left": [KEY_LEFT, KEY_A, PAD_LEFT, STICK_LEFT],
+                          "Right": [KEY_RIGHT, KEY_D, PAD_RIGHT, STICK_RIGHT],
+                          "Jump": [KEY_SPACE, KEY_UP, KEY_W, PAD_SOUTH],
+                          "Dash": [KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT, KEY_X, PAD_WEST, PAD_LEFT_BUMPER, PAD_RIGHT_BUMPER]},
         "CameraFollow": {"Offset": [1.5, 2.0], "LERP": 4.0},
         "Light": {"InnerRadius": 0.3, "OuterRadius": 2.6, "Strength": 0.45, "Color": [0.157, 0.941, 1.0]},
         "Audio": {"Files": [
@@ -465,6 +479,8 @@ def main():
     write_wav(f"{LEVEL_SFX}/FallingPlatform.wav", falling_sound())
 
     write_json("Data/Entities/Player.json", player_prefab(0.0, 0.0))
+    with open(out("Data/gamecontrollerdb.txt"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(GAMEPAD_MAPPINGS_HEADER)
     write_json("Data/Entities/Platform.json", platform_prefab())
     write_json("Data/Entities/MovingPlatform.json", moving_prefab())
     write_json("Data/Entities/FallingPlatform.json", falling_prefab())

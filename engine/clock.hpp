@@ -8,6 +8,13 @@ namespace velkor::platform {
 // Signed 64-bit nanoseconds from an arbitrary fixed origin; never goes backwards.
 std::int64_t NowNanoseconds() noexcept;
 
+// CPU time used so far by the whole process, every thread included (a software rasteriser's
+// threads too), in nanoseconds; 0 where the platform cannot tell.
+std::int64_t ProcessCpuNanoseconds() noexcept;
+
+// The largest resident set (working set) the process has had so far, in bytes; 0 where unknown.
+std::int64_t PeakResidentBytes() noexcept;
+
 // Converts a tick count of a counter with the given frequency without overflowing for large
 // tick values: whole seconds first, then the remainder.
 constexpr std::int64_t TicksToNanoseconds(std::int64_t ticks, std::int64_t frequency) noexcept {

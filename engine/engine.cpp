@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "engine/clock.hpp"
+#include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 
 namespace velkor {
@@ -35,7 +36,7 @@ void Engine::Loop(iFrameDriver* driver) {
     const bool& running = registry_.singletons.get<singleton::Running>().Value;
     std::int64_t previous = platform::NowNanoseconds();
     try {
-        while (running) {
+        while (running && !StopSignalled()) {
             const std::int64_t now = platform::NowNanoseconds();
             float dt = static_cast<float>(now - previous) / 1'000'000'000.0f;
             if (MaxFrameTime < dt) dt = MaxFrameTime;

@@ -58,7 +58,8 @@ public:
     Engine& operator=(const Engine&) = delete;
 
     void Init();
-    // Runs frames until Running is false at the top of a frame, or a system's update throws
+    // Runs frames until Running is false at the top of a frame, a stop signal has arrived
+    // (engine/stop_signal.hpp), or a system's update throws
     // (reported on standard error; the loop then ends and shutdown runs normally).
     void Loop(iFrameDriver* driver = nullptr);
     void Shutdown();

@@ -1,15 +1,24 @@
 #include "gameplay/input.hpp"
 
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+
 #include <GLFW/glfw3.h>
 
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
+#include "engine/trace.hpp"
 #include "gameplay/input_source.hpp"
 #include "gameplay/win_system.hpp"
 #include "graphics/window.hpp"
 
 static_assert(velkor::input::KeyCount == GLFW_KEY_LAST + 1, "one raw entry per GLFW key code");
 static_assert(velkor::input::MouseButtonCount == GLFW_MOUSE_BUTTON_LAST + 1, "one raw entry per mouse button");
+static_assert(velkor::input::GamepadButtonCount == GLFW_GAMEPAD_BUTTON_LAST + 1, "one entry per gamepad button");
+static_assert(velkor::input::PadLeft - velkor::input::GamepadButtonBase == GLFW_GAMEPAD_BUTTON_DPAD_LEFT);
 
 namespace velkor::input {
 
@@ -36,6 +45,40 @@ template <class Callback, class Setter>
 void Install(GLFWwindow* window, Setter setter, Callback ours, Callback& previous) {
     Callback replaced = setter(window, ours);
     if (replaced != ours) previous = replaced;
+}
+
+// One raw gamepad entry (0 .. GamepadEntryCount-1) goes down or up; a press is latched as a key's is.
+void SetGamepadEntry(Backend& raw, int entry, bool down) {
+    const auto e = static_cast<std::size_t>(entry);
+    if (down && raw.gamepad[e] != GLFW_PRESS) raw.gamepadPressLatched[e] = true;
+    raw.gamepad[e] = down ? GLFW_PRESS : GLFW_RELEASE;
+}
+
+// One direction of the stick, with hysteresis: `push` is how far the stick points that way.
+bool StickDirectionDown(bool wasDown, float push) { return wasDown ? push > StickRelease : push >= StickPress; }
+
+void LoadGamepadMappings() {
+    std::ifstream file(GamepadMappingsPath, std::ios::binary);
+    if (!file) {  // optional: GLFW's built-in mappings cover the common gamepads
+        Trace(std::string("No gamepad mappings in ") + GamepadMappingsPath + ": GLFW's built-in ones only\n");
+        return;
+    }
+    std::stringstream text;
+    text << file.rdbuf();
+    // GLFW skips a line it cannot read without saying so: count the lines that are not
+    // "<32 hex digits>,name,..." ourselves, so a damaged file is named.
+    int unreadable = 0;
+    std::string line;
+    for (std::istringstream lines(text.str()); std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        bool mapping = line.size() > 33 && line[32] == ',';
+        for (std::size_t i = 0; mapping && i < 32; ++i) mapping = std::isxdigit(static_cast<unsigned char>(line[i])) != 0;
+        unreadable += !mapping;
+    }
+    if (glfwUpdateGamepadMappings(text.str().c_str()) != GLFW_TRUE || unreadable > 0)
+        Trace(std::string("Gamepad mappings in ") + GamepadMappingsPath + " could not all be read (" +
+              std::to_string(unreadable) + " lines are not mappings)\n");
 }
 
 }  // namespace
@@ -86,6 +129,38 @@ void WindowIconifyCallback(GLFWwindow* window, int iconified) {
     ShiftMasterVolume(raw.registry, minimised ? -FocusVolumeOffset : FocusVolumeOffset);
 }
 
+void GamepadConnectionCallback(int connected) {
+    Backend& raw = MutableBackend();
+    if (connected) {
+        raw.gamepadPresent = true;
+        return;
+    }
+    if (raw.gamepadPresent) ++raw.gamepadDisconnects;
+    raw.gamepadPresent = false;
+    raw.gamepad.fill(GLFW_RELEASE);
+    raw.stick = {0.0f, 0.0f};
+}
+
+void GamepadButtonCallback(int button, int action) {
+    if (static_cast<unsigned>(button) >= static_cast<unsigned>(GamepadButtonCount)) return;
+    if (action != GLFW_PRESS && action != GLFW_RELEASE) return;
+    SetGamepadEntry(MutableBackend(), button, action == GLFW_PRESS);
+}
+
+void GamepadAxisCallback(int axis, float value) {
+    if (axis != GLFW_GAMEPAD_AXIS_LEFT_X && axis != GLFW_GAMEPAD_AXIS_LEFT_Y) return;
+    if (!std::isfinite(value)) value = 0.0f;
+    Backend& raw = MutableBackend();
+    raw.stick[static_cast<std::size_t>(axis)] = value;
+    // x: left is negative; y: GLFW reports up as negative.
+    const int negative = axis == GLFW_GAMEPAD_AXIS_LEFT_X ? StickLeft : StickUp;
+    const int positive = axis == GLFW_GAMEPAD_AXIS_LEFT_X ? StickRight : StickDown;
+    for (const auto& [entry, push] : {std::pair{negative, -value}, std::pair{positive, value}}) {
+        const int e = entry - GamepadButtonBase;
+        SetGamepadEntry(raw, e, StickDirectionDown(raw.gamepad[static_cast<std::size_t>(e)] == GLFW_PRESS, push));
+    }
+}
+
 singleton::Input& EnsureInput(Registry& registry) {
     auto& singletons = registry.singletons;
     if (singletons.has<singleton::Input>()) return singletons.get<singleton::Input>();
@@ -116,6 +191,10 @@ void UpdateKeyTable(singleton::Input& table, Backend& raw) noexcept {
         auto& entry = table.Keys[MouseButtonBase + button];
         entry = next(entry, raw.mouseButtons[button], raw.mouseButtonPressLatched[button]);
     }
+    for (int e = 0; e < GamepadEntryCount; ++e) {
+        auto& entry = table.Keys[GamepadButtonBase + e];
+        entry = next(entry, raw.gamepad[e], raw.gamepadPressLatched[e]);
+    }
 }
 
 bool AltF4Down(const Backend& raw) {
@@ -142,6 +221,8 @@ void Input::Init(Registry& registry) {
         glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
     }
     raw.window = window;
+    input::SetGamepadCallbacks({&input::GamepadConnectionCallback, &input::GamepadButtonCallback, &input::GamepadAxisCallback});
+    if (window) input::LoadGamepadMappings();
     auto& saved = singletons.get<singleton::WinSystem>();
     platform::ReadAccessibilityKeys(saved);
     platform::SuppressAccessibilityShortcuts(saved);
@@ -162,6 +243,7 @@ void Input::Shutdown(Registry& registry) {
     }
     util::DestroyWindow(singletons);  // nothing happens when an earlier system destroyed it
     singletons.remove<singleton::Input>();
+    input::SetGamepadCallbacks({});
     input::ResetBackend();
 }
 

@@ -1,14 +1,19 @@
-// Input: the keyboard and the mouse as one table of key states, plus the window-level input matters.
+// Input: the keyboard, the mouse and gamepad 1 as one table of key states, plus the window-level
+// input matters.
 //
 // Implemented here:
 //  - the raw key and mouse-button tables, written only by the GLFW callbacks during event polling;
-//  - the `Input` singleton (357 states with a one-update Pressed edge), rebuilt once per frame from
+//  - the `Input` singleton (376 states with a one-update Pressed edge), rebuilt once per frame from
 //    the raw tables by the `Input` system, which also quits on Alt+F4 (either Alt key);
+//  - gamepad 1's buttons and its left stick's four directions (read as buttons through a dead zone
+//    with hysteresis), delivered as events by the input source (gameplay/input_source.hpp), and
+//    extra gamepad mappings from "Data/gamecontrollerdb.txt" when that file is present;
 //  - focus and iconify handling: the cursor is captured while the window has focus, and every
 //    sound is silenced (master group offset -5) while the window is unfocused or minimised;
 //  - the accessibility shortcuts (sticky, toggle, filter keys) switched off for the life of the
 //    game, through the platform layer in gameplay/win_system.hpp.
-// Not here: per-entity key bindings (gameplay/keyboard_input.hpp), gamepads (the game has none).
+// Not here: per-entity key bindings (gameplay/keyboard_input.hpp), finding the gamepad and reading
+// it (the input source).
 //
 // Callbacks we install chain to whatever callback was installed before us (the developer-tool
 // host installs its own on the same window), so neither side loses events.
@@ -37,14 +42,53 @@ struct Input {
 
 namespace velkor::input {
 
-// Entries 0..348 are GLFW key codes; 349 + n is mouse button n (349 left, 350 right, 351 middle).
+// Entries 0..348 are GLFW key codes; 349 + n is mouse button n (349 left, 350 right, 351 middle);
+// 357 + n is gamepad 1's button n in GLFW's gamepad layout (357 south ... 371 d-pad left); 372 to
+// 375 are the left stick pushed left, right, up and down.
 inline constexpr int KeyCount = 349;
 inline constexpr int MouseButtonCount = 8;
 inline constexpr int MouseButtonBase = KeyCount;
-inline constexpr int TableSize = KeyCount + MouseButtonCount;  // 357
+inline constexpr int GamepadButtonCount = 15;
+inline constexpr int GamepadButtonBase = MouseButtonBase + MouseButtonCount;  // 357
+inline constexpr int StickDirectionCount = 4;
+inline constexpr int StickBase = GamepadButtonBase + GamepadButtonCount;  // 372
+inline constexpr int GamepadEntryCount = GamepadButtonCount + StickDirectionCount;
+inline constexpr int TableSize = StickBase + StickDirectionCount;  // 376
+// The entries a keyboard-and-mouse game had before gamepads: replays hash these as they always did.
+inline constexpr int KeyboardMouseEntries = GamepadButtonBase;
 
 inline constexpr int MouseLeft = MouseButtonBase + 0;
 inline constexpr int MouseRight = MouseButtonBase + 1;
+
+inline constexpr int PadSouth = GamepadButtonBase + 0;  // A, cross
+inline constexpr int PadEast = GamepadButtonBase + 1;  // B, circle
+inline constexpr int PadWest = GamepadButtonBase + 2;  // X, square
+inline constexpr int PadNorth = GamepadButtonBase + 3;  // Y, triangle
+inline constexpr int PadLeftBumper = GamepadButtonBase + 4;
+inline constexpr int PadRightBumper = GamepadButtonBase + 5;
+inline constexpr int PadBack = GamepadButtonBase + 6;
+inline constexpr int PadStart = GamepadButtonBase + 7;
+inline constexpr int PadGuide = GamepadButtonBase + 8;
+inline constexpr int PadLeftThumb = GamepadButtonBase + 9;
+inline constexpr int PadRightThumb = GamepadButtonBase + 10;
+inline constexpr int PadUp = GamepadButtonBase + 11;
+inline constexpr int PadRight = GamepadButtonBase + 12;
+inline constexpr int PadDown = GamepadButtonBase + 13;
+inline constexpr int PadLeft = GamepadButtonBase + 14;
+inline constexpr int StickLeft = StickBase + 0;
+inline constexpr int StickRight = StickBase + 1;
+inline constexpr int StickUp = StickBase + 2;
+inline constexpr int StickDown = StickBase + 3;
+
+// The left stick's directions: one goes down when the stick is pushed StickPress or further that
+// way, and comes up only when it is back inside StickRelease. Inside StickRelease is the dead zone
+// (a resting stick, even a worn one, reads nothing); the gap between the two keeps a stick held
+// near a threshold from flickering.
+inline constexpr float StickPress = 0.5f;
+inline constexpr float StickRelease = 0.3f;
+
+// Where the game looks for extra gamepad mappings (SDL's text format, one gamepad per line).
+inline constexpr const char* GamepadMappingsPath = "Data/gamecontrollerdb.txt";
 
 // States of one table entry. Consumers read 1 as "pressed this frame" and non-zero as "down".
 enum KeyState : std::int32_t {
@@ -63,6 +107,15 @@ struct Backend {
     // the raw value back at release by the time the table is updated; the latch keeps its press.
     std::array<bool, KeyCount> keyPressLatched{};
     std::array<bool, MouseButtonCount> mouseButtonPressLatched{};
+    // Gamepad 1 as the input source reported it: buttons then stick directions, GLFW_RELEASE or
+    // GLFW_PRESS each, with the same latch; the stick's last x and y (y grows downwards).
+    std::array<int, GamepadEntryCount> gamepad{};
+    std::array<bool, GamepadEntryCount> gamepadPressLatched{};
+    std::array<float, 2> stick{};
+    bool gamepadPresent = false;
+    // Counts the losses of gamepad 1, so that a level sees every one even when the gamepad comes
+    // back within the same poll.
+    std::uint32_t gamepadDisconnects = 0;
     GLFWwindow* window = nullptr;  // kept for direct polling (Alt+F4)
     Registry* registry = nullptr;  // where the focus and iconify callbacks find the audio state
     // Whether the unfocused and the minimised offsets are applied now. Window systems also send
@@ -95,6 +148,13 @@ void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods);
 void WindowFocusCallback(GLFWwindow* window, int focused);
 // Minimised: master volume offset -5; restored: +5 (again only on a change).
 void WindowIconifyCallback(GLFWwindow* window, int iconified);
+// Gamepad 1's events, as the input source delivers them. A disconnect releases every gamepad entry
+// (nothing stays held with no gamepad to let go of it). Buttons outside 0..14, axes other than the
+// left stick's (0 x, 1 y) and actions other than press and release change nothing; a value that is
+// not a number reads as the centre.
+void GamepadConnectionCallback(int connected);
+void GamepadButtonCallback(int button, int action);
+void GamepadAxisCallback(int axis, float value);
 
 // The master group's volume offset applied while the window is unfocused and again while minimised.
 inline constexpr float FocusVolumeOffset = 5.0f;

@@ -18,9 +18,76 @@ Source*& Installed() noexcept {
     return installed;
 }
 
+GamepadCallbacks& Gamepad() noexcept {
+    static GamepadCallbacks callbacks;
+    return callbacks;
+}
+
+// GLFW reports joysticks coming and going through one process-wide callback, during the event poll.
+std::uint64_t& JoystickChanges() noexcept {
+    static std::uint64_t changes = 0;
+    return changes;
+}
+
+void JoystickCallback(int, int) { ++JoystickChanges(); }
+
 }  // namespace
 
-void LiveSource::PollEvents(GLFWwindow*) { glfwPollEvents(); }
+GamepadCallbacks SetGamepadCallbacks(const GamepadCallbacks& callbacks) noexcept {
+    const GamepadCallbacks previous = Gamepad();
+    Gamepad() = callbacks;
+    return previous;
+}
+
+const GamepadCallbacks& InstalledGamepadCallbacks() noexcept { return Gamepad(); }
+
+void LiveSource::PollEvents(GLFWwindow* window) {
+    glfwPollEvents();
+    if (window) PollGamepad();  // no window, no GLFW to ask (tools and tests)
+}
+
+void LiveSource::Disconnect() {
+    joystick_ = -1;
+    buttons_.fill(GLFW_RELEASE);
+    stick_ = {0.0f, 0.0f};
+    if (Gamepad().connection) Gamepad().connection(0);
+}
+
+void LiveSource::PollGamepad() {
+    // Set on every poll: GLFW forgets it when it is terminated and initialised again.
+    glfwSetJoystickCallback(&JoystickCallback);
+    if (joystickChanges_ != JoystickChanges()) {
+        // Searched at the first poll and after every joystick event, not every frame.
+        joystickChanges_ = JoystickChanges();
+        int found = -1;
+        for (int jid = GLFW_JOYSTICK_1; jid <= GLFW_JOYSTICK_LAST && found < 0; ++jid)
+            if (glfwJoystickIsGamepad(jid)) found = jid;
+        if (found != joystick_) {
+            if (joystick_ >= 0) Disconnect();
+            joystick_ = found;
+            if (found >= 0 && Gamepad().connection) Gamepad().connection(1);
+        }
+    }
+    if (joystick_ < 0) return;
+    GLFWgamepadstate state;
+    if (!glfwGetGamepadState(joystick_, &state)) {
+        Disconnect();  // unplugged between the joystick event and now
+        return;
+    }
+    const GamepadCallbacks& to = Gamepad();
+    for (int b = 0; b <= GLFW_GAMEPAD_BUTTON_LAST; ++b) {
+        const auto i = static_cast<std::size_t>(b);
+        if (state.buttons[i] == buttons_[i]) continue;
+        buttons_[i] = state.buttons[i];
+        if (to.button) to.button(b, state.buttons[i]);
+    }
+    for (int a : {GLFW_GAMEPAD_AXIS_LEFT_X, GLFW_GAMEPAD_AXIS_LEFT_Y}) {
+        const auto i = static_cast<std::size_t>(a);
+        if (state.axes[i] == stick_[i]) continue;
+        stick_[i] = state.axes[i];
+        if (to.axis) to.axis(a, state.axes[i]);
+    }
+}
 
 bool LiveSource::KeyDown(GLFWwindow* window, int key) { return window && glfwGetKey(window, key) == GLFW_PRESS; }
 

@@ -1,8 +1,9 @@
 // Where the game takes its outside world from: the window system, or a recording of it.
 //
 // Everything that enters the simulation from outside the process passes through one Source: the
-// window's events (delivered to the installed GLFW callbacks during the frame's event poll), the
-// few direct polls of window state, and the seed of the C random generator. The frame time is the
+// window's events (delivered to the installed GLFW callbacks during the frame's event poll), gamepad
+// 1's changes (delivered as events to the gamepad callbacks below during the same poll), the few
+// direct polls of window state, and the seed of the C random generator. The frame time is the
 // other outside input; the engine loop takes it from its frame driver (engine/engine.hpp).
 //
 // Game code never calls glfwPollEvents, glfwGetKey, glfwGetCursorPos, glfwGetWindowSize or
@@ -12,17 +13,35 @@
 // things out and read nothing the simulation depends on.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include <glm/vec2.hpp>
 
 struct GLFWwindow;
 
 namespace velkor::input {
 
+// Gamepad 1 is the first present joystick that has a gamepad mapping. GLFW only lets a gamepad be
+// polled, so the live source reads it once per poll and reports what changed, as events, to these
+// callbacks: the connection (1 connected, 0 gone), a button (GLFW gamepad button number, GLFW_PRESS
+// or GLFW_RELEASE) and the left stick's axes (0 x, 1 y; -1..1). Other axes are not reported.
+struct GamepadCallbacks {
+    void (*connection)(int connected) = nullptr;
+    void (*button)(int button, int action) = nullptr;
+    void (*axis)(int axis, float value) = nullptr;
+};
+
+// Installs the gamepad callbacks and returns the ones installed before.
+GamepadCallbacks SetGamepadCallbacks(const GamepadCallbacks& callbacks) noexcept;
+[[nodiscard]] const GamepadCallbacks& InstalledGamepadCallbacks() noexcept;
+
 class Source {
 public:
     virtual ~Source() = default;
 
-    // Delivers the window events that arrived since the last poll to the installed callbacks.
+    // Delivers the window events that arrived since the last poll, and gamepad 1's changes, to the
+    // installed callbacks.
     virtual void PollEvents(GLFWwindow* window) = 0;
     // The direct polls: whether a key is down now (GLFW's sticky-keys rules apply), the pointer
     // position and the client size in window coordinates, and whether closing was requested.
@@ -37,12 +56,25 @@ public:
 // The window system itself, and the wall-clock time as the seed.
 class LiveSource final : public Source {
 public:
+    LiveSource() = default;
+    LiveSource(const LiveSource&) = delete;
+    LiveSource& operator=(const LiveSource&) = delete;
+
     void PollEvents(GLFWwindow* window) override;
     bool KeyDown(GLFWwindow* window, int key) override;
     glm::dvec2 CursorPosition(GLFWwindow* window) override;
     glm::ivec2 WindowSize(GLFWwindow* window) override;
     bool CloseRequested(GLFWwindow* window) override;
     unsigned RandomSeed() override;
+
+private:
+    void PollGamepad();
+    void Disconnect();
+
+    int joystick_ = -1;  // GLFW joystick id of gamepad 1; -1: none
+    std::uint64_t joystickChanges_ = ~0ull;  // the joystick-callback count at the last search
+    std::array<unsigned char, 15> buttons_{};  // as last reported
+    std::array<float, 2> stick_{};
 };
 
 // The source in use; the live one unless a recorder or a replay has installed itself.

@@ -26,7 +26,7 @@ struct KeyboardInput {
 };
 
 // Reads "Left", "Right", "Jump" and "Dash" in that order, each an integer or an array of integers,
-// replacing any bindings the component had. An integer outside 0..356 (or a value that is not an
+// replacing any bindings the component had. An integer outside 0..375 (or a value that is not an
 // integer) is reported through the trace and skipped.
 void ReadKeyboardInput(KeyboardInput& keyboard, const rapidjson::Value& json);
 

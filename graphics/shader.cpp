@@ -6,6 +6,8 @@
 
 #include <glad/gl.h>
 
+#include "engine/trace.hpp"
+
 namespace velkor::util {
 
 namespace {
@@ -27,7 +29,7 @@ bool ReadSource(const std::string& path, std::string& out) {
     }
 }
 
-GLuint Compile(GLenum kind, const std::string& source, const char* failure) {
+GLuint Compile(GLenum kind, const std::string& source, const std::string& path, const char* failure) {
     const GLuint shader = glCreateShader(kind);
     const char* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
@@ -38,6 +40,7 @@ GLuint Compile(GLenum kind, const std::string& source, const char* failure) {
         char log[InfoLogSize] = {};
         glGetShaderInfoLog(shader, InfoLogSize, nullptr, log);
         std::cout << failure << log << std::endl;
+        Trace("Shader " + path + " did not compile; what it draws stays undrawn.\n");
     }
     return shader;
 }
@@ -48,10 +51,13 @@ unsigned LoadShaderProgram(const std::string& vertexPath, const std::string& fra
     std::string vertexSource, fragmentSource;
     const bool vertexRead = ReadSource(vertexPath, vertexSource);
     const bool fragmentRead = vertexRead && ReadSource(fragmentPath, fragmentSource);
-    if (!vertexRead || !fragmentRead) std::cout << "ERROR::SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
+    if (!vertexRead || !fragmentRead) {
+        std::cout << "ERROR::SHADER::FILE_NOT_SUCCESFULLY_READ" << std::endl;
+        Trace("Shader " + (vertexRead ? fragmentPath : vertexPath) + " could not be read.\n");
+    }
 
-    const GLuint vertex = Compile(GL_VERTEX_SHADER, vertexSource, "ERROR::SHADER::VERTEX::COMPILATION_FAILED\n");
-    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, fragmentSource, "ERROR::SHADER::FRAGMENT::COMPILATION_FAILED\n");
+    const GLuint vertex = Compile(GL_VERTEX_SHADER, vertexSource, vertexPath, "ERROR::SHADER::VERTEX::COMPILATION_FAILED\n");
+    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, fragmentSource, fragmentPath, "ERROR::SHADER::FRAGMENT::COMPILATION_FAILED\n");
     const GLuint program = glCreateProgram();
     glAttachShader(program, vertex);
     glAttachShader(program, fragment);

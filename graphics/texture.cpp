@@ -93,7 +93,11 @@ std::vector<unsigned char> ShrinkByBlocks(const std::vector<unsigned char>& src,
 }  // namespace
 
 unsigned UploadTexture(const unsigned char* pixels, int width, int height, int channels, std::string& message) {
-    std::vector<unsigned char> image(pixels, pixels + static_cast<std::size_t>(width) * height * channels);
+    // A copy only when the image has to be resized: the driver keeps its own.
+    std::vector<unsigned char> image;
+    auto own = [&] {
+        if (image.empty()) image.assign(pixels, pixels + static_cast<std::size_t>(width) * height * channels);
+    };
     if (!HasGLContext()) {
         message = "Failed to generate an OpenGL texture name; missing OpenGL context?";
         return 0;
@@ -104,6 +108,7 @@ unsigned UploadTexture(const unsigned char* pixels, int width, int height, int c
     if (!npot || width > maxSize || height > maxSize) {
         const int nw = NextPowerOfTwo(width), nh = NextPowerOfTwo(height);
         if (nw != width || nh != height) {
+            own();
             image = ResizeBilinear(image, width, height, channels, nw, nh);
             width = nw;
             height = nh;
@@ -111,6 +116,7 @@ unsigned UploadTexture(const unsigned char* pixels, int width, int height, int c
     }
     if (width > maxSize || height > maxSize) {
         const int fx = std::max(1, width / maxSize), fy = std::max(1, height / maxSize);
+        own();
         image = ShrinkByBlocks(image, width, height, channels, fx, fy);
         width /= fx;
         height /= fy;
@@ -143,7 +149,7 @@ unsigned UploadTexture(const unsigned char* pixels, int width, int height, int c
         format = GL_RGB;
         internal = GL_RGB8;
     }
-    glTexImage2D(GL_TEXTURE_2D, 0, internal, width, height, 0, format, GL_UNSIGNED_BYTE, image.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, internal, width, height, 0, format, GL_UNSIGNED_BYTE, image.empty() ? pixels : image.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

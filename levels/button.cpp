@@ -11,6 +11,7 @@
 #include "graphics/graphics.hpp"
 #include "graphics/window.hpp"
 #include "levels/cursor.hpp"
+#include "levels/menu_navigation.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
@@ -107,15 +108,27 @@ void PlayEntitySound(Registry& registry, Entity e, std::string_view name) {
 bool HandleButton(Registry& registry, const ButtonRun& run, bool& hover) {
     const Entity area = run.hitArea == NoEntity ? run.button : run.hitArea;
     if (!registry.alive(area) || !registry.has<component::Transform>(area)) return false;
-    const auto& t = registry.get<component::Transform>(area);
-    if (!PointerOver(PointerNdc(registry), t.Translation, t.Scale)) {
-        ApplyLook(registry, run.button, run.look, false);
+    bool over = false;
+    // A button with no hover look of its own still has to show that it is highlighted, and to
+    // return to its size once the pointer is back in use.
+    ButtonLook look = run.look;
+    if (run.nav && look.kind == ButtonLook::None) look = EnlargeLook(run.nav->KeysInUse() ? 1.1f : 1.0f);
+    if (run.nav && run.nav->KeysInUse()) {
+        over = run.nav->Highlighted(run.button);  // the pointer is not asked: it is not in use
+    } else {
+        const auto& t = registry.get<component::Transform>(area);
+        over = PointerOver(PointerNdc(registry), t.Translation, t.Scale);
+    }
+    if (!over && !run.pressed) {
+        ApplyLook(registry, run.button, look, false);
         hover = false;
         return false;
     }
-    ApplyLook(registry, run.button, run.look, true);
+    ApplyLook(registry, run.button, look, over);
+    const bool activated = run.nav && run.nav->KeysInUse() ? run.nav->Activated()
+                                                            : input::EnsureInput(registry).IsPressed(input::MouseLeft);
     bool clicked = false;
-    if (input::EnsureInput(registry).IsPressed(input::MouseLeft)) {
+    if (run.pressed || activated) {
         std::cout << run.log << std::endl;
         if (run.beforePush) run.beforePush();
         if (run.push) PlayEntitySound(registry, run.button, "ButtonPush");
@@ -123,7 +136,7 @@ bool HandleButton(Registry& registry, const ButtonRun& run, bool& hover) {
     } else if (!hover) {
         PlayEntitySound(registry, run.button, "ButtonHover");
     }
-    hover = true;
+    hover = over;
     return clicked;
 }
 

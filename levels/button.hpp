@@ -33,6 +33,8 @@ void ReadButton(Entity e, Registry& registry, const rapidjson::Value& json);
 
 namespace velkor::levels {
 
+class MenuNavigator;
+
 // The first entity whose Button is named `name`, or NoEntity.
 [[nodiscard]] Entity FindButton(Registry& registry, std::string_view name);
 
@@ -67,6 +69,8 @@ inline constexpr ButtonLook SwapLook{ButtonLook::Swap, 1.0f};
 // clicked this frame; the caller then carries out the action. On a click the log line goes to
 // standard output, `beforePush` runs, then "ButtonPush" plays unless `push` is false; otherwise
 // the first frame over the button plays "ButtonHover". `hover` is the handler's own flag.
+// While `nav` has the keys in use, "over" means highlighted and a click is its activation;
+// `pressed` clicks the button whatever the pointer or the highlight (a screen's back key).
 struct ButtonRun {
     Entity button = NoEntity;
     Entity hitArea = NoEntity;  // NoEntity: the button itself
@@ -74,6 +78,8 @@ struct ButtonRun {
     std::string_view log;
     bool push = true;
     std::function<void()> beforePush;
+    const MenuNavigator* nav = nullptr;
+    bool pressed = false;
 };
 bool HandleButton(Registry& registry, const ButtonRun& run, bool& hover);
 

@@ -8,6 +8,7 @@ namespace velkor::levels {
 void Credits::Initialize(Registry& registry) {
     elapsed_ = 0.0f;
     hover_ = false;
+    nav_.Restart();
     text_ = CreateFromFile("Data/Credits.json", registry);
     CreateFromFile("Data/Entities/Buttons/Credits/MainMenuButton.json", registry);
     button_ = FindButton(registry, "CreditsMainMenu");
@@ -26,7 +27,10 @@ void Credits::Update(float dt, Registry& registry) {
             transform.Translation.y = StartY;
         }
     }
-    if (HandleButton(registry, {button_, NoEntity, EnlargeLook(1.1f), "---------------  CreditMainMenu ---------------", true, {}},
+    nav_.Update(registry, {button_});
+    if (HandleButton(registry,
+                     {button_, NoEntity, EnlargeLook(1.1f), "---------------  CreditMainMenu ---------------", true, {},
+                      &nav_, nav_.BackPressed()},
                      hover_)) {
         music_.Release();
         RequestLevel(registry, LevelIndex::MainMenu);

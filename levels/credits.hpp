@@ -1,6 +1,7 @@
 // The credits: the team and the libraries the game is built with, scrolling up the screen.
 #pragma once
 
+#include "levels/menu_navigation.hpp"
 #include "levels/menu_screen.hpp"
 
 namespace velkor::levels {
@@ -21,6 +22,7 @@ private:
     float elapsed_ = 0.0f;
     bool hover_ = false;
     MusicRequest music_;
+    MenuNavigator nav_;
 };
 
 }  // namespace velkor::levels

@@ -1,6 +1,7 @@
 #include "levels/cursor.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include <GLFW/glfw3.h>
 
@@ -63,6 +64,8 @@ void CursorPositionCallback(GLFWwindow* window, double x, double y) {
     CursorState& state = Cursor();
     if (state.previous && window) state.previous(window, x, y);
     if (!window) state.x = x, state.y = y;
+    if (std::abs(x - state.lastX) > 0.5 || std::abs(y - state.lastY) > 0.5) ++state.moves;
+    state.lastX = x, state.lastY = y;
     if (state.hidden) return;
     Registry* registry = LiveCursor(state);
     if (!registry || !registry->has<component::Transform>(state.entity)) return;
@@ -75,7 +78,10 @@ void CursorPositionCallback(GLFWwindow* window, double x, double y) {
     const double halfW = w * 0.5, halfH = h * 0.5;
     const double nx = std::clamp(x / halfW - 1.0, -1.0, 1.0);
     const double ny = std::clamp(1.0 - y / halfH, -1.0, 1.0);
-    if (window) glfwSetCursorPos(window, (nx + 1.0) * halfW, (1.0 - ny) * halfH);
+    if (window) {
+        state.lastX = (nx + 1.0) * halfW, state.lastY = (1.0 - ny) * halfH;
+        glfwSetCursorPos(window, state.lastX, state.lastY);
+    }
     auto& transform = registry->get<component::Transform>(state.entity);
     transform.Translation = {static_cast<float>(nx) + transform.Scale.x * 0.5f,
                              static_cast<float>(ny) - transform.Scale.y * 0.5f};

@@ -28,6 +28,14 @@ struct CursorState {
     // The pointer when there is no window (tools, tests): window pixels and the window size.
     double x = 960.0, y = 540.0;
     int width = 1920, height = 1080;
+    // How often the pointer has moved (hidden or not), so that a menu can tell it was used, and
+    // where it was last seen in window pixels. Events that repeat a position do not count: window
+    // systems send them on focus changes and after the pointer is put back inside the window.
+    std::uint64_t moves = 0;
+    double lastX = -1.0, lastY = -1.0;
+    // The menus' buttons answer the keys and the gamepad instead of the pointer (see
+    // levels/menu_navigation.hpp); kept from one screen to the next, like the pointer itself.
+    bool navigating = false;
 };
 
 [[nodiscard]] CursorState& Cursor() noexcept;

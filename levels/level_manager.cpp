@@ -1,18 +1,20 @@
 #include "levels/level_manager.hpp"
 
+#include <cstdio>
 #include <string>
 
+#include "engine/clock.hpp"
 #include "engine/trace.hpp"
 #include "levels/credits.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level0.hpp"
 #include "levels/level1.hpp"
+#include "levels/level2.hpp"
 #include "levels/loading_screen.hpp"
 #include "levels/logo.hpp"
 #include "levels/lose_screen.hpp"
 #include "levels/main_menu.hpp"
 #include "levels/options_menu.hpp"
-#include "levels/stand_ins.hpp"
 #include "levels/win_screen.hpp"
 
 namespace velkor::levels {
@@ -70,8 +72,17 @@ void LevelManager::Update(float dt, Registry& registry) {
         state.switchPending = false;
         state.pendingLevel = -1;
         state.switchDelay = 0.0f;
+        const std::int64_t loadStart = platform::NowNanoseconds();
+        const std::int64_t loadCpuStart = platform::ProcessCpuNanoseconds();
         state.levels[state.currentLevel]->Load(registry);
         state.levels[state.currentLevel]->Initialize(registry);
+        state.loadNanoseconds = platform::NowNanoseconds() - loadStart;
+        state.loadCpuNanoseconds = platform::ProcessCpuNanoseconds() - loadCpuStart;
+        ++state.switches;
+        char took[64];
+        std::snprintf(took, sizeof took, "%.1f ms (process CPU %.1f ms)", static_cast<double>(state.loadNanoseconds) / 1e6,
+                      static_cast<double>(state.loadCpuNanoseconds) / 1e6);
+        Trace("Level " + std::to_string(state.currentLevel) + " loaded in " + took + "\n");
     }
     state.levels[state.currentLevel]->Update(dt, registry);
 }

@@ -23,6 +23,11 @@ struct GameState {
     float switchDelay = 0.0f;  // seconds left before a delayed switch
     bool switchPending = false;  // a delayed switch is armed
     std::int32_t pendingLevel = -1;  // what the delayed switch will request
+    // Wall and process CPU time the last switch spent in the new level's Load and Initialize, and
+    // the number of switches so far (so that a reader can tell a new switch from the last one).
+    std::int64_t loadNanoseconds = 0;
+    std::int64_t loadCpuNanoseconds = 0;
+    std::uint32_t switches = 0;
 };
 
 }  // namespace velkor::singleton

@@ -36,7 +36,8 @@ Entity CreateFromFile(const char* path, Registry& registry) { return CreateEntit
 bool SkipRequested(Registry& registry) {
     const auto& input = input::EnsureInput(registry);
     return input.IsPressed(GLFW_KEY_ENTER) || input.IsPressed(GLFW_KEY_SPACE) || input.IsPressed(GLFW_KEY_ESCAPE) ||
-           input.IsPressed(input::MouseLeft) || input.IsPressed(input::MouseRight);
+           input.IsPressed(input::MouseLeft) || input.IsPressed(input::MouseRight) || input.IsPressed(input::PadSouth) ||
+           input.IsPressed(input::PadEast) || input.IsPressed(input::PadStart);
 }
 
 void Logo::Initialize(Registry& registry) {

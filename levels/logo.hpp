@@ -9,8 +9,8 @@ namespace velkor::levels {
 
 inline constexpr const char* MenuMusicPath = "Assets/Music/MenuCut.mp3";
 
-// Shared by the logo screens: Enter, Space or Escape, or the left or right mouse button, Pressed
-// this frame.
+// Shared by the logo screens: Enter, Space or Escape, the left or right mouse button, or the
+// gamepad's south, east or Start button, Pressed this frame.
 [[nodiscard]] bool SkipRequested(Registry& registry);
 
 // What the logo screens share: nothing to load or unload, and leaving one destroys its entities.

@@ -8,6 +8,7 @@ namespace velkor::levels {
 void LoseScreen::Initialize(Registry& registry) {
     CreateCursor(registry);
     SetCursorHidden(registry, false);
+    nav_.Restart();
     FreezeFinishedLevel(registry);
     background_ = CreateFromFile("Data/LoseScreen.json", registry);
     CreateFromFile("Data/Entities/Buttons/LoseScreen/MainMenuButton.json", registry);
@@ -23,8 +24,9 @@ void LoseScreen::Update(float dt, Registry& registry) {
         for (Entity e : buttons_)
             if (registry.alive(e) && registry.has<component::Graphics>(e)) registry.get<component::Graphics>(e).Color.a += dt * 0.5f;
     }
+    nav_.Update(registry, {buttons_.begin(), buttons_.end()});
     auto handle = [&](Slot slot, std::string_view log) {
-        return HandleButton(registry, {buttons_[slot], NoEntity, EnlargeLook(1.1f), log, true, {}}, hover_[slot]);
+        return HandleButton(registry, {buttons_[slot], NoEntity, EnlargeLook(1.1f), log, true, {}, &nav_}, hover_[slot]);
     };
     if (handle(MainMenuButton, "---------------  LoseScreenMainMenu ---------------")) {
         RequestLevel(registry, LevelIndex::MainMenu);

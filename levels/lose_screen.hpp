@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "levels/menu_navigation.hpp"
 #include "levels/menu_screen.hpp"
 
 namespace velkor::levels {
@@ -18,6 +19,7 @@ private:
     Entity background_ = NoEntity;
     std::array<Entity, SlotCount> buttons_{};
     std::array<bool, SlotCount> hover_{};
+    MenuNavigator nav_;
 };
 
 }  // namespace velkor::levels

@@ -28,6 +28,7 @@ void MainMenu::Initialize(Registry& registry) {
     buttons_[CyberCity] = CreateFromFile("Data/Entities/Buttons/MainMenu/CyberCityButton.json", registry);
     buttons_[Underground] = CreateFromFile("Data/Entities/Buttons/MainMenu/UndergroundButton.json", registry);
     hover_.fill(false);
+    nav_.Restart();
 }
 
 void MainMenu::ShowOnly(Registry& registry, bool playPanel, bool exitPanel, bool controlsPanel) {
@@ -41,8 +42,18 @@ void MainMenu::ShowOnly(Registry& registry, bool playPanel, bool exitPanel, bool
 }
 
 void MainMenu::Update(float, Registry& registry) {
-    auto handle = [&](Slot slot, std::string_view log, ButtonLook look = SwapLook, bool push = true) {
-        return HandleButton(registry, {buttons_[slot], NoEntity, look, log, push, {}}, hover_[slot]);
+    // An open panel takes the highlight: its buttons are the choice the player is making.
+    const bool exitShown = IsVisible(registry, exitPanel_);
+    const bool playShown = IsVisible(registry, playPanel_);
+    if (exitShown) nav_.Update(registry, {buttons_[Yes], buttons_[No]});
+    else if (playShown) nav_.Update(registry, {buttons_[CyberCity], buttons_[Underground]});
+    else nav_.Update(registry, {buttons_[Play], buttons_[Exit], buttons_[Options], buttons_[CreditsButton], buttons_[Controls]});
+    const bool back = nav_.BackPressed();
+    if (back && playShown) ShowOnly(registry, false, exitShown, false);
+    if (back && IsVisible(registry, controlsPanel_)) SetVisible(registry, controlsPanel_, false);
+
+    auto handle = [&](Slot slot, std::string_view log, ButtonLook look = SwapLook, bool push = true, bool pressed = false) {
+        return HandleButton(registry, {buttons_[slot], NoEntity, look, log, push, {}, &nav_, pressed}, hover_[slot]);
     };
     if (handle(Play, "--------------- MainMenuPlayGame ---------------")) ShowOnly(registry, true, false, false);
     if (handle(Exit, "--------------- MainMenuExitGame ---------------")) ShowOnly(registry, false, true, false);
@@ -55,7 +66,7 @@ void MainMenu::Update(float, Registry& registry) {
     if (IsVisible(registry, exitPanel_)) {
         if (handle(Yes, "--------------- MenuExitGame(Yes) ---------------", EnlargeLook(1.2f), false))
             registry.singletons.mark_present<singleton::Running>().Value = false;
-        if (handle(No, "--------------- MenuExitGame(No) ---------------", EnlargeLook(1.2f)))
+        if (handle(No, "--------------- MenuExitGame(No) ---------------", EnlargeLook(1.2f), true, back))
             for (Entity e : {exitPanel_, buttons_[Yes], buttons_[No]}) SetVisible(registry, e, false);
     }
     if (IsVisible(registry, playPanel_)) {

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "levels/menu_navigation.hpp"
 #include "levels/menu_screen.hpp"
 
 namespace velkor::levels {
@@ -23,6 +24,7 @@ private:
     Entity exitPanel_ = NoEntity, controlsPanel_ = NoEntity, playPanel_ = NoEntity;
     std::array<Entity, SlotCount> buttons_{};
     std::array<bool, SlotCount> hover_{};
+    MenuNavigator nav_;
 };
 
 }  // namespace velkor::levels

@@ -41,6 +41,7 @@ void OptionsMenu::Initialize(Registry& registry) {
     on_ = FindButton(registry, "On");
     off_ = FindButton(registry, "Off");
     hover_.fill(false);
+    nav_.Restart();
     music_.Take(registry);
     CreateCursor(registry);
 }
@@ -49,10 +50,11 @@ void OptionsMenu::Update(float, Registry& registry) {
     const bool silent = MasterVolume(registry) <= SoundOffVolume;
     SetVisible(registry, silent ? off_ : on_, true);
 
-    auto handle = [&](Slot slot, std::string_view log, ButtonLook look) {
-        return HandleButton(registry, {buttons_[slot], NoEntity, look, log, true, {}}, hover_[slot]);
+    nav_.Update(registry, {buttons_.begin(), buttons_.end()});
+    auto handle = [&](Slot slot, std::string_view log, ButtonLook look, bool pressed = false) {
+        return HandleButton(registry, {buttons_[slot], NoEntity, look, log, true, {}, &nav_, pressed}, hover_[slot]);
     };
-    if (handle(Back, "--------------- BackToMainMenu ---------------", EnlargeLook(1.3f))) {
+    if (handle(Back, "--------------- BackToMainMenu ---------------", EnlargeLook(1.3f), nav_.BackPressed())) {
         music_.Release();
         const auto& state = registry.singletons.get<singleton::GameState>();
         if (state.previousLevel >= 0 && state.previousLevel < LevelIndex::Count) RequestLevel(registry, state.previousLevel);
@@ -61,7 +63,7 @@ void OptionsMenu::Update(float, Registry& registry) {
     const bool off = MasterVolume(registry) <= SoundOffVolume;
     const ButtonRun volume{buttons_[Volume], on_, {ButtonLook::TextureOnly, 1.0f},
                            off ? "--------------- Sound on ---------------" : "--------------- Sound Off ---------------",
-                           off, [off] { audio::SetGroupVolume(off ? 0.0f : SoundOffVolume, audio::Master); }};
+                           off, [off] { audio::SetGroupVolume(off ? 0.0f : SoundOffVolume, audio::Master); }, &nav_};
     if (HandleButton(registry, volume, hover_[Volume])) {
         SetVisible(registry, off_, !off);
         SetVisible(registry, on_, off);

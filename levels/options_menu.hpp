@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "levels/menu_navigation.hpp"
 #include "levels/menu_screen.hpp"
 
 namespace velkor::levels {
@@ -28,6 +29,7 @@ private:
     Entity on_ = NoEntity, off_ = NoEntity;
     std::array<bool, SlotCount> hover_{};
     MusicRequest music_;
+    MenuNavigator nav_;
 };
 
 }  // namespace velkor::levels

@@ -107,6 +107,7 @@ void PauseMenuController::Toggle(Registry& registry) {
         registry.singletons.get<singleton::PauseMenu>() = std::move(lists);
         main_ = true;
         options_ = controls_ = credits_ = exit_ = false;
+        nav_.Restart();
         ApplyPauseVisibility(registry, true, false, false, false, false);
         audio::SetGroupVolume(MasterVolume(registry) - volumeDrop_, audio::Master);
         // A level that made no cursor of its own still gets one for its pause menu.
@@ -121,10 +122,23 @@ void PauseMenuController::Handlers(Registry& registry, float dt) {
     // Copies: a click may close the menu (and empty the lists) or switch the level.
     const auto menu = registry.singletons.get<singleton::PauseMenu>();
     auto& flags = registry.singletons.get<singleton::PauseMenu>();
+
+    // A page with buttons of its own takes the highlight, as the main menu's panels do; back
+    // returns it to the main buttons.
+    std::vector<Entity> offered = menu.menuButtons;
+    if (exit_) offered = menu.exitItems;
+    else if (options_) offered = {At(menu.optionsItems, Window0), At(menu.optionsItems, Window1),
+                                  At(menu.optionsItems, Window2), At(menu.optionsItems, Volume)};
+    nav_.Update(registry, offered);
+    // East is "back" here; Escape closes the whole menu before this runs.
+    const bool back = input::EnsureInput(registry).IsPressed(input::PadEast);
+    const bool subPage = options_ || controls_ || credits_;
+    if (back && subPage) options_ = controls_ = credits_ = false;
+
     auto run = [&](Entity button, std::vector<bool>& hover, std::size_t i, ButtonLook look, std::string_view log,
-                   bool push = true, Entity area = NoEntity) {
+                   bool push = true, bool pressed = false) {
         bool flag = i < hover.size() && hover[i];
-        const bool clicked = HandleButton(registry, {button, area, look, log, push, {}}, flag);
+        const bool clicked = HandleButton(registry, {button, NoEntity, look, log, push, {}, &nav_, pressed}, flag);
         if (i < hover.size()) hover[i] = flag;
         return clicked;
     };
@@ -134,7 +148,7 @@ void PauseMenuController::Handlers(Registry& registry, float dt) {
     };
 
     if (run(At(menu.menuButtons, Resume), flags.menuButtonsHover, Resume, EnlargeLook(1.1f),
-            "--------------- PauseMenuResumeGame ---------------")) {
+            "--------------- PauseMenuResumeGame ---------------", true, back && !subPage && !exit_)) {
         // As closing with Escape: the entities go with the menu instead of lingering hidden.
         Toggle(registry);
         return;
@@ -188,7 +202,8 @@ void PauseMenuController::Handlers(Registry& registry, float dt) {
         const bool off = MasterVolume(registry) <= SoundOffVolume;
         const ButtonRun sound{At(menu.optionsItems, Volume), At(menu.optionsItems, On), {ButtonLook::None, 1.0f},
                               off ? "--------------- Sound on ---------------" : "--------------- Sound Off ---------------",
-                              off, [this, off] { audio::SetGroupVolume(off ? -volumeDrop_ : SoundOffVolume - volumeDrop_, audio::Master); }};
+                              off, [this, off] { audio::SetGroupVolume(off ? -volumeDrop_ : SoundOffVolume - volumeDrop_, audio::Master); },
+                              &nav_};
         bool flag = Volume < flags.optionsItemsHover.size() && flags.optionsItemsHover[Volume];
         if (HandleButton(registry, sound, flag)) {
             SetVisible(registry, At(menu.optionsItems, On), off);
@@ -201,7 +216,7 @@ void PauseMenuController::Handlers(Registry& registry, float dt) {
                 "--------------- PauseMenuExitGame(Yes) ---------------", false))
             registry.singletons.mark_present<singleton::Running>().Value = false;
         if (run(At(menu.exitItems, No), flags.exitItemsHover, No, EnlargeLook(1.2f),
-                "--------------- PauseMenuExitGame(No) ---------------"))
+                "--------------- PauseMenuExitGame(No) ---------------", true, back))
             exit_ = false;
         if (run(At(menu.exitItems, MainMenuButton), flags.exitItemsHover, MainMenuButton, EnlargeLook(1.2f),
                 "--------------- BackToMainMenu ---------------"))
@@ -220,13 +235,22 @@ void PauseMenuController::Frame(Registry& registry, float dt) {
     const bool away = raw.unfocusedOffset || raw.minimisedOffset;
     const bool wentAway = away && !away_;
     away_ = away;
-    if (input::EnsureInput(registry).IsPressed(GLFW_KEY_ESCAPE)) Toggle(registry);
-    else if (wentAway && !Open(registry)) Toggle(registry);
+    const bool gamepadLost = gamepadLosses_ != NotSeen && raw.gamepadDisconnects != gamepadLosses_;
+    gamepadLosses_ = raw.gamepadDisconnects;
+    const auto& table = input::EnsureInput(registry);
+    if (table.IsPressed(GLFW_KEY_ESCAPE) || table.IsPressed(input::PadStart)) {
+        Toggle(registry);
+        // Opened from the gamepad: its buttons drive the menu from the start.
+        if (Open(registry) && table.IsPressed(input::PadStart)) MenuNavigator::UseKeys(registry);
+    } else if ((wentAway || gamepadLost) && !Open(registry)) {
+        Toggle(registry);
+    }
     if (Open(registry)) Update(registry, dt);
 }
 
 void PauseMenuController::Leave(Registry& registry) {
     if (Open(registry)) Toggle(registry);
+    gamepadLosses_ = NotSeen;
     registry.singletons.remove<singleton::PauseMenu>();
 }
 

@@ -1,12 +1,14 @@
-// The pause menu of the playable levels: opened with Escape or when the window loses the focus or
-// is minimised, it stops the simulation, turns the sound down by 0.2, shows the cursor and draws
+// The pause menu of the playable levels: opened with Escape or the gamepad's Start, or when the
+// window loses the focus or is minimised or the gamepad is unplugged, it stops the simulation, turns the sound down by 0.2, shows the cursor and draws
 // its pages over the level (main page with five buttons, options, controls, scrolling credits,
 // exit confirmation). Its 19 entities exist only while it is open.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/registry.hpp"
+#include "levels/menu_navigation.hpp"
 
 struct GLFWwindow;
 
@@ -45,8 +47,9 @@ public:
     // Runs the buttons and applies the page visibility; call every frame while the menu is open.
     void Update(Registry& registry, float dt);
 
-    // What a playable level calls each frame: Escape toggles, losing the focus or minimising
-    // opens a closed menu (once per loss), and an open menu runs its update.
+    // What a playable level calls each frame: Escape or Start toggles, losing the focus,
+    // minimising or unplugging the gamepad opens a closed menu (once per loss), and an open menu
+    // runs its update.
     void Frame(Registry& registry, float dt);
 
     // For the level's Shutdown: closes an open menu and removes the singleton.
@@ -63,6 +66,11 @@ private:
     bool main_ = false, options_ = false, controls_ = false, credits_ = false, exit_ = false;
     float volumeDrop_ = 0.2f;
     bool away_ = false;  // the window was unfocused or minimised at the last frame
+    // The input layer's gamepad disconnect count at the last frame; NotSeen until the level's
+    // first frame, so that a gamepad lost in the menus does not pause the next level.
+    static constexpr std::uint32_t NotSeen = ~0u;
+    std::uint32_t gamepadLosses_ = NotSeen;
+    MenuNavigator nav_;
 };
 
 }  // namespace velkor::levels

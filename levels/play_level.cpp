@@ -15,7 +15,21 @@
 
 namespace velkor::levels {
 
+namespace {
+
+// The record holds one request of each of the level's sounds; dropping the record alone would keep
+// them requested for the rest of the run, one more every visit.
+void ReleaseLevelSounds(Registry& registry) {
+    if (!registry.singletons.has<singleton::Level>()) return;
+    component::Audio& sounds = registry.singletons.get<singleton::Level>().sounds;
+    audio::UnrequestSounds(sounds);
+    sounds.Files.clear();
+}
+
+}  // namespace
+
 void ForgetLevelRecord(Registry& registry) {
+    ReleaseLevelSounds(registry);
     if (registry.singletons.has<singleton::Level>()) registry.singletons.remove<singleton::Level>();
 }
 
@@ -100,6 +114,8 @@ void PlayLevel::Shutdown(Registry& registry) {
 
 void PlayLevel::Unload(Registry& registry) {
     audio::StopGroup(audio::Master);
+    // The record stays for the win and lose screens (time, collectables); its sounds do not.
+    ReleaseLevelSounds(registry);
     musicChannel = lightWarningChannel = heavyWarningChannel = {};
     if (registry.singletons.has<singleton::Audio>()) registry.singletons.get<singleton::Audio>().AmbientSources.clear();
 }

@@ -44,6 +44,7 @@ int StarsStopFrame(int collected) {
 void WinScreen::Initialize(Registry& registry) {
     CreateCursor(registry);
     SetCursorHidden(registry, false);
+    nav_.Restart();
     FreezeFinishedLevel(registry);
     auto& level = EnsureLevel(registry);
     level.digitsFrozen = !level.digitsFrozen;
@@ -105,9 +106,13 @@ void WinScreen::Update(float dt, Registry& registry) {
     }
     PlaceDigits(registry);
 
+    std::vector<Entity> offered{buttons_[MainMenuButton], buttons_[PlayAgain], buttons_[CreditsButton]};
+    if (IsVisible(registry, buttons_[NextLevel])) offered.push_back(buttons_[NextLevel]);
+    nav_.Update(registry, offered);
     auto handle = [&](Slot slot, std::string_view log) {
         return HandleButton(registry,
-                            {buttons_[slot], NoEntity, EnlargeLook(1.1f), log, true, [] { audio::StopGroup(audio::Master); }},
+                            {buttons_[slot], NoEntity, EnlargeLook(1.1f), log, true, [] { audio::StopGroup(audio::Master); },
+                             &nav_},
                             hover_[slot]);
     };
     if (handle(MainMenuButton, "---------------  WinScreenMainMenu ---------------")) RequestLevel(registry, LevelIndex::MainMenu);

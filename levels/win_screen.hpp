@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "levels/menu_navigation.hpp"
 #include "levels/menu_screen.hpp"
 
 namespace velkor::levels {
@@ -38,6 +39,7 @@ private:
     Entity stars_ = NoEntity;
     std::array<Entity, SlotCount> buttons_{};
     std::array<bool, SlotCount> hover_{};
+    MenuNavigator nav_;
     std::array<Entity, 5> digits_{};
     int victory_ = -1;  // this visit's request of the victory sound
 };

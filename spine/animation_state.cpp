@@ -97,8 +97,12 @@ void AnimationState::CollectEvents(int track, const TrackEntry& entry, float ste
     // A time step many loops long fires the last few loops only: nobody can hear more.
     constexpr float MaxLoops = 16;
     const float last = std::floor(after / duration);
-    for (float loop = std::max(std::floor(before / duration), last - MaxLoops); loop <= last; ++loop)
-        for (const Event& event : timeline->events) add(loop * duration + event.time, event);
+    const float first = std::max(std::floor(before / duration), last - MaxLoops);
+    // Counted in integers: at huge loop numbers adding one to a float changes nothing.
+    const float span = last - first;  // NaN when the times overflowed
+    const int loops = !(span > 0) ? 0 : static_cast<int>(std::min(span, MaxLoops));
+    for (int i = 0; i <= loops; ++i)
+        for (const Event& event : timeline->events) add((first + static_cast<float>(i)) * duration + event.time, event);
 }
 
 TrackEntry* AnimationState::SetAnimation(int track, std::string_view name, bool loop) {

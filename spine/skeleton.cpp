@@ -258,10 +258,8 @@ void Skeleton::BuildUpdateOrder() {
                 SortBone(d.target, sorted);
                 const int parent = d.bones.front();
                 SortBone(parent, sorted);
-                if (d.bones.size() > 1) {
-                    const int childParent = bones[static_cast<std::size_t>(d.bones.back())].parent;
-                    if (childParent >= 0) SortBone(childParent, sorted);
-                }
+                // The child too: the constraint starts from its pose this frame, not the last.
+                if (d.bones.size() > 1) SortBone(d.bones.back(), sorted);
                 updates_.push_back(p.update);
                 SortReset(parent, sorted);
                 sorted[static_cast<std::size_t>(d.bones.back())] = 1;
@@ -271,11 +269,8 @@ void Skeleton::BuildUpdateOrder() {
             case Update::Kind::Transform: {
                 const TransformConstraintData& d = data_->transformConstraints[i];
                 SortBone(d.target, sorted);
-                for (int bone : d.bones) {
-                    const int parent = bones[static_cast<std::size_t>(bone)].parent;
-                    if (!d.local) SortBone(bone, sorted);
-                    else if (parent >= 0) SortBone(parent, sorted);
-                }
+                // Local or world, the constraint starts from the bones as posed this frame.
+                for (int bone : d.bones) SortBone(bone, sorted);
                 updates_.push_back(p.update);
                 constrained(d.bones);
                 break;
@@ -329,11 +324,8 @@ void Skeleton::ResolveSetupAttachments() {
 }
 
 void Skeleton::UpdateWorldTransform() {
-    for (Bone& bone : bones) {
-        bone.ax = bone.x, bone.ay = bone.y, bone.arotation = bone.rotation;
-        bone.ascaleX = bone.scaleX, bone.ascaleY = bone.scaleY, bone.ashearX = bone.shearX, bone.ashearY = bone.shearY;
-        bone.appliedValid = true;
-    }
+    // Every constraint reads its bones after the order has updated them, which sets their applied
+    // values: nothing needs resetting first.
     for (const Update& update : updates_) {
         const auto i = static_cast<std::size_t>(update.index);
         switch (update.kind) {

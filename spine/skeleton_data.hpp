@@ -58,12 +58,18 @@ struct SlotData {
 // --- Attachments (told apart with dynamic_cast) ---------------------------------------------------
 
 struct Attachment {
-    std::string name;
+    // The concrete type, for code that looks at every slot every frame (dynamic_cast works too).
+    enum class Kind : std::uint8_t { Region, Mesh, BoundingBox, Path, Clipping, Point };
+    explicit Attachment(Kind kind) : kind(kind) {}
     virtual ~Attachment() = default;
+
+    const Kind kind;
+    std::string name;
 };
 
 // A textured quad fixed to a bone. Corner order: bottom-left, top-left, top-right, bottom-right.
 struct RegionAttachment final : Attachment {
+    RegionAttachment() : Attachment(Kind::Region) {}
     std::string path;
     float x = 0, y = 0, rotation = 0, scaleX = 1, scaleY = 1, width = 32, height = 32;
     Color color;
@@ -79,6 +85,7 @@ struct RegionAttachment final : Attachment {
 
 // Vertices bound to one bone (unweighted) or to several with weights.
 struct VertexAttachment : Attachment {
+    using Attachment::Attachment;
     // Weighted: for each vertex, bone count then that many bone indices; empty when unweighted.
     std::vector<int> bones;
     // Unweighted: x, y per vertex. Weighted: x, y, weight per bone entry.
@@ -96,6 +103,7 @@ struct VertexAttachment : Attachment {
 };
 
 struct MeshAttachment final : VertexAttachment {
+    MeshAttachment() : VertexAttachment(Kind::Mesh) {}
     std::string path;
     Color color;
     const AtlasRegion* region = nullptr;
@@ -110,10 +118,13 @@ struct MeshAttachment final : VertexAttachment {
     void UpdateUVs();
 };
 
-struct BoundingBoxAttachment final : VertexAttachment {};
+struct BoundingBoxAttachment final : VertexAttachment {
+    BoundingBoxAttachment() : VertexAttachment(Kind::BoundingBox) {}
+};
 
 // Cubic Bézier segments: per path vertex an in-handle, the point and an out-handle.
 struct PathAttachment final : VertexAttachment {
+    PathAttachment() : VertexAttachment(Kind::Path) {}
     bool closed = false;
     bool constantSpeed = true;
     std::vector<float> lengths;  // cumulative length at the end of each segment, setup pose
@@ -122,11 +133,13 @@ struct PathAttachment final : VertexAttachment {
 
 // Masks the slots from its own up to and including `endSlot` (-1: to the end of the draw order).
 struct ClippingAttachment final : VertexAttachment {
+    ClippingAttachment() : VertexAttachment(Kind::Clipping) {}
     int endSlot = -1;
     Color color;
 };
 
 struct PointAttachment final : Attachment {
+    PointAttachment() : Attachment(Kind::Point) {}
     float x = 0, y = 0, rotation = 0;
 };
 

@@ -128,8 +128,26 @@ void Clipper::Clip(const float* xy, const float* uv, const unsigned* triangles, 
                 }
                 std::swap(polygon_, next_);
             }
+            // Cuts leave repeated and in-line points; fanned, they would make triangles without area.
+            const float tiny = std::abs(area) * 1e-7f;
+            for (std::size_t p = 0; polygon_.size() >= 6 && p < polygon_.size() / 2;) {
+                const std::size_t m = polygon_.size() / 2, prev = (p + m - 1) % m, next = (p + 1) % m;
+                if (std::abs(Cross(polygon_[prev * 2], polygon_[prev * 2 + 1], polygon_[p * 2], polygon_[p * 2 + 1],
+                                   polygon_[next * 2], polygon_[next * 2 + 1])) <= tiny) {
+                    polygon_.erase(polygon_.begin() + static_cast<std::ptrdiff_t>(p * 2),
+                                   polygon_.begin() + static_cast<std::ptrdiff_t>(p * 2 + 2));
+                    p = p > 0 ? p - 1 : 0;
+                } else {
+                    ++p;
+                }
+            }
             const std::size_t n = polygon_.size() / 2;
             if (n < 3) continue;
+            // A piece that only touches the triangle along an edge leaves a sliver without area.
+            float kept = 0;
+            for (std::size_t p = 0, q = n - 1; p < n; q = p++)
+                kept += polygon_[q * 2] * polygon_[p * 2 + 1] - polygon_[p * 2] * polygon_[q * 2 + 1];
+            if (!(std::abs(kept) > std::abs(area) * 1e-6f)) continue;
             const auto first = base + static_cast<unsigned>(outXY.size() / 2);
             for (std::size_t p = 0; p < n; ++p) {
                 const float px = polygon_[p * 2], py = polygon_[p * 2 + 1];
@@ -148,7 +166,7 @@ void Clipper::Clip(const float* xy, const float* uv, const unsigned* triangles, 
 
 // --- Mesher -----------------------------------------------------------------------------------------
 
-void SkeletonMesher::Build(const Skeleton& skeleton) {
+void SkeletonMesher::Build(const Skeleton& skeleton, float scale) {
     vertices.clear();
     indices.clear();
     clipper_.End();
@@ -161,22 +179,24 @@ void SkeletonMesher::Build(const Skeleton& skeleton) {
             const float* uvs = nullptr;
             const unsigned* triangles = nullptr;
             std::size_t count = 0, triangleCount = 0;
-            if (const auto* region = dynamic_cast<const RegionAttachment*>(attachment)) {
+            if (attachment->kind == Attachment::Kind::Region) {
+                const auto* region = static_cast<const RegionAttachment*>(attachment);
                 count = 4;
                 world_.resize(8);
                 region->ComputeWorldVertices(skeleton.bones[static_cast<std::size_t>(slot.bone)], world_.data(), 0, 2);
                 uvs = region->uvs;
                 triangles = RegionTriangles;
                 triangleCount = 2;
-            } else if (const auto* mesh = dynamic_cast<const MeshAttachment*>(attachment)) {
+            } else if (attachment->kind == Attachment::Kind::Mesh) {
+                const auto* mesh = static_cast<const MeshAttachment*>(attachment);
                 count = static_cast<std::size_t>(mesh->worldVerticesLength / 2);
                 world_.resize(count * 2);
                 mesh->ComputeWorldVertices(skeleton, slot, 0, mesh->worldVerticesLength, world_.data(), 0, 2);
                 uvs = mesh->uvs.data();
                 triangles = mesh->triangles.data();
                 triangleCount = mesh->triangles.size() / 3;
-            } else if (const auto* clip = dynamic_cast<const ClippingAttachment*>(attachment);
-                       clip && !clipper_.Active()) {
+            } else if (attachment->kind == Attachment::Kind::Clipping && !clipper_.Active()) {
+                const auto* clip = static_cast<const ClippingAttachment*>(attachment);
                 world_.resize(static_cast<std::size_t>(clip->worldVerticesLength));
                 clip->ComputeWorldVertices(skeleton, slot, 0, clip->worldVerticesLength, world_.data(), 0, 2);
                 if (clipper_.Begin(world_.data(), clip->worldVerticesLength / 2)) clipEnd = clip->endSlot;
@@ -193,12 +213,18 @@ void SkeletonMesher::Build(const Skeleton& skeleton) {
                     clipper_.Clip(world_.data(), uvs, triangles, triangleCount, clippedXY_, clippedUV_, clippedTriangles_,
                                   base);
                     for (std::size_t i = 0; i < clippedXY_.size() / 2; ++i)
-                        vertices.push_back({clippedXY_[i * 2], clippedXY_[i * 2 + 1], clippedUV_[i * 2], clippedUV_[i * 2 + 1], tint});
+                        vertices.push_back({clippedXY_[i * 2] * scale, clippedXY_[i * 2 + 1] * scale, clippedUV_[i * 2],
+                                            clippedUV_[i * 2 + 1], tint.r, tint.g, tint.b});
                     indices.insert(indices.end(), clippedTriangles_.begin(), clippedTriangles_.end());
                 } else {
+                    // Written in place: this runs for every slot of every skeleton each frame.
+                    vertices.resize(base + count);
+                    Vertex* out = vertices.data() + base;
                     for (std::size_t i = 0; i < count; ++i)
-                        vertices.push_back({world_[i * 2], world_[i * 2 + 1], uvs[i * 2], uvs[i * 2 + 1], tint});
-                    for (std::size_t i = 0; i < triangleCount * 3; ++i) indices.push_back(base + triangles[i]);
+                        out[i] = {world_[i * 2] * scale, world_[i * 2 + 1] * scale, uvs[i * 2], uvs[i * 2 + 1], tint.r, tint.g, tint.b};
+                    const std::size_t first = indices.size();
+                    indices.resize(first + triangleCount * 3);
+                    for (std::size_t i = 0; i < triangleCount * 3; ++i) indices[first + i] = base + triangles[i];
                 }
             }
         }

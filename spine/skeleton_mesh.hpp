@@ -47,12 +47,14 @@ private:
 
 class SkeletonMesher {
 public:
+    // Seven packed floats, the layout renderers take as is. Alpha is not carried.
     struct Vertex {
         float x, y, u, v;
-        Color color;  // skeleton colour times slot colour, clamped
+        float r, g, b;  // skeleton colour times slot colour, clamped
     };
 
-    void Build(const Skeleton& skeleton);
+    // `scale` multiplies every position (a renderer's units per skeleton unit).
+    void Build(const Skeleton& skeleton, float scale = 1);
 
     std::vector<Vertex> vertices;
     std::vector<unsigned> indices;

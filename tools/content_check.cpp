@@ -11,6 +11,7 @@
 #include <rapidjson/error/en.h>
 #include <rapidjson/pointer.h>
 
+#include "gameplay/input.hpp"
 #include "graphics/graphics.hpp"
 #include "serialization/catalogue.hpp"
 
@@ -240,8 +241,9 @@ void Checker::CheckPrefab(const Context& c, const Json& prefab, const std::strin
                 if (!v.HasMember(action)) continue;
                 const Json& keys = v[action];
                 auto check = [&](const Json& key, const std::string& where) {
-                    if (!key.IsInt() || key.GetInt() < 0 || key.GetInt() > 356)
-                        Report(c.file, where, "a key binding must be an integer from 0 to 356");
+                    if (!key.IsInt() || key.GetInt() < 0 || key.GetInt() >= input::TableSize)
+                        Report(c.file, where,
+                               "a key binding must be an integer from 0 to " + std::to_string(input::TableSize - 1));
                 };
                 if (keys.IsArray()) {
                     for (rapidjson::SizeType k = 0; k < keys.Size(); ++k) check(keys[k], Join(at + "/" + action, k));

@@ -1,6 +1,7 @@
 #include "tools/input_script.hpp"
 
 #include <charconv>
+#include <iterator>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -35,6 +36,20 @@ int KeyCode(std::string_view name) {
     return -1;
 }
 
+int GamepadButton(std::string_view name) {
+    static constexpr std::string_view names[] = {"South",     "East",       "West",   "North",  "LeftBumper",
+                                                 "RightBumper", "Back",     "Start",  "Guide",  "LeftThumb",
+                                                 "RightThumb", "DpadUp",    "DpadRight", "DpadDown", "DpadLeft"};
+    static_assert(std::size(names) == GLFW_GAMEPAD_BUTTON_LAST + 1);
+    for (std::size_t b = 0; b < std::size(names); ++b)
+        if (names[b] == name) return static_cast<int>(b);
+    int code = -1;
+    auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), code);
+    if (ec == std::errc{} && end == name.data() + name.size() && code >= 0 && code <= GLFW_GAMEPAD_BUTTON_LAST)
+        return code;
+    return -1;
+}
+
 template <class Number>
 bool Parse(const std::string& word, Number& out) {
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), out);
@@ -54,6 +69,7 @@ std::string ParseInputScript(std::string_view text, Recording& recording) {
     std::vector<Timed> events;
     std::uint64_t frames = 0;
     bool framesGiven = false;
+    bool gamepadUsed = false, gamepadPlugged = false;
     std::istringstream lines{std::string(text)};
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
@@ -87,6 +103,31 @@ std::string ParseInputScript(std::string_view text, Recording& recording) {
             };
             events.push_back({from, event(GLFW_PRESS)});
             events.push_back({to, event(GLFW_RELEASE)});
+        } else if (w[0] == "pad") {
+            const int button = w.size() == 4 ? GamepadButton(w[1]) : -1;
+            if (w.size() != 4 || !Parse(w[2], from) || !Parse(w[3], to)) return wrong("pad BUTTON FROM TO");
+            if (button < 0) return at + "unknown gamepad button \"" + w[1] + "\"";
+            if (to <= from) return at + "a button must go up after it goes down";
+            events.push_back({from, {ItemKind::GamepadButton, {button, GLFW_PRESS, 0, 0}, {}}});
+            events.push_back({to, {ItemKind::GamepadButton, {button, GLFW_RELEASE, 0, 0}, {}}});
+            gamepadUsed = true;
+        } else if (w[0] == "stick") {
+            double x = 0.0, y = 0.0;
+            if (w.size() != 5 || !Parse(w[1], x) || !Parse(w[2], y) || !Parse(w[3], from) || !Parse(w[4], to))
+                return wrong("stick X Y FROM TO");
+            if (!(x >= -1.0 && x <= 1.0 && y >= -1.0 && y <= 1.0)) return at + "a stick position lies within -1..1";
+            if (to <= from) return at + "the stick must be let go after it is pushed";
+            for (int axis = 0; axis < 2; ++axis) {
+                events.push_back({from, {ItemKind::GamepadAxis, {axis, 0, 0, 0}, {axis == 0 ? x : y, 0.0}}});
+                events.push_back({to, {ItemKind::GamepadAxis, {axis, 0, 0, 0}, {0.0, 0.0}}});
+            }
+            gamepadUsed = true;
+        } else if (w[0] == "gamepad") {
+            if (w.size() != 3 || (w[1] != "connect" && w[1] != "disconnect") || !Parse(w[2], from))
+                return wrong("gamepad connect|disconnect AT");
+            const bool connect = w[1] == "connect";
+            events.push_back({from, {ItemKind::GamepadConnection, {connect ? 1 : 0, 0, 0, 0}, {}}});
+            gamepadPlugged = gamepadPlugged || connect;
         } else if (w[0] == "window") {
             int width = 0, height = 0;
             if (w.size() != 3 || !Parse(w[1], width) || !Parse(w[2], height) || width <= 0 || height <= 0)
@@ -100,6 +141,8 @@ std::string ParseInputScript(std::string_view text, Recording& recording) {
             return at + "unknown command \"" + w[0] + "\"";
         }
     }
+    if (gamepadUsed && !gamepadPlugged)
+        events.insert(events.begin(), {0, {ItemKind::GamepadConnection, {1, 0, 0, 0}, {}}});
     for (const Timed& e : events) {
         if (framesGiven && e.frame >= frames)
             return "an event at frame " + std::to_string(e.frame) + " is past the run's " + std::to_string(frames) +

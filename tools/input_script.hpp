@@ -12,9 +12,16 @@
 //   cursor AT X Y          the pointer moves to (X, Y) window pixels at frame AT
 //   window W H             the window size the pixels refer to (default: the real window's), so
 //                          that a script clicks the same button on any screen
+//   pad BUTTON FROM TO     gamepad 1's BUTTON goes down at FROM and up at TO
+//   stick X Y FROM TO      the left stick is held at (X, Y), each -1..1 with y down, from FROM and
+//                          let go back to the centre at TO
+//   gamepad connect AT     gamepad 1 is plugged in (or unplugged: "gamepad disconnect AT"); a
+//                          script that uses the gamepad and never plugs it in has it from frame 0
 //
 // KEY is a GLFW key code or one of the names Left, Right, Up, Down, Space, Enter, Escape, Tab,
-// LeftShift, LeftControl, LeftAlt, F1..F12, A..Z, 0..9. Frames count from 0.
+// LeftShift, LeftControl, LeftAlt, F1..F12, A..Z, 0..9. BUTTON is a GLFW gamepad button number
+// (0..14) or one of South, East, West, North, LeftBumper, RightBumper, Back, Start, Guide,
+// LeftThumb, RightThumb, DpadUp, DpadRight, DpadDown, DpadLeft. Frames count from 0.
 #pragma once
 
 #include <string>

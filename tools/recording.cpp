@@ -14,6 +14,7 @@ constexpr std::array<char, 8> Magic = {'V', 'E', 'L', 'K', 'O', 'R', 'R', 'P'};
 constexpr std::array<char, 4> EndMagic = {'V', 'E', 'N', 'D'};
 constexpr std::size_t HeaderSize = 8 + 4 + 4 + 4 + 4;
 constexpr std::size_t TrailerSize = 4 + 4 + 4;
+constexpr std::size_t MinFrameSize = 1 + 4 + 68 + 4;
 constexpr std::uint32_t FixedStepFlag = 1u;
 constexpr std::uint8_t CompletedFlag = 1u;
 constexpr std::uint8_t RepeatFlag = 0x80u;
@@ -112,6 +113,56 @@ StateSummary ReadState(Reader& in) {
     return s;
 }
 
+// Reads one frame. False with `fault` empty when the frame runs past `end` (in an unsealed file,
+// the cut), with `fault` naming the damage otherwise.
+bool ReadFrame(Reader& in, std::size_t end, bool sealed, std::uint8_t lastKind, Frame& frame, std::string& fault) {
+    const std::uint8_t frameFlags = in.U8();
+    frame.completed = (frameFlags & CompletedFlag) != 0;
+    frame.dt = in.F32();
+    frame.state = ReadState(in);
+    const std::uint32_t itemCount = in.U32();
+    if (!in.ok() || in.position() > end) return false;
+    if ((frameFlags & ~CompletedFlag) != 0) {
+        fault = "has unknown flags";
+        return false;
+    }
+    if (!(frame.dt >= 0.0f && frame.dt <= 1.0f)) {
+        fault = "has an impossible frame time";
+        return false;
+    }
+    // Every item takes at least one byte: a larger count is damage, or a cut.
+    if (itemCount > end - in.position()) {
+        if (!sealed) return false;  // a cut through the items
+        fault = "claims " + std::to_string(itemCount) + " items";
+        return false;
+    }
+    frame.items.resize(itemCount);
+    std::array<const Item*, 128> previous{};
+    for (Item& item : frame.items) {
+        const std::uint8_t kind = in.U8();
+        if (!in.ok()) return false;
+        if (kind & RepeatFlag) {
+            const Item* last = previous[kind & ~RepeatFlag];
+            if (!last) {
+                fault = "repeats a poll it has not made";
+                return false;
+            }
+            item = *last;
+            continue;
+        }
+        const ItemLayout layout = LayoutOf(kind);
+        if (layout.ints < 0 || (kind < 64 && kind > lastKind)) {
+            fault = "has an item of unknown kind " + std::to_string(kind);
+            return false;
+        }
+        item.kind = static_cast<ItemKind>(kind);
+        for (int k = 0; k < layout.ints; ++k) item.i[k] = in.I32();
+        for (int k = 0; k < layout.doubles; ++k) item.v[k] = in.F64();
+        if (item.IsQuery()) previous[kind] = &item;
+    }
+    return in.ok() && in.position() <= end;
+}
+
 // Bit for bit: -0.0 and 0.0 are different answers, and a NaN equals itself.
 bool Identical(const Item& a, const Item& b) {
     return a.kind == b.kind && std::memcmp(a.i, b.i, sizeof a.i) == 0 && std::memcmp(a.v, b.v, sizeof a.v) == 0;
@@ -142,6 +193,9 @@ ItemLayout LayoutOf(std::uint8_t kind) noexcept {
     case ItemKind::Scroll:
     case ItemKind::CursorQuery: return {0, 2};
     case ItemKind::Close: return {0, 0};
+    case ItemKind::GamepadConnection: return {1, 0};
+    case ItemKind::GamepadButton: return {2, 0};
+    case ItemKind::GamepadAxis: return {1, 1};
     }
     return {};
 }
@@ -207,101 +261,88 @@ DecodeResult Decode(std::span<const std::uint8_t> bytes) {
     DecodeResult result;
     Recording& recording = result.recording;
     Reader in(bytes);
+    if (bytes.size() < Magic.size() && std::memcmp(bytes.data(), Magic.data(), bytes.size()) == 0) {
+        result.error = "the recording is truncated inside its header (" + std::to_string(bytes.size()) + " bytes)";
+        return result;
+    }
     if (!in.Matches(Magic)) {
         result.error = "not a VELKOR recording (it does not start with \"VELKORRP\")";
         return result;
     }
     const std::uint32_t version = in.U32();
-    if (in.ok() && version != FormatVersion) {
-        result.error = "the recording has format version " + std::to_string(version) + "; this build reads version " +
-                       std::to_string(FormatVersion);
+    if (in.ok() && (version < OldestFormatVersion || version > FormatVersion)) {
+        result.error = "the recording has format version " + std::to_string(version) + "; this build reads versions " +
+                       std::to_string(OldestFormatVersion) + " to " + std::to_string(FormatVersion);
         return result;
     }
-    if (bytes.size() < HeaderSize + TrailerSize ||
-        std::memcmp(bytes.data() + bytes.size() - TrailerSize, EndMagic.data(), EndMagic.size()) != 0) {
-        result.error = "the recording is truncated or unfinished (" + std::to_string(bytes.size()) +
-                       " bytes, no end marker)";
-        return result;
-    }
-    const std::size_t body = bytes.size() - 4;  // everything the checksum covers
-    Reader trailer(bytes.subspan(body - 4));
-    const std::uint32_t frameCount = trailer.U32();
-    const std::uint32_t crc = trailer.U32();
-    if (Crc32(bytes.first(body)) != crc) {
-        result.error = "the recording is corrupt (checksum mismatch)";
-        return result;
-    }
-
+    // Version 1 knew no gamepad: such an item there is damage, not an event.
+    const std::uint8_t lastKind =
+        static_cast<std::uint8_t>(version < 2 ? ItemKind::Close : ItemKind::GamepadAxis);
     const std::uint32_t flags = in.U32();
     recording.fixedStep = (flags & FixedStepFlag) != 0;
     recording.seed = in.U32();
     recording.startLevel = in.I32();
+    if (!in.ok()) {
+        result.error = "the recording is truncated inside its header (" + std::to_string(bytes.size()) + " bytes)";
+        return result;
+    }
     if (flags & ~FixedStepFlag) {
         result.error = "the recording is corrupt: unknown header flags " + std::to_string(flags);
         return result;
     }
-    const std::size_t framesEnd = bytes.size() - TrailerSize;
-    // Each frame takes at least 77 bytes, which bounds what a damaged count may make us reserve.
-    if (frameCount > framesEnd / 77) {
-        result.error = "the recording is corrupt: it claims " + std::to_string(frameCount) + " frames";
-        return result;
+
+    // A file without its end marker comes from a run that never finished it (killed, crashed, the
+    // machine lost power): every frame written before the cut is whole and worth replaying, since
+    // such a run is the one most worth seeing again. A sealed file is checked completely instead.
+    const bool sealed = bytes.size() >= HeaderSize + TrailerSize &&
+                        std::memcmp(bytes.data() + bytes.size() - TrailerSize, EndMagic.data(), EndMagic.size()) == 0;
+    std::uint32_t frameCount = 0;
+    std::size_t framesEnd = bytes.size();
+    if (sealed) {
+        const std::size_t body = bytes.size() - 4;  // everything the checksum covers
+        Reader trailer(bytes.subspan(body - 4));
+        frameCount = trailer.U32();
+        const std::uint32_t crc = trailer.U32();
+        if (Crc32(bytes.first(body)) != crc) {
+            result.error = "the recording is corrupt (checksum mismatch)";
+            return result;
+        }
+        framesEnd = bytes.size() - TrailerSize;
+        // Each frame takes at least MinFrameSize bytes, which bounds what a damaged count may make us reserve.
+        if (frameCount > framesEnd / MinFrameSize) {
+            result.error = "the recording is corrupt: it claims " + std::to_string(frameCount) + " frames";
+            return result;
+        }
+        recording.frames.reserve(frameCount);
+    } else {
+        recording.cut = true;
     }
-    recording.frames.reserve(frameCount);
-    for (std::size_t f = 0; f < frameCount; ++f) {
+    for (std::size_t f = 0; sealed ? f < frameCount : in.position() < framesEnd; ++f) {
         Frame frame;
-        const std::uint8_t frameFlags = in.U8();
-        frame.completed = (frameFlags & CompletedFlag) != 0;
-        frame.dt = in.F32();
-        frame.state = ReadState(in);
-        const std::uint32_t itemCount = in.U32();
-        if (!in.ok() || in.position() > framesEnd) {
-            result.error = FrameError(f, "runs past the end of the file");
+        std::string fault;
+        if (!ReadFrame(in, framesEnd, sealed, lastKind, frame, fault)) {
+            if (!sealed && fault.empty()) break;  // the frame the cut went through
+            result.error = FrameError(f, fault.empty() ? "runs past the end of the file" : fault);
             return result;
         }
-        if ((frameFlags & ~CompletedFlag) != 0) {
-            result.error = FrameError(f, "has unknown flags");
-            return result;
-        }
-        if (!(frame.dt >= 0.0f && frame.dt <= 1.0f)) {
-            result.error = FrameError(f, "has an impossible frame time");
-            return result;
-        }
-        if (!frame.completed && f + 1 != frameCount) {
+        const bool last = sealed ? f + 1 == frameCount : in.position() == framesEnd;
+        if (!frame.completed && !last) {
+            if (!sealed) {
+                // Cut inside the trailer written after an interrupted frame: that frame is the last.
+                recording.frames.push_back(std::move(frame));
+                break;
+            }
             result.error = FrameError(f, "is unfinished but is not the last frame");
             return result;
         }
-        if (itemCount > framesEnd - in.position()) {
-            result.error = FrameError(f, "claims " + std::to_string(itemCount) + " items");
-            return result;
-        }
-        frame.items.resize(itemCount);
-        std::array<const Item*, 128> previous{};
-        for (Item& item : frame.items) {
-            const std::uint8_t kind = in.U8();
-            if (kind & RepeatFlag) {
-                const Item* last = previous[kind & ~RepeatFlag];
-                if (!last) {
-                    result.error = FrameError(f, "repeats a poll it has not made");
-                    return result;
-                }
-                item = *last;
-                continue;
-            }
-            const ItemLayout layout = LayoutOf(kind);
-            if (layout.ints < 0) {
-                result.error = FrameError(f, "has an item of unknown kind " + std::to_string(kind));
-                return result;
-            }
-            item.kind = static_cast<ItemKind>(kind);
-            for (int k = 0; k < layout.ints; ++k) item.i[k] = in.I32();
-            for (int k = 0; k < layout.doubles; ++k) item.v[k] = in.F64();
-            if (item.IsQuery()) previous[kind] = &item;
-        }
-        if (!in.ok() || in.position() > framesEnd) {
-            result.error = FrameError(f, "runs past the end of the file");
-            return result;
-        }
         recording.frames.push_back(std::move(frame));
+    }
+    if (!sealed) {
+        if (recording.frames.empty()) {
+            result.error = "the recording is truncated before its first complete frame (" +
+                           std::to_string(bytes.size()) + " bytes, no end marker)";
+        }
+        return result;
     }
     if (in.position() != framesEnd) {
         result.error = "the recording is corrupt: " + std::to_string(framesEnd - in.position()) +
@@ -328,7 +369,7 @@ DecodeResult ReadRecordingFile(const std::string& path) {
 }
 
 Writer::~Writer() {
-    // A writer dropped without Finish leaves an unfinished file, which readers refuse.
+    // A writer dropped without Finish leaves a file without its end, which replays as far as it goes.
     if (file_) std::fclose(file_);
 }
 
@@ -341,6 +382,7 @@ bool Writer::Open(const std::string& path, const Recording& header, std::string&
     std::vector<std::uint8_t> bytes;
     AppendHeader(bytes, header);
     Put(bytes);
+    if (std::fflush(file_) != 0) failed_ = true;
     return true;
 }
 
@@ -349,6 +391,8 @@ void Writer::Write(const Frame& frame) {
     AppendFrame(bytes, frame);
     Put(bytes);
     ++frames_;
+    // Out of the process at once: a run that crashes or is killed keeps every frame it completed.
+    if (file_ && std::fflush(file_) != 0) failed_ = true;
 }
 
 bool Writer::Finish(std::string& error) {

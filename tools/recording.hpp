@@ -6,11 +6,11 @@
 // happened, gameplay/input_source.hpp), and a summary of the game state at the end of the frame
 // with a hash of it (tools/state_hash.hpp).
 //
-// File format, version 1. Every number is little-endian; floats and doubles are stored as their
+// File format, version 2 (version 1, the same without gamepad events, is still read). Every number is little-endian; floats and doubles are stored as their
 // IEEE-754 bit patterns, so a file made on one machine reads the same on any other.
 //
 //   header   8 bytes  magic "VELKORRP"
-//            u32      format version (1)
+//            u32      format version (2)
 //            u32      flags: bit 0 = the run used the fixed step
 //            u32      random seed
 //            i32      start level (-1: the normal start at the logos)
@@ -30,8 +30,11 @@
 //            u32      CRC-32 (the zlib polynomial) of every byte before this field
 //
 // A file is read whole and checked completely (magic, version, trailer, checksum, every frame and
-// item) before anything of it is used: a truncated, unfinished or corrupt file is refused with one
-// line naming the fault, never half-run.
+// item) before anything of it is used: a corrupt file is refused with one line naming the fault,
+// never half-run. A file whose header is whole but whose trailer is missing comes from a run that
+// never finished it (killed, crashed): it reads as the frames complete before the cut, marked
+// `cut`, since a crash is the run one most wants to see again. A file cut inside its header or
+// before its first complete frame is refused.
 #pragma once
 
 #include <cstdint>
@@ -44,7 +47,10 @@
 
 namespace velkor::replay {
 
-inline constexpr std::uint32_t FormatVersion = 1;
+inline constexpr std::uint32_t FormatVersion = 2;
+// The oldest version still read. Its runs replay exactly: the state hash covers the gamepad entries
+// of the key table only when one of them is down.
+inline constexpr std::uint32_t OldestFormatVersion = 1;
 inline constexpr int NormalStart = -1;
 
 // One thing the game took from outside within a frame. Events are delivered during the frame's
@@ -64,6 +70,10 @@ enum class ItemKind : std::uint8_t {
     WindowSize = 11,  // width, height
     WindowPosition = 12,  // x, y
     Close = 13,  // (nothing)
+    // Gamepad 1's events (version 2 on), delivered to the input source's gamepad callbacks.
+    GamepadConnection = 14,  // connected
+    GamepadButton = 15,  // button, action
+    GamepadAxis = 16,  // axis; value
     // Queries.
     KeyDownQuery = 64,  // key, answer (0 or 1)
     CursorQuery = 65,  // x, y
@@ -91,7 +101,7 @@ struct ItemLayout {
 struct StateSummary {
     std::uint64_t hash = 0;  // over every field below
     std::uint64_t transformsHash = 0;  // every live entity's Transform, by entity identifier
-    std::uint64_t keysHash = 0;  // the Input singleton's key and mouse-button table
+    std::uint64_t keysHash = 0;  // the Input singleton's table (keys, mouse and gamepad)
     std::uint32_t entities = 0;  // entities with a Transform
     std::int32_t level = -1;  // GameState currentLevel
     std::int32_t collected = 0;
@@ -116,6 +126,7 @@ struct Recording {
     std::uint32_t seed = 0;
     std::int32_t startLevel = NormalStart;
     std::vector<Frame> frames;
+    bool cut = false;  // read from a file without its end: the frames complete before the cut
 };
 
 // The bytes of a whole file, and the parts a writer streams one after another.
@@ -135,9 +146,9 @@ struct DecodeResult {
 // CRC-32 with the zlib polynomial, continued from `crc` (0 to start).
 [[nodiscard]] std::uint32_t Crc32(std::span<const std::uint8_t> bytes, std::uint32_t crc = 0) noexcept;
 
-// Writes a recording as it is made: the header at once, each frame as it ends, and the trailer
-// when finished. A run that dies before Finish leaves a file without a trailer, which readers
-// refuse as unfinished.
+// Writes a recording as it is made: the header at once, each frame as it ends (flushed out of the
+// process), and the trailer when finished. A run that dies before Finish leaves a file without a
+// trailer, which reads as every frame it completed.
 class Writer {
 public:
     Writer() = default;

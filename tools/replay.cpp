@@ -6,6 +6,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "graphics/screen_capture.hpp"
@@ -63,6 +64,17 @@ Callbacks Exchange(GLFWwindow* window, const Callbacks& next) {
 template <class Fn, class... Args>
 void Call(Fn callback, Args... args) {
     if (callback) callback(args...);
+}
+
+// Hands one recorded gamepad event to the game's gamepad callback of its kind; false for any
+// other item.
+bool DeliverGamepad(const input::GamepadCallbacks& game, const Item& e) {
+    switch (e.kind) {
+    case ItemKind::GamepadConnection: Call(game.connection, e.i[0]); return true;
+    case ItemKind::GamepadButton: Call(game.button, e.i[0], e.i[1]); return true;
+    case ItemKind::GamepadAxis: Call(game.axis, e.i[0], static_cast<float>(e.v[0])); return true;
+    default: return false;
+    }
 }
 
 // Hands one recorded event to the game's callback of its kind, if the game has one installed.
@@ -188,9 +200,11 @@ public:
     void PollEvents(GLFWwindow* window) override {
         if (!window) return live_.PollEvents(window);
         game_ = Exchange(window, Loggers());
+        gamepadGame_ = input::SetGamepadCallbacks(GamepadLoggers());
         active_ = this;
         live_.PollEvents(window);
         active_ = nullptr;
+        input::SetGamepadCallbacks(gamepadGame_);
         Exchange(window, game_);
     }
     bool KeyDown(GLFWwindow* window, int key) override {
@@ -265,6 +279,33 @@ private:
         return c;
     }
 
+    static input::GamepadCallbacks GamepadLoggers() {
+        input::GamepadCallbacks c;
+        c.connection = [](int connected) {
+            PassGamepad(&input::GamepadCallbacks::connection, {ItemKind::GamepadConnection, {connected, 0, 0, 0}, {}},
+                        connected);
+        };
+        c.button = [](int button, int action) {
+            PassGamepad(&input::GamepadCallbacks::button, {ItemKind::GamepadButton, {button, action, 0, 0}, {}}, button,
+                        action);
+        };
+        c.axis = [](int axis, float value) {
+            PassGamepad(&input::GamepadCallbacks::axis, {ItemKind::GamepadAxis, {axis, 0, 0, 0}, {value, 0.0}}, axis,
+                        value);
+        };
+        return c;
+    }
+
+    template <class Fn, class... Args>
+    static void PassGamepad(Fn input::GamepadCallbacks::*slot, const Item& item, Args... args) {
+        RecordSession* self = active_;
+        if (!self) return;
+        const Fn game = self->gamepadGame_.*slot;
+        if (!game) return;
+        self->Log(item);
+        game(args...);
+    }
+
     template <class Fn, class... Args>
     static void Pass(Fn Callbacks::*slot, const Item& item, GLFWwindow* window, Args... args) {
         RecordSession* self = active_;
@@ -281,6 +322,7 @@ private:
     Writer writer_;
     Frame current_;  // the frame being recorded; Init-time polls land in frame 0
     Callbacks game_;  // the game's callbacks, set aside while the loggers are installed
+    input::GamepadCallbacks gamepadGame_;
     unsigned seed_ = 0;
 };
 
@@ -343,7 +385,12 @@ public:
         ++frame_;
         nextEvent_ = 0;
         nextQuery_ = 0;
-        if (frame_ == recording_.frames.size()) Stop(registry, 0);  // the file has ended
+        if (frame_ == recording_.frames.size()) {  // the file has ended
+            if (!recording_.cut) return Stop(registry, 0);
+            std::cerr << "velkor: replay ended after frame " << frame_ - 1
+                      << ": the recording was cut off there (its run never finished the file)\n";
+            Stop(registry, CutRecordingStatus);
+        }
     }
 
     int Finish() override {
@@ -353,7 +400,10 @@ public:
             // The loop ended before the file did: by an exception inside this frame, or the game quit.
             const bool sameEnd =
                 inFrame_ && frame_ + 1 == recording_.frames.size() && !recording_.frames[frame_].completed;
-            if (sameEnd || !verify_) {
+            if (StopSignalled()) {
+                std::cerr << "velkor: replay stopped after " << frame_ << " frames: interrupted by a signal\n";
+                status = InterruptedStatus;
+            } else if (sameEnd || !verify_) {
                 status = 0;
             } else {
                 const std::string how = inFrame_     ? "an exception ended the run in frame " + std::to_string(frame_)
@@ -389,6 +439,7 @@ public:
             if (!verify_) Fold(item);
             if (item.IsQuery()) continue;
             if (writer_.IsOpen()) out_.items.push_back(item);
+            if (DeliverGamepad(input::InstalledGamepadCallbacks(), item)) continue;
             if (window) Deliver(window, game, item);
         }
     }

@@ -8,7 +8,9 @@
 //  - replay: the real window's events are drained but reach nobody; the recorded ones go to the
 //    game's callbacks instead, the recorded answers to its polls, the recorded frame times to its
 //    systems. At the end of every frame the state is compared with the recorded one; the first
-//    difference ends the run with status 3. The end of the file ends it with status 0. With
+//    difference ends the run with status 3. The end of the file ends it with status 0, or with
+//    status 4 after one line naming the last frame when the file was cut off (its run killed
+//    or crashed before finishing it). With
 //    `inputsOnly` nothing is compared and the polls are answered from the window as the recorded
 //    events leave it, so a recording (or a scripted one, tools/input_script.hpp) keeps driving a
 //    game whose logic has changed since; with a record path as well, the replayed run is written
@@ -31,7 +33,8 @@ namespace velkor::replay {
 // Exit statuses of the game binary for what went wrong in a session.
 inline constexpr int BadRecordingStatus = 2;  // a recording that cannot be read or written
 inline constexpr int MismatchStatus = 3;  // a replay that did not reproduce the recorded run
-inline constexpr int InterruptedStatus = 1;  // a replay whose window was closed before the end
+inline constexpr int InterruptedStatus = 1;  // a replay whose window was closed (or that was signalled to stop) before the end
+inline constexpr int CutRecordingStatus = 4;  // a replay of a file whose end is missing, played as far as it goes
 
 inline constexpr float FixedStep = 1.0f / 60.0f;
 

@@ -78,7 +78,15 @@ StateSummary SummariseState(Registry& registry) {
 
     if (singletons.has<singleton::Input>()) {
         Hasher keys;
-        for (const std::int32_t state : singletons.get<singleton::Input>().Keys) keys.Add(state);
+        const auto& table = singletons.get<singleton::Input>().Keys;
+        for (int entry = 0; entry < input::KeyboardMouseEntries; ++entry) keys.Add(table[entry]);
+        // Gamepad entries only while down: a run without a gamepad hashes as it did before there
+        // were any, so older recordings still replay exactly.
+        for (int entry = input::KeyboardMouseEntries; entry < input::TableSize; ++entry) {
+            if (table[entry] == input::Up) continue;
+            keys.Add(entry);
+            keys.Add(table[entry]);
+        }
         s.keysHash = keys.Value();
     }
     if (singletons.has<singleton::GameState>()) s.level = singletons.get<singleton::GameState>().currentLevel;

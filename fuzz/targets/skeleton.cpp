@@ -1,5 +1,6 @@
 // Skeleton JSON through the skeletal runtime: read against a small atlas, then posed in its setup
-// pose and through every animation it declares, as the Animation system would.
+// pose and through every animation it declares (constraints, events and clipping included), and
+// turned into triangles, as the Animation system would.
 #include <string_view>
 
 #include "fuzz_support.hpp"
@@ -7,6 +8,7 @@
 #include "spine/atlas.hpp"
 #include "spine/skeleton.hpp"
 #include "spine/skeleton_json.hpp"
+#include "spine/skeleton_mesh.hpp"
 
 namespace {
 
@@ -32,12 +34,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AnimationStateData stateData(*skeletonData);
     stateData.defaultMix = 0.1f;
     AnimationState state(stateData);
+    std::size_t heard = 0;
+    state.listener = [&](const FiredEvent& fired) { heard += fired.event->stringValue.size(); };
+    SkeletonMesher mesher;
+    for (const auto& skin : skeletonData->skins) skeleton.SetSkin(skin->name);
     for (const auto& animation : skeletonData->animations) {
         state.SetAnimation(0, animation.get(), true);
         for (int i = 0; i < 3; ++i) {
             state.Update(0.05f);
             state.Apply(skeleton);
             skeleton.UpdateWorldTransform();
+            mesher.Build(skeleton);
+            for (unsigned index : mesher.indices)
+                if (index >= mesher.vertices.size()) __builtin_trap();  // a triangle past its vertices
         }
     }
     return 0;

@@ -169,6 +169,32 @@ TEST_F(AnimationComponent, CompletionTimeScaleFacingAndClearing) {
 
 // Recomputes what the system uploads: the mesh itself needs a GL context, so the test drives the
 // same code through a probe that reads the scratch lists back.
+// Two walkers hear "step" (0.1 s into "wave") in the same frame. Whoever hears it first destroys
+// the other and makes new animated entities; the other hears nothing, and nothing dangles.
+TEST_F(AnimationComponent, EventListenersMayCreateAndDestroyEntities) {
+    const Entity a = Create("hero.json"), b = Create("hero.json");
+    std::vector<std::pair<Entity, std::string>> heard;
+    for (Entity e : {a, b}) {
+        Get(e).onEvent = [&, other = e == a ? b : a](Entity self, const spine::FiredEvent& fired) {
+            heard.emplace_back(self, fired.event->data->name);
+            if (registry_->alive(other)) registry_->destroy(other);
+            for (int i = 0; i < 20; ++i) Create("hero.json");
+        };
+        ASSERT_TRUE(util::Animation::Play(Get(e), "wave", true));
+    }
+    system_.Update(0.05f, *registry_);
+    EXPECT_TRUE(heard.empty());
+    system_.Update(0.1f, *registry_);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].second, "step");
+    EXPECT_TRUE(registry_->alive(heard[0].first));
+    // The other is gone; a newcomer may have its id, without a listener.
+    const Entity other = heard[0].first == a ? b : a;
+    EXPECT_FALSE(registry_->alive(other) && Get(other).onEvent);
+    system_.Update(1.0f, *registry_);  // the survivor's next loop; the newcomers play nothing
+    EXPECT_EQ(heard.size(), 2u);
+}
+
 TEST_F(AnimationComponent, MeshOfTwoRegionsIsOneUnitTallBeforeTheTransform) {
     const Entity e = Create("two.json", "mix.json", R"({"Translation": [3, 1], "Scale": [2, 2]})");
     system_.Update(0.0f, *registry_);

@@ -56,6 +56,8 @@ TEST(LaunchOptions, RejectedCommandLinesNameTheProblem) {
         {{"--fast=yes"}, "--fast takes no value"},
         {{"--fast", "--fast"}, "--fast given twice"},
         {{"--check-content", "--level", "6"}, "--check-content runs alone"},
+        {{"--check-content", "--frame-report", "f.txt"}, "--check-content runs alone"},
+        {{"--frame-report"}, "--frame-report needs a file name"},
         {{"6"}, "unknown argument '6'"},
         {{"--fly"}, "unknown argument '--fly'"},
     };
@@ -86,6 +88,11 @@ TEST(LaunchOptions, DeveloperRunOptionsFillTheSession) {
     EXPECT_TRUE(replay.options.Session().inputsOnly);
     EXPECT_EQ(ParseLaunchOptions({"--script", "walk.txt", "--level", "6"}).options.Session().scriptPath, "walk.txt");
     EXPECT_TRUE(ParseLaunchOptions({"--check-content"}).options.checkContent);
+    EXPECT_EQ(ParseLaunchOptions({"--soak-report=soak.txt", "--fast"}).options.soakReportPath, "soak.txt");
+    EXPECT_NE(ParseLaunchOptions({"--check-content", "--soak-report", "s.txt"}).error.find("runs alone"), std::string::npos);
+    const auto report = ParseLaunchOptions({"--frame-report=frames.txt", "--level", "7"});
+    EXPECT_EQ(report.options.frameReportPath, "frames.txt");
+    EXPECT_FALSE(report.options.Session().Wanted()) << "a report alone times the ordinary run";
 }
 
 TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
@@ -94,7 +101,7 @@ TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
     const std::string usage = velkor::app::UsageLine("build/velkor");
     EXPECT_EQ(usage.rfind("usage: build/velkor", 0), 0u);
     for (const char* option : {"--level N", "--record FILE", "--replay FILE", "--inputs-only", "--script FILE", "--fast", "--fixed-step",
-                               "--shot N:out.png", "--check-content"})
+                               "--shot N:out.png", "--frame-report FILE", "--check-content", "--soak-report FILE"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 

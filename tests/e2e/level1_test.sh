@@ -1,43 +1,62 @@
 #!/usr/bin/env bash
-# The first level played through its input scripts (fixed step, inputs only, so a change of the
-# player's tuning or of the map shows as the run that no longer gets through), on a small X screen
-# of its own:
-#   1. the finishing run reaches the goal with every gem and ends in the win screen; the run it
-#      records replays to the same per-frame states;
-#   2. the same run with every jump and dash pressed 3 frames late still finishes (no jump on it is
-#      pixel-perfect);
-#   3. standing still, time runs out into the lose screen, not before the level's 55 s.
-#   level1_test.sh <velkor binary> <output dir>
+# The first level played through by its input scripts (tests/e2e/level1/*.txt) on the real binary,
+# at the fixed step, on a small X screen of its own (cheap frames):
+#   1. to_the_goal.txt reaches the goal and the win screen without dying; the run it recorded
+#      replays to the same state every frame (state hashes), and its inputs alone (--inputs-only)
+#      still finish the level;
+#   2. the same run with every jump and dash pressed 3 frames late still finishes (no jump on the
+#      way is pixel-perfect);
+#   3. every_collectable.txt takes all twelve gems (the counter ends at 13, three stars) and wins;
+#   4. out_of_time.txt stands still: the lose screen comes once the 115 s have run out, not before.
+# The scripts are inputs only, so a change of the player's tuning or of the map shows here as the
+# run that no longer gets through.
+#   level1_test.sh <velkor binary> <output dir> <recording_edit binary>
 # Runs from the repository root.
 set -euo pipefail
-game=$1 out=$2
+game=$1 out=$2 recording_edit=$3
 here=$(cd "$(dirname "$0")" && pwd)
+scripts=$here/level1
 source "$here/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+# Frames are not looked at here: the lowest render scale keeps the runs cheap.
+export ALSOFT_DRIVERS=null VELKOR_TRACE=1 VELKOR_RENDER_SCALE=0.25
 fail_logs="$out/*.log"
 own_display 640x360
 
-# 1. To the goal, every gem (the counter starts at 1: 11 gems make 12).
-run_game "$out/finish.log" --script "$here/level1/finish.txt" --fast --record "$out/finish.rec" ||
-    fail "finishing run: status $?"
-grep -q "^Goal reached" "$out/finish.log" || fail "the finishing run did not reach the goal"
-grep -q "^Collected 12" "$out/finish.log" || fail "the finishing run missed a gem: $(grep '^Collected' "$out/finish.log" | tail -1)"
-grep -q "^Level switch from 7 to 9" "$out/finish.log" || fail "no win screen after the goal"
-grep -q "^PlayerDead" "$out/finish.log" && fail "the finishing run died on the way"
-run_game "$out/finish_replay.log" --replay "$out/finish.rec" --fast || fail "the finishing run did not replay exactly: status $?"
+# play <name> <script> <expected level switch> [more options]: the script's run, recorded; fails
+# unless it ends with status 0 and the log shows the switch.
+play() {
+    local name=$1 script=$2 switch=$3
+    shift 3
+    run_game "$out/$name.log" --script "$script" --fast --record "$out/$name.rec" "$@" ||
+        fail "$name ended with status $?"
+    grep -q "^Level switch from 7 to $switch" "$out/$name.log" || fail "$name never switched from the level to $switch"
+}
+
+# 1. To the goal: ten gems on the way (the counter starts at 1), no death, the win screen.
+play to_the_goal "$scripts/to_the_goal.txt" 9
+grep -q "^Goal reached" "$out/to_the_goal.log" || fail "the goal run did not reach the goal"
+grep -q "^PlayerDead" "$out/to_the_goal.log" && fail "the goal run died on the way"
+grep -q "^Collected 11" "$out/to_the_goal.log" || fail "the goal run missed a gem on the way: $(grep '^Collected' "$out/to_the_goal.log" | tail -1)"
+run_game "$out/goal_replay.log" --replay "$out/to_the_goal.rec" --fast || fail "the goal run's exact replay ended with status $?"
+run_game "$out/goal_inputs.log" --replay "$out/to_the_goal.rec" --inputs-only --fast ||
+    fail "the goal run's inputs ended with status $?"
+grep -q "^Level switch from 7 to 9" "$out/goal_inputs.log" || fail "the goal run's inputs no longer reach the goal"
 
 # 2. Every jump and dash 3 frames late.
 awk '$1 == "hold" && $2 == "W" { print $1, $2, $3 + 3, $4 + 3; next } $1 == "press" { print $1, $2, $3 + 3; next } { print }' \
-    "$here/level1/finish.txt" >"$out/late.txt"
-run_game "$out/late.log" --script "$out/late.txt" --fast || fail "late run: status $?"
-grep -q "^Level switch from 7 to 9" "$out/late.log" || fail "with the jumps 3 frames late the run does not finish"
+    "$scripts/to_the_goal.txt" >"$out/late.txt"
+play late "$out/late.txt" 9
+grep -q "^PlayerDead" "$out/late.log" && fail "with the jumps 3 frames late the run dies on the way"
 
-# 3. Out of time: no lose screen at 54 s, the lose screen by 56 s.
-printf 'level 7\nframes 3240\n' >"$out/early.txt"
-printf 'level 7\nframes 3360\n' >"$out/wait.txt"
-run_game "$out/early.log" --script "$out/early.txt" --fast || fail "waiting run: status $?"
-grep -q "^Level switch from 7 to 10" "$out/early.log" && fail "the lose screen came before the time was up"
-run_game "$out/wait.log" --script "$out/wait.txt" --fast || fail "waiting run: status $?"
-grep -q "^Level switch from 7 to 10" "$out/wait.log" || fail "no lose screen when the time ran out"
+# 3. Every gem: three stars.
+play every_collectable "$scripts/every_collectable.txt" 9
+grep -q "^Collected 13" "$out/every_collectable.log" ||
+    fail "every_collectable missed a gem: $(grep '^Collected' "$out/every_collectable.log" | tail -1)"
+
+# 4. Out of time: the level's last frame is the one after its 115 s (6900 frames at 60 a second).
+play out_of_time "$scripts/out_of_time.txt" 10
+grep -q "^Level switch from 7 to 9" "$out/out_of_time.log" && fail "out_of_time reached the goal"
+last=$("$recording_edit" track "$out/out_of_time.rec" | awk '$2 == 7 { last = $1 } END { print last }')
+[ "$last" -ge 6895 ] && [ "$last" -le 6910 ] || fail "the level ended at frame $last, not when its 115 s ran out"
 echo "PASS"

@@ -9,11 +9,8 @@
 #   5. main menu -> exit -> yes ends the game with status 0.
 #   menus_test.sh <velkor binary> <output dir for screenshots and logs>
 # Runs its own Xvfb with a screen larger than the windowed mode (2560 x 1440), so that the three
-# window modes differ in size. Runs from the repository root.
-#
-# Pointing: the game captures the pointer (GLFW's disabled cursor), which turns every motion into a
-# move relative to the window's centre. A large move up and left first pins the game's pointer to
-# the top-left corner (the game clamps it there); moves that add up to the target then place it.
+# window modes differ in size. Runs from the repository root. Pointing and clicking: point and click
+# in tests/support/game_window.sh.
 set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
@@ -39,58 +36,6 @@ launch() {
     xdotool keyup Escape
     await_drawn main_menu
 }
-
-# await_drawn <shot name>: waits (up to 30 s) until the screen is not black and keeps that shot.
-await_drawn() {
-    for _ in $(seq 60); do
-        shot "$1"
-        awk -v v="$(brightness "$out/$1.png" 0 0 2560 1440)" 'BEGIN { exit !(v > 0.03) }' && return 0
-        sleep 0.5
-    done
-    fail "$1 stays black"
-}
-
-# Window geometry: width height (the window sits at the screen's top-left in every mode).
-geometry() {
-    xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w, h }'
-}
-
-# point <ndc x> <ndc y>: puts the game's pointer on a point of the menu. Relative moves: each one
-# counts in full whether or not the game has re-centred the pointer since the last.
-point() {
-    read -r w h <<<"$(geometry)"
-    for _ in 1 2 3; do
-        xdotool mousemove_relative -- -4000 -4000
-        sleep 0.12
-    done
-    local tx ty
-    tx=$(awk -v x="$1" -v w="$w" 'BEGIN { printf "%d", (x + 1) * w / 2 }')
-    ty=$(awk -v y="$2" -v h="$h" 'BEGIN { printf "%d", (1 - y) * h / 2 }')
-    for _ in 1 2 3 4 5 6 7 8; do
-        xdotool mousemove_relative -- $((tx / 8)) $((ty / 8))
-        sleep 0.06
-    done
-    xdotool mousemove_relative -- $((tx % 8)) $((ty % 8))
-    sleep 0.3
-}
-
-# click <ndc x> <ndc y> <line expected in the log>
-click() {
-    local seen
-    seen=$(grep -cF -- "$3" "$log" || true)
-    point "$1" "$2"
-    xdotool mousedown 1
-    await "$3" "$seen"
-    xdotool mouseup 1
-    sleep 0.3
-}
-
-# Mean brightness (0..1) of a region of a screenshot: shot x y w h.
-brightness() {
-    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:mean]' info:
-}
-
-shot() { import -window root "$out/$1.png"; }
 
 # The BACK button of the options (NDC 0, -0.74; 360 x 120 on a 1920 x 1080 screen) is drawn where
 # the window's current size puts it, and not where another size would.

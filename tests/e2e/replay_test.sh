@@ -9,7 +9,10 @@
 #   4. input scripts drive the real binary (keys in the test level, the pointer and a click in the
 #      main menu), and the runs they record replay exactly;
 #   5. missing, truncated, corrupt and wrong-version files are refused with one line and status 2,
-#      before any window opens.
+#      before any window opens;
+#   6. a scripted run ended by SIGTERM mid-way says so (status 1) and leaves a finished recording
+#      that replays exactly, and a file
+#      whose end is missing replays every complete frame, then names its last frame (status 4).
 #   replay_test.sh <velkor binary> <output dir> <recording_edit binary>
 set -euo pipefail
 game=$1 out=$2 edit=$3
@@ -84,7 +87,7 @@ python3 - "$out/run.rec" "$out" <<'PY'
 import sys
 data = open(sys.argv[1], "rb").read()
 out = sys.argv[2]
-open(out + "/truncated.rec", "wb").write(data[: len(data) // 2])
+open(out + "/truncated.rec", "wb").write(data[:20])
 flipped = bytearray(data); flipped[len(data) // 2] ^= 0x40
 open(out + "/corrupt.rec", "wb").write(bytes(flipped))
 newer = bytearray(data); newer[8] = 9
@@ -101,8 +104,32 @@ refuse() {
     echo "refused: $(cat "$out/refused.log")"
 }
 refuse "$out/missing.rec" "cannot open the file"
-refuse "$out/truncated.rec" "truncated"
+refuse "$out/truncated.rec" "truncated inside its header"
 refuse "$out/corrupt.rec" "checksum"
-refuse "$out/newer.rec" "format version 9; this build reads version 1"
+refuse "$out/newer.rec" "format version 9; this build reads versions 1 to 2"
 refuse "$out/other.rec" "not a VELKOR recording"
+
+# 6. Killed mid-run.
+printf 'level 6\nhold Right 30 400\nframes 100000\n' >"$out/long.txt"
+start_game "$out/killed.log" --script "$out/long.txt" --record "$out/killed.rec"
+await "Level switch from -1 to 6"
+sleep 1.5
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+pid=""
+# A scripted run is a replay, and a replay stopped before its end says so with status 1.
+[ "$status" -eq 1 ] || fail "the run ended by SIGTERM exited with status $status, not 1"
+grep -q "interrupted by a signal" "$out/killed.log" || fail "the run ended by SIGTERM did not say so"
+read -r _ frames _ <<<"$("$edit" summary "$out/killed.rec" | head -n1)"
+[ "$frames" -gt 2 ] || fail "the killed run recorded only $frames frames"
+run_game "$out/killed_replay.log" --replay "$out/killed.rec" --fast || fail "the killed run did not replay exactly: status $?"
+python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); open(sys.argv[2], "wb").write(d[: len(d) - 12 - 30])' \
+    "$out/killed.rec" "$out/cut.rec"
+status=0
+run_game "$out/cut_replay.log" --replay "$out/cut.rec" --fast || status=$?
+[ "$status" -eq 4 ] || fail "the cut recording's replay ended with status $status, not 4: $(grep replay "$out/cut_replay.log")"
+grep -q "replay ended after frame $((frames - 2)): the recording was cut off there" "$out/cut_replay.log" ||
+    fail "the cut replay did not name frame $((frames - 2)): $(grep replay "$out/cut_replay.log")"
+echo "killed after $frames frames: replayed exactly; cut inside frame $((frames - 1)): played to frame $((frames - 2))"
 echo "PASS"

@@ -1,6 +1,7 @@
 #include "gameplay/input.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -119,6 +120,74 @@ TEST_F(InputTable, PressesTheOverlayTakesAreNotTheGames) {
     Update();
     EXPECT_EQ(table.Keys[input::MouseLeft], input::Pressed);
     EXPECT_EQ(table.Keys[GLFW_KEY_SPACE], input::Pressed);
+}
+
+// The left stick read as four buttons: a direction goes down at StickPress, stays down until the
+// stick is back inside StickRelease, and a stick resting inside the dead zone reads nothing.
+TEST_F(InputTable, StickDirectionsPressAtTheThresholdAndReleaseOnlyInsideTheDeadZone) {
+    const struct {
+        int axis;
+        float value;
+        int left, right;  // expected states of the negative and positive direction of that axis
+    } steps[] = {
+        {0, 0.29f, input::Up, input::Up},  // resting off centre: the dead zone
+        {0, 0.49f, input::Up, input::Up},  // not yet
+        {0, 0.5f, input::Up, input::Pressed},  // the press threshold counts
+        {0, 0.31f, input::Up, input::Held},  // back between the thresholds: still held
+        {0, 0.3f, input::Up, input::Up},  // inside the dead zone again
+        {0, 0.45f, input::Up, input::Up},  // between the thresholds from below: no press
+        {0, -1.0f, input::Pressed, input::Up},  // across in one poll
+        {0, std::nanf(""), input::Up, input::Up},  // not a number reads as the centre
+        {1, -0.7f, input::Pressed, input::Up},  // y: up is negative
+        {1, 0.9f, input::Up, input::Pressed},
+        {2, 1.0f, input::Up, input::Held},  // another axis changes nothing
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE("axis " + std::to_string(step.axis) + " at " + std::to_string(step.value));
+        input::GamepadAxisCallback(step.axis, step.value);
+        Update();
+        const int negative = step.axis == 0 ? input::StickLeft : input::StickUp;
+        const int positive = step.axis == 0 ? input::StickRight : input::StickDown;
+        EXPECT_EQ(table.Keys[negative], step.left);
+        EXPECT_EQ(table.Keys[positive], step.right);
+    }
+}
+
+// Gamepad buttons take the keys' edges (a tap inside one poll included); an unplugged gamepad lets
+// go of everything and is counted once per loss; foreign buttons and actions change nothing.
+TEST_F(InputTable, GamepadButtonsHaveKeyEdgesAndLetGoWhenUnplugged) {
+    const auto& raw = input::GetBackend();
+    input::GamepadConnectionCallback(1);
+    EXPECT_TRUE(raw.gamepadPresent);
+    input::GamepadButtonCallback(GLFW_GAMEPAD_BUTTON_A, GLFW_PRESS);
+    input::GamepadButtonCallback(GLFW_GAMEPAD_BUTTON_DPAD_LEFT, GLFW_PRESS);
+    input::GamepadButtonCallback(GLFW_GAMEPAD_BUTTON_START, GLFW_PRESS);
+    input::GamepadButtonCallback(GLFW_GAMEPAD_BUTTON_START, GLFW_RELEASE);
+    input::GamepadButtonCallback(15, GLFW_PRESS);
+    input::GamepadButtonCallback(-1, GLFW_PRESS);
+    input::GamepadButtonCallback(GLFW_GAMEPAD_BUTTON_B, GLFW_REPEAT);
+    Update();
+    EXPECT_EQ(table.Keys[input::PadSouth], input::Pressed);
+    EXPECT_EQ(table.Keys[input::PadLeft], input::Pressed);
+    EXPECT_EQ(table.Keys[input::PadStart], input::Pressed) << "a tap within one poll";
+    EXPECT_EQ(table.Keys[input::PadEast], input::Up);
+    EXPECT_EQ(std::count(std::begin(table.Keys), std::end(table.Keys), input::Pressed), 3);
+    input::GamepadAxisCallback(0, -0.8f);
+    Update();
+    EXPECT_EQ(table.Keys[input::PadSouth], input::Held);
+    EXPECT_EQ(table.Keys[input::PadStart], input::Up);
+    EXPECT_EQ(table.Keys[input::StickLeft], input::Pressed);
+
+    input::GamepadConnectionCallback(0);
+    input::GamepadConnectionCallback(0);  // a repeated loss is one loss
+    Update();
+    EXPECT_FALSE(raw.gamepadPresent);
+    EXPECT_EQ(raw.gamepadDisconnects, 1u);
+    for (int entry = input::GamepadButtonBase; entry < input::TableSize; ++entry) EXPECT_EQ(table.Keys[entry], input::Up);
+    input::GamepadConnectionCallback(1);
+    input::GamepadButtonCallback(GLFW_GAMEPAD_BUTTON_A, GLFW_PRESS);
+    Update();
+    EXPECT_EQ(table.Keys[input::PadSouth], input::Pressed) << "plugged in again, a fresh press";
 }
 
 TEST_F(InputTable, RepeatsUnknownKeysAndForeignActionsChangeNothing) {

@@ -28,9 +28,9 @@ TEST(KeyboardInputReader, GroupsBindingsByActionWhateverTheKeyOrder) {
 
 TEST(KeyboardInputReader, RejectsEntriesOutsideTheTable) {
     test::TraceCapture trace;
-    const auto keyboard = Read(R"({"Left": [-1, 65, 357, 356, 1e9, "A", 2.5], "Jump": 100000})");
-    EXPECT_EQ(keyboard.Keys, (std::vector<std::int32_t>{65, 356}));
-    EXPECT_EQ(keyboard.Actions, (std::vector<std::int32_t>{0, 0}));
+    const auto keyboard = Read(R"({"Left": [-1, 65, 376, 356, 375, 1e9, "A", 2.5], "Jump": 100000})");
+    EXPECT_EQ(keyboard.Keys, (std::vector<std::int32_t>{65, 356, 375})) << "the gamepad's entries end at 375";
+    EXPECT_EQ(keyboard.Actions, (std::vector<std::int32_t>{0, 0, 0}));
     EXPECT_EQ(trace.messages().size(), 6u);
     EXPECT_NE(trace.messages().front().find("KeyboardInput binding for Left ignored"), std::string::npos);
 }
@@ -100,6 +100,38 @@ TEST_F(Bindings, ABindingAgainstTheStoredOrderEndsTheWalk) {
     Apply();
     EXPECT_FALSE(intent.Moving);
     EXPECT_FALSE(intent.Jump);
+}
+
+// The player's own bindings with no key held: the d-pad and the stick run, south jumps, west and
+// either bumper dash, and the other buttons (menu and pause buttons) ask for nothing.
+TEST(PlayerBindings, TheGamepadAloneDrivesThePlayersIntent) {
+    component::KeyboardInput keyboard;
+    const rapidjson::Document player = ReadJsonFile("Data/Entities/Player.json");
+    ASSERT_TRUE(player.IsObject() && player.HasMember("KeyboardInput"));
+    component::ReadKeyboardInput(keyboard, player["KeyboardInput"]);
+    const struct {
+        int entry;
+        float x;
+        bool jump, dash;
+    } cases[] = {
+        {input::PadLeft, -1.0f, false, false},  {input::StickLeft, -1.0f, false, false},
+        {input::PadRight, 1.0f, false, false},  {input::StickRight, 1.0f, false, false},
+        {input::PadSouth, 0.0f, true, false},   {input::PadWest, 0.0f, false, true},
+        {input::PadLeftBumper, 0.0f, false, true}, {input::PadRightBumper, 0.0f, false, true},
+        {input::PadEast, 0.0f, false, false},   {input::PadStart, 0.0f, false, false},
+        {input::StickUp, 0.0f, false, false},   {input::PadUp, 0.0f, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("entry " + std::to_string(c.entry));
+        singleton::Input table;
+        table.Keys[c.entry] = input::Held;
+        component::Input intent;
+        component::ApplyBindings(keyboard, table, intent);
+        EXPECT_EQ(intent.Moving, c.x != 0.0f);
+        EXPECT_EQ(intent.Direction.x, c.x);
+        EXPECT_EQ(intent.Jump, c.jump);
+        EXPECT_EQ(intent.Dash, c.dash);
+    }
 }
 
 // The system end to end: the on-add hook gives every bound entity an Input, and the update fills it.

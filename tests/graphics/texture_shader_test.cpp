@@ -4,6 +4,7 @@
 #include "graphics/gl_scene.hpp"
 #include "graphics/shader.hpp"
 #include "graphics/texture.hpp"
+#include "support/trace_capture.hpp"
 
 namespace velkor::test {
 namespace {
@@ -143,9 +144,12 @@ TEST_F(TextureGL, ImageRowZeroIsTheTopOfTheQuad) {
 
 TEST_F(TextureGL, BrokenVertexShaderPrintsCompileThenLinkFailure) {
     const std::string vertex = WriteText("bad.vert", "#version 330 core\nvoid main() { this is not glsl }\n");
+    TraceCapture trace;
     testing::internal::CaptureStdout();
     const unsigned program = util::LoadShaderProgram(vertex, "Data/Shaders/fragmentShaderSource.txt");
     const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(trace.messages(),
+              std::vector<std::string>{"Shader " + vertex + " did not compile; what it draws stays undrawn.\n"});
     const auto compile = out.find("ERROR::SHADER::VERTEX::COMPILATION_FAILED\n");
     const auto link = out.find("ERROR::SHADER::PROGRAM::LINKING_FAILED\n");
     EXPECT_EQ(compile, 0u);
@@ -156,9 +160,11 @@ TEST_F(TextureGL, BrokenVertexShaderPrintsCompileThenLinkFailure) {
 }
 
 TEST_F(TextureGL, UnreadableShaderFileIsReported) {
+    TraceCapture trace;
     testing::internal::CaptureStdout();
     const unsigned program = util::LoadShaderProgram("Data/Shaders/none.txt", "Data/Shaders/fragmentShaderSource.txt");
     const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(trace.contains("Shader Data/Shaders/none.txt could not be read.\n"));
     EXPECT_EQ(out.find("ERROR::SHADER::FILE_NOT_SUCCESFULLY_READ\n"), 0u);
     EXPECT_NE(out.find("ERROR::SHADER::VERTEX::COMPILATION_FAILED\n"), std::string::npos);
     glDeleteProgram(program);

@@ -18,31 +18,15 @@
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
-#include "tests/audio/audio_output.hpp"
+#include "tests/support/windowless_game.hpp"
 
 namespace velkor {
 namespace {
 
 constexpr float Step = 0.25f;
 
-class FirstLevel : public testing::Test {
+class FirstLevel : public test::WindowlessGame {
 protected:
-    void SetUp() override {
-        test::SelectAudioOutput("null");
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
-    }
-    void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
-    }
     void Enter() {
         level.Load(*registry);
         level.Initialize(*registry);
@@ -69,8 +53,6 @@ protected:
         return shown;
     }
 
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
     levels::Level1 level;
 };
 
@@ -78,11 +60,11 @@ TEST_F(FirstLevel, BuildsTheCityOnTheSharedBaseAndTheRobotPlaysForThreeSeconds) 
     Enter();
     ASSERT_NE(Player(), NoEntity);
     const auto& record = registry->singletons.get<singleton::Level>();
-    EXPECT_EQ(record.MaxTime, 55.0f);
+    EXPECT_EQ(record.MaxTime, 115.0f);
     EXPECT_FALSE(record.secondLevel);
     EXPECT_GE(audio::FindSound(&record.sounds, "RobotTutorialVoiceover"), 0);
-    EXPECT_EQ(record.fallingPlatforms.size(), 2u);
-    EXPECT_EQ(record.movingPlatforms.size(), 1u);
+    EXPECT_EQ(record.fallingPlatforms.size(), 7u);
+    EXPECT_EQ(record.movingPlatforms.size(), 3u);
     EXPECT_TRUE(level.MusicChannel().Playing());
     EXPECT_TRUE(physics::Active(*registry));
     // The prompts stand along the course in the order they teach, ahead of the start.

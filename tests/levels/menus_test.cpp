@@ -1,6 +1,7 @@
 // Menu screens, buttons, the cursor and the pause menu, driven through the windowless pointer and
 // the Input table (no window, OpenAL Soft's null back end). The screens load the game's own menu
 // prefabs from Data/, so these tests also check that the content supplies every named button.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "engine/engine.hpp"
 #include "gameplay/hud.hpp"
 #include "gameplay/input.hpp"
+#include "gameplay/input_source.hpp"
 #include "gameplay/physics.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
@@ -27,7 +29,7 @@
 #include "levels/win_screen.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
-#include "tests/audio/audio_output.hpp"
+#include "tests/support/windowless_game.hpp"
 #include "tests/support/trace_capture.hpp"
 
 namespace velkor {
@@ -35,23 +37,12 @@ namespace {
 
 using levels::LevelIndex;
 
-class Menus : public testing::Test {
+class Menus : public test::WindowlessGame {
 protected:
-    void SetUp() override {
-        test::SelectAudioOutput("null");
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});  // present without a window: nothing opens one
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
-    }
     void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
+        levels::Cursor().navigating = false;
+        input::SetGamepadCallbacks({});
+        WindowlessGame::TearDown();
     }
 
     void PointAt(glm::vec2 ndc) { levels::MoveWindowlessPointer((ndc.x + 1.0) * 960.0, (1.0 - ndc.y) * 540.0); }
@@ -77,8 +68,38 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
+    // One frame driven as a replay drives it: events go to the callbacks the input layer installs
+    // on the input source (a gamepad button tapped within the poll, or a key), then the table is
+    // updated and the screen runs. Returns what the screen printed.
+    std::string Tap(const std::function<void()>& frame, int entry) {
+        input::SetGamepadCallbacks({&input::GamepadConnectionCallback, &input::GamepadButtonCallback,
+                                    &input::GamepadAxisCallback});
+        if (entry >= input::GamepadButtonBase) {
+            const auto& gamepad = input::InstalledGamepadCallbacks();
+            gamepad.button(entry - input::GamepadButtonBase, GLFW_PRESS);
+            gamepad.button(entry - input::GamepadButtonBase, GLFW_RELEASE);
+        } else {
+            input::KeyCallback(nullptr, entry, 0, GLFW_PRESS, 0);
+            input::KeyCallback(nullptr, entry, 0, GLFW_RELEASE, 0);
+        }
+        input::UpdateKeyTable(registry->singletons.get<singleton::Input>(), input::GetBackend());
+        testing::internal::CaptureStdout();
+        frame();
+        input::UpdateKeyTable(registry->singletons.get<singleton::Input>(), input::GetBackend());
+        return testing::internal::GetCapturedStdout();
+    }
+    // The shown buttons wearing their "over" look (alternate texture or a size other than their own).
+    std::vector<std::string> Highlighted() {
+        std::vector<std::string> names;
+        for (Entity e : registry->view<component::Button, component::Transform, component::Graphics>()) {
+            if (!Visible(e)) continue;
+            const auto& b = registry->get<component::Button>(e);
+            const bool swapped = b.AlterTexture && registry->get<component::Graphics>(e).Texture == b.AlterTexture;
+            if (swapped || Transform(e).Scale != b.Size) names.push_back(b.Name);
+        }
+        return names;
+    }
+
 };
 
 Entity MakeButton(Registry& registry) {
@@ -203,6 +224,80 @@ TEST_F(Menus, MainMenuButtonsShowTheirPanelsAndSwitch) {
     menu.Shutdown(*registry);
     EXPECT_FALSE(levels::Cursor().active);
     EXPECT_EQ(registry->pool<component::Graphics>().size(), 0u);
+}
+
+// The keys and the gamepad walk each screen's buttons in reading order (wrapping), the first press
+// only shows the highlight and hides the cursor, south or Enter clicks, east or Escape goes back,
+// and a pointer move hands the buttons back to the mouse.
+TEST_F(Menus, KeysAndGamepadWalkTheMenusInReadingOrderActivateAndGoBack) {
+    levels::MainMenu menu;
+    menu.Load(*registry);
+    menu.Initialize(*registry);
+    auto frame = [&] { menu.Update(0.016f, *registry); };
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(Tap(frame, input::PadDown), "");
+    EXPECT_EQ(Highlighted(), Names{"MainMenuPlayGame"}) << "the first press shows where the highlight is";
+    EXPECT_TRUE(levels::Cursor().hidden);
+    const struct {
+        int entry;
+        const char* highlighted;
+    } walk[] = {{input::PadDown, "MainMenuOptions"}, {input::StickDown, "MainMenuControls"},
+                {GLFW_KEY_DOWN, "MainMenuCredits"},  {input::PadRight, "MainMenuExitGame"},
+                {input::PadDown, "MainMenuPlayGame"}, {input::StickUp, "MainMenuExitGame"},
+                {GLFW_KEY_LEFT, "MainMenuCredits"}, {GLFW_KEY_DOWN, "MainMenuExitGame"}};
+    for (const auto& step : walk) {
+        SCOPED_TRACE(step.highlighted);
+        // A stick direction is a push and a let-go within the poll, as a flick gives.
+        if (step.entry >= input::StickBase) {
+            input::SetGamepadCallbacks({&input::GamepadConnectionCallback, &input::GamepadButtonCallback,
+                                        &input::GamepadAxisCallback});
+            const int axis = step.entry == input::StickUp || step.entry == input::StickDown ? 1 : 0;
+            const float push = step.entry == input::StickUp || step.entry == input::StickLeft ? -1.0f : 1.0f;
+            input::InstalledGamepadCallbacks().axis(axis, push);
+            input::InstalledGamepadCallbacks().axis(axis, 0.0f);
+            input::UpdateKeyTable(registry->singletons.get<singleton::Input>(), input::GetBackend());
+            frame();
+        } else {
+            EXPECT_EQ(Tap(frame, step.entry), "");
+        }
+        EXPECT_EQ(Highlighted(), Names{step.highlighted});
+    }
+    // South opens the exit panel, which takes the highlight; east is its "No".
+    EXPECT_EQ(Tap(frame, input::PadSouth), "--------------- MainMenuExitGame ---------------\n");
+    Tap(frame, input::PadRight);
+    EXPECT_EQ(Highlighted(), Names{"MainMenuNo"});
+    EXPECT_EQ(Tap(frame, input::PadEast), "--------------- MenuExitGame(No) ---------------\n");
+    EXPECT_FALSE(Visible(Button("MainMenuYes")));
+    // Back on the main buttons the highlight starts at the top: Enter opens the level choice, and
+    // Escape closes it without choosing.
+    EXPECT_EQ(Tap(frame, GLFW_KEY_KP_ENTER), "--------------- MainMenuPlayGame ---------------\n");
+    Tap(frame, input::PadDown);
+    EXPECT_EQ(Highlighted(), Names{"Underground"});
+    EXPECT_EQ(Tap(frame, GLFW_KEY_ESCAPE), "");
+    EXPECT_FALSE(Visible(Button("CyberCity")));
+    // The mouse takes over at its first move: the cursor shows and the highlight goes.
+    PointAt({0.9f, -0.9f});
+    frame();
+    EXPECT_FALSE(levels::Cursor().hidden);
+    EXPECT_EQ(Highlighted(), Names{});
+    menu.Shutdown(*registry);
+
+    // The options walk top down, and their back button answers east.
+    registry->singletons.get<singleton::GameState>().previousLevel = LevelIndex::MainMenu;
+    levels::OptionsMenu options;
+    options.Initialize(*registry);
+    auto optionsFrame = [&] { options.Update(0.016f, *registry); };
+    Tap(optionsFrame, input::PadDown);
+    Names seen;
+    for (int i = 0; i < 5; ++i) {
+        const Names now = Highlighted();
+        seen.insert(seen.end(), now.begin(), now.end());
+        Tap(optionsFrame, input::PadDown);
+    }
+    EXPECT_EQ(seen, (Names{"Volume", "WindowSize0", "WindowSize1", "WindowSize2", "BackToMain"}));
+    EXPECT_EQ(Tap(optionsFrame, input::PadEast), "--------------- BackToMainMenu ---------------\n");
+    EXPECT_EQ(Next(), LevelIndex::MainMenu);
+    options.Shutdown(*registry);
 }
 
 TEST_F(Menus, OptionsGoBackAndSwitchTheSoundWithItsIndicator) {
@@ -533,6 +628,58 @@ TEST_F(PauseMenu, FocusLossOpensOnceAndTheSoundSwitchSetsThePausedLevel) {
     pause.Leave(*registry);
     EXPECT_TRUE(physics::Active(*registry));
     EXPECT_FLOAT_EQ(Master(), 0.0f);
+}
+
+// Start opens the menu with the highlight already on Resume; a page with buttons takes the highlight
+// and east steps back out of it, then closes the menu; an unplugged gamepad pauses once.
+TEST_F(PauseMenu, StartOpensWithTheHighlightEastStepsBackAndAnUnpluggedGamepadPausesOnce) {
+    levels::CreatePauseMenu(*registry);
+    levels::PauseMenuController pause;
+    auto frame = [&] { pause.Frame(*registry, 0.016f); };
+    using Names = std::vector<std::string>;
+    frame();
+    Tap(frame, input::PadStart);
+    ASSERT_TRUE(Menu().open);
+    EXPECT_TRUE(levels::Cursor().hidden);
+    EXPECT_EQ(Highlighted(), Names{"PauseResume"});
+    Tap(frame, input::PadDown);
+    EXPECT_EQ(Tap(frame, input::PadSouth), "--------------- PauseMenuOptionsButton ---------------\n");
+    frame();  // the page's buttons take the highlight from the next frame
+    Names options;
+    for (int i = 0; i < 4; ++i) {
+        const Names now = Highlighted();
+        options.insert(options.end(), now.begin(), now.end());
+        Tap(frame, input::PadDown);
+    }
+    EXPECT_EQ(options, (Names{"PauseWindowSize0", "PauseWindowSize1", "PauseWindowSize2", "PauseVolume"}));
+    EXPECT_EQ(Tap(frame, input::PadEast), "");
+    EXPECT_FALSE(Visible(Menu().pages[1])) << "back from the options to the main page";
+    EXPECT_TRUE(Menu().open);
+    EXPECT_EQ(Tap(frame, input::PadEast), "--------------- PauseMenuResumeGame ---------------\n");
+    EXPECT_FALSE(Menu().open);
+    EXPECT_TRUE(physics::Active(*registry));
+
+    // Unplugged during play: the menu opens once, and stays open when the gamepad returns.
+    input::GamepadConnectionCallback(1);
+    input::GamepadConnectionCallback(0);
+    frame();
+    EXPECT_TRUE(Menu().open);
+    frame();
+    EXPECT_TRUE(Menu().open);
+    input::GamepadConnectionCallback(1);
+    frame();
+    EXPECT_TRUE(Menu().open);
+    Tap(frame, input::PadStart);
+    EXPECT_FALSE(Menu().open) << "Start closes it again";
+    pause.Leave(*registry);
+
+    // A gamepad lost while no level ran does not pause the next one.
+    input::GamepadConnectionCallback(0);
+    input::GamepadConnectionCallback(1);
+    input::GamepadConnectionCallback(0);
+    levels::CreatePauseMenu(*registry);
+    frame();
+    EXPECT_FALSE(Menu().open);
 }
 
 TEST_F(PauseMenu, CreditsScrollOnceShownForMoreThanOneSecondInTotal) {

@@ -4,6 +4,7 @@
 // OpenAL Soft's null back end; the pause menu and the effects come from the game's own prefabs.
 #include "levels/play_level.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -27,7 +28,7 @@
 #include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
 #include "support/json.hpp"
-#include "tests/audio/audio_output.hpp"
+#include "tests/support/windowless_game.hpp"
 
 namespace velkor {
 namespace {
@@ -35,8 +36,12 @@ namespace {
 constexpr float Step = 0.25f;  // exact in binary: the thresholds are met on the frame, not near it
 constexpr int CollectableTag = 7;
 
-// Looping sounds, so that a warning plays for as long as the test looks at it.
-constexpr const char* SoundsFile = "play_level_test_sounds.json";
+// Looping sounds, so that a warning plays for as long as the test looks at it. One file per test:
+// ctest runs the tests side by side in one folder, and each removes its file when it ends.
+std::string SoundsFile() {
+    return std::string("play_level_test_sounds_") + testing::UnitTest::GetInstance()->current_test_info()->name() +
+           ".json";
+}
 constexpr const char* Sounds = R"({"Files": [
     {"Name": "BGM", "Filepath": "Assets/Music/MenuCut.mp3", "Loop": true},
     {"Name": "TimerLight", "Filepath": "Assets/SFX/test.wav", "Loop": true},
@@ -51,7 +56,7 @@ public:
 
     void Initialize(Registry& registry) override {
         const std::string properties = R"([{"name": "MaxTime", "value": )" + std::to_string(maxTime) +
-                                       R"(}, {"name": "CollectiblesRequred", "value": 3}, {"name": "Audio", "value": ")" + SoundsFile + R"("}])";
+                                       R"(}, {"name": "CollectiblesRequred", "value": 3}, {"name": "Audio", "value": ")" + SoundsFile() + R"("}])";
         levels::ReadMapProperties(test::Parse(properties.c_str()), registry);
         player = registry.create();
         registry.add<component::Transform>(player).Translation = {3.0f, 4.0f};
@@ -65,25 +70,15 @@ public:
     void Update(float dt, Registry& registry) override { PlayFrame(dt, registry); }
 };
 
-class PlayLevel : public testing::Test {
+class PlayLevel : public test::WindowlessGame {
 protected:
     void SetUp() override {
-        test::SelectAudioOutput("null");
-        std::ofstream(SoundsFile) << Sounds;
-        registry = std::make_unique<Registry>();
-        auto& singletons = registry->singletons;
-        singletons.set(singleton::Window{});  // present without a window: nothing opens one
-        singletons.set(singleton::Input{});
-        singletons.set(singleton::GameState{});
-        singletons.set(singleton::Running{true});
-        audioSystem.Init(*registry);
+        WindowlessGame::SetUp();
+        std::ofstream(SoundsFile()) << Sounds;
     }
     void TearDown() override {
-        levels::DestroyCursor(*registry);
-        registry->clear();
-        audioSystem.Shutdown(*registry);
-        input::ResetBackend();
-        std::remove(SoundsFile);
+        WindowlessGame::TearDown();
+        std::remove(SoundsFile().c_str());
     }
 
     // Load and Initialize, as the level manager does when the level becomes current.
@@ -112,8 +107,6 @@ protected:
     }
 
     static constexpr int EscapeKey = 256;
-    std::unique_ptr<Registry> registry;
-    system::Audio audioSystem;
     Course course;
 };
 
@@ -121,6 +114,13 @@ TEST_F(PlayLevel, InitializeSetsTheStageAndTheMusicStartsOncePerVisit) {
     auto& singletons = registry->singletons;
     singletons.set(singleton::Camera{});
     levels::EnsureLevel(*registry).digitsFrozen = true;  // as the last win screen left it
+    // The sound table outlives a test; what other tests left in it is not this level's.
+    auto requests = [] {
+        int n = 0;
+        for (int s = 0; s < audio::SoundCount(); ++s) n += std::max(audio::RequestCount(s), 0);
+        return n;
+    };
+    const int before = requests();
     Enter(40.0f);
     EXPECT_EQ(Level().MaxTime, 40.0f);
     EXPECT_FALSE(Level().digitsFrozen);
@@ -145,10 +145,16 @@ TEST_F(PlayLevel, InitializeSetsTheStageAndTheMusicStartsOncePerVisit) {
     EXPECT_FALSE(singletons.has<singleton::PauseMenu>());
     EXPECT_FALSE(music.Playing());
     EXPECT_FALSE(course.MusicChannel().Started());
+    // Every visit gives its sounds back: none stays requested, however often the level is played.
+    EXPECT_EQ(requests(), before);
+    EXPECT_EQ(audio::FindSound(&Level().sounds, "BGM"), -1) << "nothing plays a sound given back";
     Level().collected = 5;
     Enter(40.0f);
     EXPECT_EQ(Level().collected, 1) << "a fresh record, read from the map";
     EXPECT_TRUE(course.MusicChannel().Playing());
+    EXPECT_EQ(requests(), before + 4);
+    Enter(40.0f);  // a Load with no Unload before it (the level started again over itself)
+    EXPECT_EQ(requests(), before + 4);
 }
 
 TEST_F(PlayLevel, TimerWarningsStartOnceEachAndTheLoseScreenComesBelowZero) {

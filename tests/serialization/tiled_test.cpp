@@ -527,7 +527,7 @@ struct GameMap {
     std::size_t colliders;
     float maxTime;
 };
-constexpr GameMap GameMaps[] = {{"Data/Tiled/TestMap.json", 80, 120.0f}, {"Data/Tiled/Level1.json", 30, 55.0f}};
+constexpr GameMap GameMaps[] = {{"Data/Tiled/TestMap.json", 80, 120.0f}, {"Data/Tiled/Level1.json", 30, 115.0f}};
 
 std::vector<std::string> LoadRecorded(const std::string& path, const std::string& directory) {
     Recorded().clear();

@@ -61,7 +61,8 @@ TEST(SpineIk, TwoBoneChainsReachBendMixStretchAndSoften) {
         ASSERT_TRUE(leg.data);
         leg.bone("target").x = c.tx;
         leg.bone("target").y = c.ty;
-        leg.skeleton->UpdateWorldTransform();
+        // Frame after frame the same pose: constraints never feed back into the next update.
+        for (int frame = 0; frame < 3; ++frame) leg.skeleton->UpdateWorldTransform();
         SCOPED_TRACE(std::string(c.options) + " to " + std::to_string(c.tx) + ", " + std::to_string(c.ty));
         const Bone& upper = leg.bone("upper");
         const Bone& lower = leg.bone("lower");
@@ -134,6 +135,7 @@ TEST(SpineTransformConstraint, MixesAbsoluteAndRelativeInWorldAndLocalSpace) {
                 "transform": [{"name": "copy", "bones": ["b"], "target": "t")") +
                        c.options + mixes + (local ? R"(, "local": true)" : "") + "}]}");
             ASSERT_TRUE(rig.data);
+            rig.skeleton->UpdateWorldTransform();
             SCOPED_TRACE(std::string(local ? "local" : "world") + c.options + " mix " + std::to_string(c.mix));
             const Bone& b = rig.bone("b");
             EXPECT_NEAR(WorldAngle(b), c.rotation, 1e-3);
@@ -196,6 +198,79 @@ TEST(SpineSkin, SkinBonesAndConstraintsActOnlyWhileTheirSkinIsSet) {
     skeleton.UpdateWorldTransform();
     EXPECT_NEAR(WorldAngle(rig.bone("arm")), 0, 1e-4);
     EXPECT_FALSE(rig.bone("sword").active);
+}
+
+// Three bones of length 5 on a path: a straight one along x from 0 to 30 (handles a third of the
+// way, so the curve runs at even speed), or a closed circle of radius 10 about the origin made
+// of four quarter arcs, starting at (10, 0) and running counter-clockwise.
+std::string OnPath(const std::string& constraint, const std::string& attachment, bool circle,
+                   const std::string& more = "") {
+    const std::string straight = R"("vertexCount": 6, "vertices": [-10,0, 0,0, 10,0, 20,0, 30,0, 40,0], "lengths": [30])";
+    const float k = 10 * 0.5522847f;
+    auto f = [](float v) { return std::to_string(v); };
+    const std::string round = R"("closed": true, "vertexCount": 12, "vertices": [)" +
+        f(10) + ",-" + f(k) + ", 10,0, 10," + f(k) + ", " + f(k) + ",10, 0,10, -" + f(k) + ",10, -10," + f(k) +
+        ", -10,0, -10,-" + f(k) + ", -" + f(k) + ",-10, 0,-10, " + f(k) + R"(,-10], "lengths": [15.7, 31.4, 47.1, 62.8])";
+    return R"({"bones": [{"name": "root"}, {"name": "b1", "parent": "root", "length": 5},
+        {"name": "b2", "parent": "root", "length": 5}, {"name": "b3", "parent": "root", "length": 5}],
+        "slots": [{"name": "rail", "bone": "root", "attachment": "rail"}],
+        "path": [{"name": "p", "bones": ["b1", "b2", "b3"], "target": "rail")" + constraint + R"(}],
+        "skins": [{"name": "default", "attachments": {"rail": {"rail": {"type": "path", )" +
+           (circle ? round : straight) + attachment + "}}}}]" + more + "}";
+}
+
+TEST(SpinePathConstraint, BonesSpacedAlongStraightAndCircularPaths) {
+    const struct {
+        const char* constraint;
+        const char* attachment;
+        bool circle;
+        float x[3], y[3], angle[3], scaleX;
+    } cases[] = {
+        {"", "", false, {0, 5, 10}, {0, 0, 0}, {0, 0, 0}, 1},
+        {R"(, "spacing": 2)", "", false, {0, 7, 14}, {0, 0, 0}, {0, 0, 0}, 1},
+        {R"(, "spacingMode": "fixed", "spacing": 8)", "", false, {0, 8, 16}, {0, 0, 0}, {0, 0, 0}, 1},
+        {R"(, "spacingMode": "percent", "spacing": 0.25)", "", false, {0, 7.5f, 15}, {0, 0, 0}, {0, 0, 0}, 1},
+        {R"(, "position": 0.5)", "", false, {15, 20, 25}, {0, 0, 0}, {0, 0, 0}, 1},
+        {R"(, "positionMode": "fixed", "position": 3)", R"(, "constantSpeed": false)", false, {3, 8, 13}, {0, 0, 0}, {0, 0, 0}, 1},
+        {R"(, "position": 0.9)", "", false, {27, 32, 37}, {0, 0, 0}, {0, 0, 0}, 1},  // runs on past the end
+        {R"(, "spacingMode": "fixed", "spacing": 8, "rotateMode": "chainScale")", "", false, {0, 8, 16}, {0, 0, 0}, {0, 0, 0}, 1.6f},
+        {R"(, "translateMix": 0.5, "rotation": 30)", "", false, {0, 2.5f, 5}, {0, 0, 0}, {30, 30, 30}, 1},
+        {R"(, "spacingMode": "percent", "spacing": 0.25)", "", true, {10, 0, -10}, {0, 10, 0}, {90, 180, -90}, 1},
+        {R"(, "spacingMode": "percent", "spacing": 0.25, "rotateMode": "chain")", "", true, {10, 0, -10}, {0, 10, 0}, {135, -135, -45}, 1},
+        {R"(, "spacingMode": "percent", "spacing": 0.25, "position": 0.875)", "", true,
+         {7.0710678f, 7.0710678f, -7.0710678f}, {-7.0710678f, 7.0710678f, 7.0710678f}, {45, 135, -135}, 1},
+    };
+    for (const auto& c : cases) {
+        Loaded rig(OnPath(c.constraint, c.attachment, c.circle));
+        ASSERT_TRUE(rig.data);
+        SCOPED_TRACE(std::string(c.circle ? "circle" : "line") + c.constraint + c.attachment);
+        const char* names[] = {"b1", "b2", "b3"};
+        for (int i = 0; i < 3; ++i) {
+            const Bone& b = rig.bone(names[i]);
+            const float tolerance = c.circle ? 0.01f : 1e-3f;
+            EXPECT_NEAR(b.worldX, c.x[i], tolerance) << names[i];
+            EXPECT_NEAR(b.worldY, c.y[i], tolerance) << names[i];
+            const float turn = std::remainder(WorldAngle(b) - c.angle[i], 360.0f);
+            EXPECT_NEAR(turn, 0, c.circle ? 0.2f : 1e-3f) << names[i];
+            if (i < 2) {
+                EXPECT_NEAR(std::hypot(b.a, b.c), c.scaleX, 1e-3) << names[i];
+            }
+        }
+    }
+}
+
+// Position, spacing and mix keys move the bones along; a deform key bends the path itself.
+TEST(SpinePathConstraint, TimelinesKeyPositionSpacingMixAndThePathsVertices) {
+    Loaded rig(OnPath(R"(, "spacingMode": "fixed")", "", false,
+                      R"(, "animations": {"move": {"path": {"p": {"position": [{"position": 0.5}], "spacing": [{"spacing": 4}],
+            "mix": [{"rotateMix": 1, "translateMix": 1}]}},
+            "deform": {"default": {"rail": {"rail": [{"vertices": [0,5, 0,5, 0,5, 0,5, 0,5, 0,5]}]}}}}})"));
+    ASSERT_TRUE(rig.data);
+    rig.data->FindAnimation("move")->Apply(*rig.skeleton, 0, false, 1);
+    rig.skeleton->UpdateWorldTransform();
+    EXPECT_NEAR(rig.bone("b1").worldX, 15, 1e-3);
+    EXPECT_NEAR(rig.bone("b3").worldX, 23, 1e-3);
+    EXPECT_NEAR(rig.bone("b3").worldY, 5, 1e-3);  // the whole path moved up by the deform
 }
 
 // Applied values recovered from a world transform give that world transform back.

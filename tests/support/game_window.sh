@@ -183,3 +183,77 @@ quit_game() {
     hold alt+F4 0.3
     await_exit "Alt+F4"
 }
+
+# ---- screens and menus by mouse (they use out, window and log) ----------------------------------
+
+shot() { import -window root "$out/$1.png"; }
+
+# Mean brightness (0..1) of a screenshot, or of a region of it: brightness <png> [x y w h].
+brightness() {
+    if [ $# -ge 5 ]; then
+        convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:mean]' info:
+    else
+        convert "$1" -colorspace Gray -format '%[fx:mean]' info:
+    fi
+}
+
+# await_drawn <shot name>: waits (up to 30 s) until the screen is not black and keeps that shot.
+await_drawn() {
+    for _ in $(seq 60); do
+        shot "$1"
+        awk -v v="$(brightness "$out/$1.png")" 'BEGIN { exit !(v > 0.03) }' && return 0
+        sleep 0.5
+    done
+    fail "$1 stays black"
+}
+
+# Window geometry: width height.
+geometry() {
+    xdotool getwindowgeometry --shell "$window" | awk -F= '/^WIDTH/ { w = $2 } /^HEIGHT/ { h = $2 } END { print w, h }'
+}
+
+# point <ndc x> <ndc y>: puts the game's pointer on a point of a menu. The game captures the pointer
+# (GLFW's disabled cursor), which turns every motion into a move relative to the window's centre:
+# a large move up and left first pins the game's pointer to the top-left corner (the game clamps it
+# there); relative moves that add up to the target then place it, each counting in full whether or
+# not the game has re-centred the pointer since the last.
+point() {
+    read -r w h <<<"$(geometry)"
+    for _ in 1 2 3; do
+        xdotool mousemove_relative -- -4000 -4000
+        sleep 0.12
+    done
+    local tx ty
+    tx=$(awk -v x="$1" -v w="$w" 'BEGIN { printf "%d", (x + 1) * w / 2 }')
+    ty=$(awk -v y="$2" -v h="$h" 'BEGIN { printf "%d", (1 - y) * h / 2 }')
+    for _ in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove_relative -- $((tx / 8)) $((ty / 8))
+        sleep 0.06
+    done
+    xdotool mousemove_relative -- $((tx % 8)) $((ty % 8))
+    sleep 0.3
+}
+
+# click <ndc x> <ndc y> <line expected in the log>: the button is held until the game has said it
+# saw the click (frames may be slow under sanitizers or load).
+click() {
+    local seen
+    seen=$(grep -cF -- "$3" "$log" || true)
+    point "$1" "$2"
+    xdotool mousedown 1
+    await "$3" "$seen"
+    xdotool mouseup 1
+    sleep 0.3
+}
+
+# expect_in_order <log> <line>...: fails unless the log holds each whole line, each after the one
+# before it (a run's milestones in the order a player meets them).
+expect_in_order() {
+    local log=$1 line previous=0 at
+    shift
+    for line in "$@"; do
+        at=$(grep -n -F -x -- "$line" "$log" | cut -d: -f1 | awk -v p=$previous '$1 > p { print; exit }')
+        [ -n "$at" ] || fail "not seen after line $previous of $log: $line"
+        previous=$at
+    done
+}

@@ -3,6 +3,7 @@
 #include "tools/replay.hpp"
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "serialization/transform.hpp"
@@ -54,6 +56,9 @@ Recording SampleRecording() {
         {ItemKind::FramebufferSize, {1920, 1080, 0, 0}, {}},
         {ItemKind::WindowSize, {1280, 720, 0, 0}, {}},
         {ItemKind::WindowPosition, {-5, 10, 0, 0}, {}},
+        {ItemKind::GamepadConnection, {1, 0, 0, 0}, {}},
+        {ItemKind::GamepadButton, {14, 1, 0, 0}, {}},
+        {ItemKind::GamepadAxis, {1, 0, 0, 0}, {-0.75, 0.0}},
         {ItemKind::Close, {}, {}},
         {ItemKind::KeyDownQuery, {293, 1, 0, 0}, {}},
         {ItemKind::CursorQuery, {}, {1.0e300, -0.0}},
@@ -115,13 +120,34 @@ TEST(RecordingFormat, RoundTripKeepsEveryFieldAndTheWriterStreamsTheSameBytes) {
 TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
     const std::vector<std::uint8_t> good = Encode(SampleRecording());
 
-    // Every truncation, from nothing to one byte short, is refused (never half-read).
+    // Every cut, from nothing to one byte short: inside the header it is refused; past it the
+    // frames complete before the cut are read, the file marked cut, and a damaged frame before the
+    // cut is still refused.
+    const Recording sample = SampleRecording();
+    std::vector<std::uint8_t> header, first;
+    AppendHeader(header, sample);
+    AppendFrame(first, sample.frames[0]);
+    const std::size_t frameEnds[] = {header.size() + first.size(), good.size() - 12};
     for (std::size_t size = 0; size < good.size(); ++size) {
         const DecodeResult read = Decode(std::span(good).first(size));
-        ASSERT_FALSE(read.ok()) << "a file cut to " << size << " bytes was accepted";
         EXPECT_EQ(read.error.find('\n'), std::string::npos);
+        if (size < header.size()) {
+            EXPECT_NE(read.error.find("truncated inside its header"), std::string::npos) << size << ": " << read.error;
+        } else if (size < frameEnds[0]) {
+            EXPECT_NE(read.error.find("truncated before its first complete frame"), std::string::npos)
+                << size << ": " << read.error;
+        } else {
+            ASSERT_TRUE(read.ok()) << "cut to " << size << " bytes: " << read.error;
+            EXPECT_TRUE(read.recording.cut);
+            EXPECT_EQ(read.recording.seed, sample.seed);
+            ASSERT_EQ(read.recording.frames.size(), size < frameEnds[1] ? 1u : 2u) << size;
+            EXPECT_EQ(read.recording.frames[0].items, sample.frames[0].items);
+        }
     }
-    EXPECT_NE(Decode(std::span(good).first(good.size() - 1)).error.find("truncated"), std::string::npos);
+    EXPECT_FALSE(Decode(good).recording.cut);
+    std::vector<std::uint8_t> damagedThenCut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(frameEnds[1]) - 3);
+    damagedThenCut[24 + 1 + 4 + 68 + 4] = 99;  // the first item's kind byte
+    EXPECT_NE(Decode(damagedThenCut).error.find("frame 0 has an item of unknown kind 99"), std::string::npos);
 
     struct Case {
         const char* what;
@@ -130,7 +156,13 @@ TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
     };
     const Case cases[] = {
         {"other magic", [](auto& b) { b[0] = 'X'; }, "not a VELKOR recording"},
-        {"newer version", [](auto& b) { b[8] = 2; }, "format version 2; this build reads version 1"},
+        {"newer version", [](auto& b) { b[8] = 3; }, "format version 3; this build reads versions 1 to 2"},
+        {"a gamepad event in a version 1 file (version 1 knew no gamepad)",
+         [](auto& b) {
+             b[8] = 1;
+             Reseal(b);
+         },
+         "unknown kind 14"},
         {"a flipped bit in a frame", [](auto& b) { b[40] ^= 0x10; }, "checksum"},
         {"a flipped bit in the frame count", [](auto& b) { b[b.size() - 8] ^= 1; }, "checksum"},
         {"an unknown item kind",
@@ -172,6 +204,16 @@ TEST(RecordingFormat, DamagedFilesAreRefusedWithOneLineNamingTheFault) {
         EXPECT_NE(read.error.find(c.mentions), std::string::npos) << c.what << ": " << read.error;
     }
     EXPECT_EQ(ReadRecordingFile("/nonexistent/run.rec").error, "cannot open the file");
+
+    // A version 1 file without gamepad events still reads.
+    Recording old = SampleRecording();
+    std::erase_if(old.frames[0].items, [](const Item& i) { return i.kind >= ItemKind::GamepadConnection && !i.IsQuery(); });
+    std::vector<std::uint8_t> bytes = Encode(old);
+    bytes[8] = 1;
+    Reseal(bytes);
+    const DecodeResult read = Decode(bytes);
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(read.recording.frames[0].items, old.frames[0].items);
 }
 
 TEST(StateSummary, EveryCoveredFieldMovesTheHashAndIsNamed) {
@@ -199,22 +241,35 @@ TEST(StateSummary, EveryCoveredFieldMovesTheHashAndIsNamed) {
 
 // A windowless stand-in for the game: it reads one key through the input source every frame and
 // walks an entity to the right while the key is down, at the frame's dt.
+// The gamepad's d-pad right or its stick pushed right walk it as well, through the input table.
 class Walker final : public system::iSystem {
 public:
     void Init(Registry& registry) override {
         entity_ = registry.create();
         registry.add<component::Transform>(entity_);
+        registry.singletons.set(singleton::Input{});
+        input::ResetBackend();
+        input::SetGamepadCallbacks({&input::GamepadConnectionCallback, &input::GamepadButtonCallback,
+                                    &input::GamepadAxisCallback});
         seed_ = input::RandomSeed();
         (void)input::KeyDown(nullptr, 65);  // a poll before the first frame: it belongs to frame 0
     }
     void Update(float dt, Registry& registry) override {
         input::PollEvents(nullptr);
-        if (input::KeyDown(nullptr, 262)) registry.get<component::Transform>(entity_).Translation.x += dt;
+        auto& table = registry.singletons.get<singleton::Input>();
+        input::UpdateKeyTable(table, input::GetBackend());
+        if (input::KeyDown(nullptr, 262) || table.IsDown(input::PadRight) || table.IsDown(input::StickRight))
+            registry.get<component::Transform>(entity_).Translation.x += dt;
         if (++frames_ == stopAfter) registry.singletons.mark_present<singleton::Running>().Value = false;
+        if (frames_ == signalAt) std::raise(SIGTERM);
     }
-    void Shutdown(Registry&) override {}
+    void Shutdown(Registry&) override {
+        input::SetGamepadCallbacks({});
+        input::ResetBackend();
+    }
 
     int stopAfter = 1000;
+    int signalAt = -1;  // raise SIGTERM inside this frame (counted from 1)
     unsigned seed_ = 0;
 
 private:
@@ -228,7 +283,7 @@ struct RunResult {
     unsigned seed = 0;
 };
 
-RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
+RunResult RunSession(const SessionOptions& options, int stopAfter = 1000, int signalAt = -1) {
     RunResult result;
     testing::internal::CaptureStderr();
     {
@@ -241,6 +296,7 @@ RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
         auto walker = std::make_unique<Walker>();
         Walker* probe = walker.get();
         probe->stopAfter = stopAfter;
+        probe->signalAt = signalAt;
         Engine::SystemList systems;
         systems.push_back(std::move(walker));
         Engine engine(std::move(systems));
@@ -252,6 +308,16 @@ RunResult RunSession(const SessionOptions& options, int stopAfter = 1000) {
     }
     result.error = testing::internal::GetCapturedStderr();
     return result;
+}
+
+// Plays a script (fast) while recording the run to `run`; both files live in the temporary folder.
+RunResult RecordScript(const std::string& text, const std::string& script, const std::string& run) {
+    std::ofstream(script) << text;
+    SessionOptions scripted;
+    scripted.scriptPath = script;
+    scripted.recordPath = run;
+    scripted.fast = true;
+    return RunSession(scripted);
 }
 
 TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
@@ -322,6 +388,51 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     fs::remove(path);
 }
 
+TEST(ReplaySession, ASignalledRunFinishesItsFileAndACutFilePlaysToTheCut) {
+    const std::string path = (fs::temp_directory_path() / "velkor_signal_test.rec").string();
+    const std::string again = (fs::temp_directory_path() / "velkor_signal_again.rec").string();
+    SessionOptions record;
+    record.recordPath = path;
+    record.fixedStep = true;
+    record.fast = true;
+    InstallStopSignalHandlers();
+    const RunResult signalled = RunSession(record, 1000, 8);
+    ClearStopSignal();
+    std::signal(SIGINT, SIG_DFL);
+    EXPECT_EQ(signalled.status, 0) << signalled.error;
+    const DecodeResult finished = ReadRecordingFile(path);
+    ASSERT_TRUE(finished.ok()) << finished.error;
+    EXPECT_FALSE(finished.recording.cut) << "the signal ends the run like any other end: the file is sealed";
+    ASSERT_EQ(finished.recording.frames.size(), 8u) << "the frame the signal arrived in completes";
+
+    SessionOptions replay;
+    replay.replayPath = path;
+    replay.fast = true;
+    EXPECT_EQ(RunSession(replay).status, 0);
+
+    // Cut inside frame 6: frames 0 to 5 replay, compared as ever, then one line and the status of
+    // its own. Written again while replayed, the run is a whole file of its six frames.
+    std::vector<std::uint8_t> bytes;
+    AppendHeader(bytes, finished.recording);
+    for (std::size_t f = 0; f < 6; ++f) AppendFrame(bytes, finished.recording.frames[f]);
+    std::vector<std::uint8_t> frame6;
+    AppendFrame(frame6, finished.recording.frames[6]);
+    bytes.insert(bytes.end(), frame6.begin(), frame6.begin() + 40);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+    replay.replayPath = path;
+    replay.recordPath = again;
+    const RunResult cut = RunSession(replay);
+    EXPECT_EQ(cut.status, CutRecordingStatus) << cut.error;
+    EXPECT_EQ(cut.error, "velkor: replay ended after frame 5: the recording was cut off there (its run never "
+                         "finished the file)\n");
+    const DecodeResult rewritten = ReadRecordingFile(again);
+    ASSERT_TRUE(rewritten.ok()) << rewritten.error;
+    EXPECT_EQ(rewritten.recording.frames.size(), 6u);
+    fs::remove(path);
+    fs::remove(again);
+}
+
 TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
     Recording r;
     ASSERT_EQ(ParseInputScript("# walk right, jump\nlevel 6\nhold Right 5 10\npress Space 8\nmouse 0 2 3\n"
@@ -350,21 +461,68 @@ TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
         {"# nothing", "the script has no frames (give \"frames N\")"},
         {"mouse 9 1 2", "line 1: unknown mouse button \"9\""},
         {"window 0 360", "line 1: expected \"window W H\""},
+        {"pad Select 1 2", "line 1: unknown gamepad button \"Select\""},
+        {"pad South 3 3", "line 1: a button must go up after it goes down"},
+        {"stick 1.5 0 1 2", "line 1: a stick position lies within -1..1"},
+        {"gamepad unplug 3", "line 1: expected \"gamepad connect|disconnect AT\""},
     };
     for (const auto& [script, error] : faults) EXPECT_EQ(ParseInputScript(script, r), error) << script;
+}
+
+TEST(InputScript, GamepadLinesBecomeGamepadEventsAndPlugItInUnlessTheScriptDoes) {
+    Recording r;
+    ASSERT_EQ(ParseInputScript("pad South 2 4\npad 14 3 5\nstick -1 0.25 1 6\n", r), "");
+    ASSERT_EQ(r.frames.size(), 7u);
+    EXPECT_EQ(r.frames[0].items, (std::vector<Item>{{ItemKind::GamepadConnection, {1, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[1].items, (std::vector<Item>{{ItemKind::GamepadAxis, {0, 0, 0, 0}, {-1.0, 0.0}},
+                                                    {ItemKind::GamepadAxis, {1, 0, 0, 0}, {0.25, 0.0}}}));
+    EXPECT_EQ(r.frames[2].items, (std::vector<Item>{{ItemKind::GamepadButton, {0, 1, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[5].items, (std::vector<Item>{{ItemKind::GamepadButton, {14, 0, 0, 0}, {}}}));
+    EXPECT_EQ(r.frames[6].items.size(), 2u) << "the stick let go on both axes";
+    ASSERT_EQ(ParseInputScript("gamepad connect 2\npad Start 3 4\ngamepad disconnect 6\n", r), "");
+    EXPECT_TRUE(r.frames[0].items.empty()) << "plugged in by the script, at frame 2";
+    EXPECT_EQ(r.frames[6].items, (std::vector<Item>{{ItemKind::GamepadConnection, {0, 0, 0, 0}, {}}}));
+}
+
+// A run played with the gamepad only is recorded and replays exactly; losing one of its stick
+// events is caught in the very frame.
+TEST(ReplaySession, AGamepadRunReplaysExactlyAndAMissingStickEventIsCaught) {
+    const fs::path dir = fs::temp_directory_path();
+    const std::string script = (dir / "velkor_pad.txt").string();
+    const std::string run = (dir / "velkor_pad.rec").string();
+    const RunResult first = RecordScript("pad DpadRight 5 10\nstick 0.8 0.1 12 15\nframes 20\n", script, run);
+    ASSERT_EQ(first.status, 0) << first.error;
+
+    DecodeResult written = ReadRecordingFile(run);
+    ASSERT_TRUE(written.ok()) << written.error;
+    auto& frames = written.recording.frames;
+    ASSERT_EQ(frames.size(), 20u);
+    for (std::size_t f = 1; f < 20; ++f) {
+        const bool walking = (f >= 5 && f < 10) || (f >= 12 && f < 15);
+        EXPECT_EQ(frames[f - 1].state.transformsHash != frames[f].state.transformsHash, walking) << "frame " << f;
+    }
+    EXPECT_NE(frames[4].state.keysHash, frames[5].state.keysHash) << "the gamepad's entries are in the state";
+    SessionOptions exact;
+    exact.replayPath = run;
+    exact.fast = true;
+    const RunResult again = RunSession(exact);
+    EXPECT_EQ(again.status, 0) << again.error;
+
+    std::erase_if(frames[12].items, [](const Item& i) { return i.kind == ItemKind::GamepadAxis; });
+    const std::vector<std::uint8_t> bytes = Encode(written.recording);
+    std::ofstream(run, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const RunResult edited = RunSession(exact);
+    EXPECT_EQ(edited.status, MismatchStatus);
+    EXPECT_NE(edited.error.find("diverged at frame 12"), std::string::npos) << edited.error;
+    fs::remove(script);
+    fs::remove(run);
 }
 
 TEST(ReplaySession, AScriptDrivesTheGameAndTheRunIsRecordedForAnExactReplay) {
     const fs::path dir = fs::temp_directory_path();
     const std::string script = (dir / "velkor_walk.txt").string();
     const std::string run = (dir / "velkor_walk.rec").string();
-    std::ofstream(script) << "hold Right 5 10\nframes 20\n";
-
-    SessionOptions scripted;
-    scripted.scriptPath = script;
-    scripted.recordPath = run;
-    scripted.fast = true;
-    const RunResult first = RunSession(scripted);
+    const RunResult first = RecordScript("hold Right 5 10\nframes 20\n", script, run);
     ASSERT_EQ(first.status, 0) << first.error;
 
     const DecodeResult written = ReadRecordingFile(run);

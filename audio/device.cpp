@@ -27,9 +27,10 @@ constexpr ma_uint64 MaxWholeSeconds = 600;
 // Every mix, whether a device plays it or not, is stereo at this rate.
 constexpr ma_uint32 OutputRate = 44100;
 constexpr ma_uint32 OutputChannels = 2;
-// Without a device the mix advances with the clock in Update(). A stall longer than this is not
-// caught up on: sounds simply pause for the rest of it.
-constexpr double MaxCatchUp = 0.25;
+// Without a device the mix advances with the clock in Update(). A stall up to this long is caught
+// up on, as a device's queue would have played on through it; in a longer one sounds pause for
+// the rest.
+constexpr double MaxCatchUp = 1.0;
 constexpr ma_uint64 MixBlock = 1024;
 
 using Clock = std::chrono::steady_clock;
@@ -87,6 +88,7 @@ struct System {
     bool device = false;  // a device plays the mix (on its own thread)
     std::unique_ptr<ma_encoder> recorder;  // no device, the mix goes into a WAV file
     Clock::time_point lastMix{};
+    ma_uint64 mixedFrames = 0;  // without a device: the engine's clock stands still while nothing plays
     std::vector<Voice> voices;
     ChannelGroup master;
     std::vector<std::unique_ptr<ChannelGroup>> groups;
@@ -211,9 +213,11 @@ void MixByClock(System& s) {
     s.scratch.resize(static_cast<std::size_t>(MixBlock * OutputChannels));
     while (frames > 0) {
         const ma_uint64 n = std::min(frames, MixBlock);
-        ma_uint64 mixed = 0;
-        ma_engine_read_pcm_frames(s.engine.get(), s.scratch.data(), n, &mixed);
-        if (s.recorder) ma_encoder_write_pcm_frames(s.recorder.get(), s.scratch.data(), mixed, nullptr);
+        // The engine reports fewer frames than asked for when nothing plays, but fills the whole
+        // block, silence included: the silence is part of what a listener hears.
+        ma_engine_read_pcm_frames(s.engine.get(), s.scratch.data(), n, nullptr);
+        if (s.recorder) ma_encoder_write_pcm_frames(s.recorder.get(), s.scratch.data(), n, nullptr);
+        s.mixedFrames += n;
         frames -= n;
     }
 }
@@ -261,7 +265,8 @@ bool SystemHasOutput(const System* system) noexcept {
 
 double SystemMixedSeconds(const System* system) noexcept {
     if (!system || !system->initialised) return 0.0;
-    return static_cast<double>(ma_engine_get_time_in_pcm_frames(system->engine.get())) / OutputRate;
+    const ma_uint64 frames = system->device ? ma_engine_get_time_in_pcm_frames(system->engine.get()) : system->mixedFrames;
+    return static_cast<double>(frames) / OutputRate;
 }
 
 Result SystemUpdate(System* system) {

@@ -2,8 +2,8 @@
 //
 // Shaped like a low-level mixer API (a system with a fixed number of channels, sounds, channel
 // groups, channels with an index, volume and pitch) so that a build on another mixer only has to
-// reimplement this header. This implementation sits on OpenAL Soft (playback) and libsndfile
-// (decoding WAV, Ogg Vorbis, FLAC and MP3).
+// reimplement this header. This implementation sits on miniaudio, which plays, mixes and decodes
+// (WAV, MP3, FLAC, and Ogg Vorbis through stb_vorbis) the same way on Linux and Windows.
 //
 // Implemented:
 //  - one miniaudio sound per channel; when every channel is busy the oldest one is taken over
@@ -15,7 +15,7 @@
 //  - no output device (server, container, no sound card): Update() mixes what the clock says has
 //    played, so channels still start, play for their length and end on time; VELKOR_AUDIO_OUTPUT
 //    set to "null" always mixes so, and set to a file path records that mix as a WAV file
-// Not implemented (nothing calls it): 3D positioning, pausing, group volumes, effects.
+// Not implemented (nothing calls it): 3D positioning, group volumes, effects.
 //
 // Handles: a Channel is a value (index plus generation). Once its sound has ended, was stopped or
 // its channel was taken over, every call with the old handle returns ErrInvalidHandle, which is

@@ -1,4 +1,4 @@
-// The audio layer on OpenAL Soft's null back end: real decoding and real channels, no sound card.
+// The audio layer on the null output: real decoding and real channels, no sound card.
 #include "audio/audio.hpp"
 
 #include <chrono>
@@ -180,8 +180,9 @@ TEST_F(AudioLayer, UndecodableFileStaysInTheTableUnloaded) {
 }
 
 TEST_F(AudioLayer, EveryFormatDecodesWholeAndStreamed) {
-    // The formats the game's sounds come in, both from the content generator.
-    const std::vector<std::string> paths{Tone, Mp3};
+    // The formats the game's sounds come in: WAV and MP3 test tones, and the second level's
+    // music, the one Ogg Vorbis file.
+    const std::vector<std::string> paths{Tone, Mp3, "Assets/Music/Foundry.ogg"};
     for (const auto& path : paths) {
         for (bool stream : {false, true}) {
             dev::Sound* sound = nullptr;

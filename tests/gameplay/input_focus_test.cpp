@@ -1,4 +1,4 @@
-// Focus and minimise handling against the real audio layer on OpenAL Soft's null back end.
+// Focus and minimise handling against the real audio layer on the null audio output.
 #include <memory>
 #include <string>
 

@@ -5,6 +5,8 @@ Not a generator itself (content/build runs only gen_*.py); generators import it.
 import json
 import os
 
+from png import save_png
+
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 # The city palette: night violet, haze magenta, neon cyan and pink, sodium amber.
@@ -31,6 +33,6 @@ def write_json(path, value, indent=2):
 
 
 def save(image, path):
-    """Saves an image to a repository-relative path (unoptimised, so output is reproducible)."""
-    image.save(out(path), optimize=False)
+    """Saves an image to a repository-relative path (rows unfiltered: see png.py)."""
+    save_png(image, out(path))
     return path

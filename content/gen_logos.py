@@ -14,6 +14,8 @@ import os
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
+from png import save_png
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 IMAGE_DIR = os.path.join(ROOT, "Assets", "Logos")
 PREFAB_DIR = os.path.join(ROOT, "Data", "Logos")
@@ -159,7 +161,7 @@ class Canvas:
         data = np.dstack([np.clip(rgb, 0, 1) * 255.0, alpha * 255.0])
         big = Image.fromarray(np.round(data).astype(np.uint8), "RGBA")
         image = big.resize((self.width, self.height), Image.LANCZOS)
-        image.save(path, optimize=True)
+        save_png(image, path)
 
 
 def circle(cx, cy, r, segments=64, start=0.0, end=2 * math.pi):

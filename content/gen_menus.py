@@ -30,6 +30,7 @@ from PIL import Image
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_audio as sound  # noqa: E402
 import gen_logos as logos  # noqa: E402
+from png import save_png  # noqa: E402
 from gen_logos import AMBER, CYAN, MAGENTA, VIOLET, WHITE  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -311,7 +312,7 @@ def bar_art(path):
     rows = 1.0 - 0.35 * np.abs(np.linspace(-1, 1, h))[:, None, None]
     img[..., :3] = np.clip(colour * rows + 40, 0, 255).astype(np.uint8)
     img[..., 3] = 255
-    Image.fromarray(img, "RGBA").save(out(path), optimize=True)
+    save_png(Image.fromarray(img, "RGBA"), out(path))
 
 
 def cursor_art(path):
@@ -347,7 +348,7 @@ def stars_art(path, cw, ch):
         cell.load()
         os.remove(tmp)
         sheet.paste(cell, ((frame % 4) * cw, (frame // 4) * ch))
-    sheet.save(out(path), optimize=True)
+    save_png(sheet, out(path))
 
 
 CREDITS = [

@@ -10,7 +10,7 @@ import math
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
-from city import AMBER, CYAN, HAZE, NIGHT, PINK, STEEL, out
+from city import AMBER, CYAN, HAZE, NIGHT, PINK, STEEL, out, save_png
 
 IMAGES = "Assets/Images/TestScene"
 SCENE = "Data/TestScene/render_scene.json"
@@ -18,7 +18,7 @@ SCENE = "Data/TestScene/render_scene.json"
 
 def save(image, name):
     path = f"{IMAGES}/{name}"
-    image.save(out(path), optimize=False)
+    save_png(image, out(path))
     return path
 
 

@@ -21,6 +21,8 @@ import os
 import numpy as np
 from PIL import Image, ImageDraw, ImageFilter
 
+from png import save_png
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ASSET_DIR = os.path.join(ROOT, "Assets", "Animations", "Player")
 DATA_DIR = os.path.join(ROOT, "Data", "Animations")
@@ -603,7 +605,7 @@ def main():
     page = Image.new("RGBA", (page_w, page_h), (0, 0, 0, 0))
     for name, (x, y) in places.items():
         page.paste(images[name], (x, y))
-    page.save(os.path.join(ASSET_DIR, "player.png"), optimize=True)
+    save_png(page, os.path.join(ASSET_DIR, "player.png"))
 
     lines = ["", "player.png", f"size: {page_w},{page_h}", "format: RGBA8888", "filter: Linear,Linear", "repeat: none"]
     for name in sorted(places):

@@ -53,6 +53,6 @@ expect_in_order "$out/gamepad.log" \
     "Level switch from 7 to 9" \
     "---------------  WinScreenMainMenu ---------------" \
     "Level switch from 9 to 3"
-grep -q "^PlayerDead" "$out/gamepad.log" && fail "the gamepad run died on the way"
+died "$out/gamepad.log" && fail "the gamepad run died on the way"
 run_game "$out/gamepad_replay.log" --replay "$out/gamepad.rec" --fast || fail "the gamepad run did not replay exactly: status $?"
 echo "PASS"

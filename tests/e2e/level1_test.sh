@@ -36,7 +36,7 @@ play() {
 # 1. To the goal: ten gems on the way (the counter starts at 1), no death, the win screen.
 play to_the_goal "$scripts/to_the_goal.txt" 9
 grep -q "^Goal reached" "$out/to_the_goal.log" || fail "the goal run did not reach the goal"
-grep -q "^PlayerDead" "$out/to_the_goal.log" && fail "the goal run died on the way"
+died "$out/to_the_goal.log" && fail "the goal run died on the way"
 grep -q "^Collected 11" "$out/to_the_goal.log" || fail "the goal run missed a gem on the way: $(grep '^Collected' "$out/to_the_goal.log" | tail -1)"
 run_game "$out/goal_replay.log" --replay "$out/to_the_goal.rec" --fast || fail "the goal run's exact replay ended with status $?"
 run_game "$out/goal_inputs.log" --replay "$out/to_the_goal.rec" --inputs-only --fast ||
@@ -47,7 +47,7 @@ grep -q "^Level switch from 7 to 9" "$out/goal_inputs.log" || fail "the goal run
 awk '$1 == "hold" && $2 == "W" { print $1, $2, $3 + 3, $4 + 3; next } $1 == "press" { print $1, $2, $3 + 3; next } { print }' \
     "$scripts/to_the_goal.txt" >"$out/late.txt"
 play late "$out/late.txt" 9
-grep -q "^PlayerDead" "$out/late.log" && fail "with the jumps 3 frames late the run dies on the way"
+died "$out/late.log" && fail "with the jumps 3 frames late the run dies on the way"
 
 # 3. Every gem: three stars.
 play every_collectable "$scripts/every_collectable.txt" 9

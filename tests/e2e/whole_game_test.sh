@@ -77,7 +77,7 @@ expect_in_order "$out/whole_game.log" \
     "Level switch from 9 to 3" \
     "--------------- MainMenuExitGame ---------------" \
     "--------------- MenuExitGame(Yes) ---------------"
-grep -q "^PlayerDead" "$out/whole_game.log" && fail "the run died on the way"
+died "$out/whole_game.log" && fail "the run died on the way"
 # The game ended on the "yes", not at the end of the script.
 frames=$("$recording_edit" summary "$out/whole_game.rec" | awk '/^frames/ { print $2 }')
 [ "$frames" -lt $((back + 400)) ] || fail "the game was still running when the script ended ($frames frames)"

@@ -255,3 +255,9 @@ expect_in_order() {
         previous=$at
     done
 }
+
+# died <log>: true when the run's log shows the player dying: a fall prints "PlayerDead", a hazard
+# only the state change (VELKOR_TRACE=1), so both are looked for.
+died() {
+    grep -Eq -- '^PlayerDead|-> (HazardDeath|FallDeath) ' "$1"
+}

@@ -11,11 +11,11 @@
 #include "gameplay/actions.hpp"
 #include "gameplay/effects.hpp"
 #include "gameplay/goals.hpp"
+#include "gameplay/play_state.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"
-#include "levels/level_state.hpp"
 #include "serialization/json_read.hpp"
 
 namespace velkor::component {
@@ -240,7 +240,7 @@ void FallingPlatformResponse(Entity platform, Entity player, glm::vec2 n, Regist
         // Looked up again: the actions and the sound above may have touched the registry.
         registry.get<component::Physics>(platform).Acceleration.y = FallingPlatformCreep;
     }
-    const float delay = levels::EnsureLevel(registry).FallDelayTime;
+    const float delay = util::EnsureLevel(registry).FallDelayTime;
     const PlatformHandle handle = PlatformHandle::Of(registry, platform);
     util::RootActions(registry).AddTimedAction(delay).Callbacks.push_back([&registry, handle] {
         if (auto* physics = handle.Get<component::Physics>(registry)) physics->Acceleration.y = FallingPlatformGravity;

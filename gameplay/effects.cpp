@@ -1,7 +1,7 @@
 #include "gameplay/effects.hpp"
 
 #include "audio/audio.hpp"
-#include "levels/level_state.hpp"
+#include "gameplay/play_state.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
 

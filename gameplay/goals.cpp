@@ -11,12 +11,12 @@
 #include "engine/trace.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/effects.hpp"
+#include "gameplay/play_state.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "levels/level_state.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
 
@@ -181,7 +181,7 @@ void CollectableResponse(Entity collectable, Registry& registry) {
     if (!registry.has<component::Graphics>(collectable) || !registry.get<component::Graphics>(collectable).Renderable)
         return;
     {
-        singleton::Level& level = levels::EnsureLevel(registry);
+        singleton::Level& level = util::EnsureLevel(registry);
         PlayLevelSound(registry, "Collectable", 1.0f, CollectablePitch(level.collected, level.CollectiblesRequred));
         if (level.collected == 0) level.timeLeft = level.MaxTime;
     }
@@ -191,7 +191,7 @@ void CollectableResponse(Entity collectable, Registry& registry) {
     FlyToCounter(registry, collectable, flying);
     // Fetched again: the effects above created entities.
     registry.get<component::Graphics>(collectable).Renderable = false;
-    levels::EnsureLevel(registry).takenCollectables.push_back(collectable);
+    util::EnsureLevel(registry).takenCollectables.push_back(collectable);
 }
 
 }  // namespace velkor::util

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "engine/trace.hpp"
+#include "gameplay/play_state.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "graphics/window.hpp"
-#include "levels/level_state.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 
@@ -58,7 +58,7 @@ void CreateHud(Registry& registry) {
     auto create = [&registry](const char* path) { return CreateEntity(ReadJsonFile(path), registry); };
     const Entity plate = create("Data/Entities/HUD.json");
     const Entity icon = create("Data/TotalCollectibles.json");
-    singleton::Level& level = levels::EnsureLevel(registry);
+    singleton::Level& level = util::EnsureLevel(registry);
     level.levelHud = plate;
     level.collectiblesCounter = icon;
     for (const char* path : {"Data/Entities/HUD/TimerBG.json", "Data/Entities/HUD/TimerBar.json",

@@ -7,8 +7,8 @@
 namespace velkor::component {
 
 void ReadOnOffHazard(OnOffHazard& hazard, const rapidjson::Value& json) {
-    const auto* on = json::Find(json, "On");
-    hazard.On = !on || (on->IsBool() && on->GetBool());
+    hazard.On = true;
+    json::ReadFlag(json, "On", hazard.On);
     json::ReadFloat(json, "OnTime", hazard.OnTime);
     json::ReadFloat(json, "OffTime", hazard.OffTime);
     hazard.Elapsed = 0.0f;

@@ -6,27 +6,17 @@
 #include <iterator>
 #include <string>
 
-#include "audio/audio.hpp"
 #include "engine/trace.hpp"
 #include "gameplay/physics.hpp"
+#include "gameplay/play_state.hpp"
 #include "gameplay/player_animation.hpp"
 #include "gameplay/player_death.hpp"
+#include "gameplay/player_sound.hpp"
 #include "graphics/camera_follow.hpp"
-#include "levels/level.hpp"
-#include "levels/level_manager.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 
 namespace velkor::component {
-
-namespace {
-
-// A boolean key is true only when its value is the literal true; an absent key keeps the field.
-void ReadFlag(const rapidjson::Value& json, const char* key, bool& out) {
-    if (const rapidjson::Value* v = json::Find(json, key)) out = v->IsTrue();
-}
-
-}  // namespace
 
 void ReadPlayerBehavior(PlayerBehavior& p, const rapidjson::Value& json) {
     if (!json.IsObject()) return;
@@ -40,9 +30,9 @@ void ReadPlayerBehavior(PlayerBehavior& p, const rapidjson::Value& json) {
     json::ReadFloat(json, "JumpWindupScalar", p.JumpWindupScalar);
     json::ReadFloat(json, "JumpWindupSlowdown", p.JumpWindupSlowdown);
     json::ReadFloat(json, "CoyoteTime", p.CoyoteTime);
-    ReadFlag(json, "Immune", p.Immune);
-    ReadFlag(json, "InfiniteJump", p.InfiniteJump);
-    ReadFlag(json, "SkipWindup", p.SkipWindup);
+    json::ReadFlag(json, "Immune", p.Immune);
+    json::ReadFlag(json, "InfiniteJump", p.InfiniteJump);
+    json::ReadFlag(json, "SkipWindup", p.SkipWindup);
     json::ReadFloat(json, "SlowRate", p.SlowRate);
 
     // The wind-up divides by its slowdown when it ends and by its scalar when it starts.
@@ -69,13 +59,6 @@ namespace velkor::system {
 namespace {
 
 using component::PlayerState;
-
-void PlayOwnSound(Entity e, const char* name, float volume, Registry& registry, int* channel = nullptr) {
-    if (!registry.has<component::Audio>(e)) return;
-    const int played = audio::PlaySound(audio::FindSound(&registry.get<component::Audio>(e), name), volume, 0.0f,
-                                        audio::SFX);
-    if (channel) *channel = played;
-}
 
 constexpr const char* StateNames[] = {"Idle", "Run", "JumpWindup", "Airborne", "HazardDeath", "FallDeath", "Dash", "Finish"};
 
@@ -163,75 +146,6 @@ void EnterAnimation(Entity e, PlayerState from, PlayerState to, Registry& regist
         player_animation::SetTimeScale(*animation, 1.0f);
 }
 
-void EnterPhysics(Entity e, PlayerState from, PlayerState to, Registry& registry) {
-    if (!registry.has<component::Physics>(e)) return;
-    auto& p = registry.get<component::PlayerBehavior>(e);
-    auto& physics = registry.get<component::Physics>(e);
-
-    if (from == PlayerState::Dash) physics.Acceleration.y = p.SavedGravity;
-    if (from == PlayerState::Idle) p.CurrentAction.Reset();
-    // Coyote time only after running off a ledge; a jump leaves upwards and gets none.
-    if (to == PlayerState::Airborne && from != PlayerState::Dash) p.StateTimer = physics.Velocity.y < 0.0f ? p.CoyoteTime : -1.0f;
-    if (to == PlayerState::Dash) {
-        const auto& input = registry.get<component::Input>(e);
-        const float asked = input.Moving ? input.Direction.x : physics.Acceleration.x;
-        const float r = asked < 0.0f ? -1.0f : 1.0f;
-        p.SavedGravity = physics.Acceleration.y;
-        if (registry.has<component::Transform>(e)) {
-            physics.Acceleration = {0.0f, 0.0f};
-            physics.Velocity = {0.0f, 0.0f};
-            const float x = registry.get<component::Transform>(e).Translation.x;
-            p.CurrentAction.Reset(Interpolate(util::Target<float>::Field<component::Transform>(registry, e, &TranslationX),
-                                              x, x + r * p.DashDistance, p.DashDistance / p.DashSpeed,
-                                              &util::EaseLogistic));
-        } else {
-            physics.Velocity = {r * p.DashSpeed, 0.0f};
-            physics.Acceleration.y = 0.0f;
-            p.StateTimer = p.DashDistance / p.DashSpeed;
-        }
-        PlayOwnSound(e, "Dash", 1.0f, registry);
-        Face(e, r, registry);
-    }
-    if (to == PlayerState::HazardDeath) {
-        physics.Velocity = {0.0f, 0.0f};
-        p.SavedGravity = physics.Acceleration.y;
-        physics.Acceleration = {0.0f, 0.0f};
-    }
-    if (from == PlayerState::FallDeath) physics.Velocity = {0.0f, 0.0f};
-    if (to == PlayerState::Idle) {
-        physics.Acceleration.x = 0.0f;
-        const float v = physics.Velocity.x;
-        p.CurrentAction.Reset(Interpolate(util::Target<float>::Field<component::Physics>(registry, e, &VelocityX), v,
-                                          0.0f, std::abs(v) / p.SlowRate, &util::EaseSquareRoot));
-    }
-    if (to == PlayerState::Finish) {
-        physics.Acceleration.x = 0.0f;
-        physics.Velocity.x = 0.0f;
-        p.CurrentAction.Reset();
-    }
-    if (to == PlayerState::JumpWindup) {
-        p.StateTimer = player::WindupTime / p.JumpWindupScalar;
-        physics.Velocity.x *= p.JumpWindupSlowdown;
-        physics.Acceleration.x = 0.0f;
-    }
-    if (from == PlayerState::JumpWindup) physics.Velocity.x /= p.JumpWindupSlowdown;
-}
-
-void EnterCamera(Entity e, PlayerState from, PlayerState to, Registry& registry) {
-    if (!registry.has<component::CameraFollow>(e)) return;
-    auto& p = registry.get<component::PlayerBehavior>(e);
-    auto& follow = registry.get<component::CameraFollow>(e);
-    // The camera stays where the player fell out of view, and follows again after the respawn.
-    if (to == PlayerState::FallDeath) p.SavedGravity = follow.LERP, follow.LERP = 0.0f;
-    if (from == PlayerState::FallDeath) follow.LERP = p.SavedGravity;
-}
-
-void RequestWinScreen(Registry& registry) {
-    if (!registry.singletons.has<singleton::GameState>()) return;
-    if (registry.singletons.get<singleton::GameState>().pendingLevel == levels::LevelIndex::WinScreen) return;
-    levels::RequestLevelAfter(registry, levels::LevelIndex::WinScreen, player::WinScreenDelay);
-}
-
 // Dust where the player lands: a puff behind each foot, unless the landing runs fast to one side,
 // which only raises dust behind it. Each puff is destroyed after its short life.
 void RaiseDust(Entity e, Registry& registry) {
@@ -252,24 +166,255 @@ void RaiseDust(Entity e, Registry& registry) {
     }
 }
 
+// One player in one update or state change. Anything that creates entities (respawn, dust) or
+// queues actions can move pool elements, so components are looked up afresh on every use.
+struct Turn {
+    Entity e;
+    Registry& registry;
+    float dt = 0.0f;
+    component::Input input{};
+    // The velocity when the state change began, before the old state's exit touched it.
+    glm::vec2 velocityBefore{0.0f, 0.0f};
+
+    component::PlayerBehavior& behavior() const { return registry.get<component::PlayerBehavior>(e); }
+    component::Physics& body() const { return registry.get<component::Physics>(e); }
+    float direction() const { return input.Direction.x; }
+};
+
+// A state's parts. enter and exit shape the body (and the camera) when the state begins or ends;
+// move steers the body every update (players with a Physics component only); after follows
+// every update with what depends on the move's outcome. Any part may be absent.
+struct StateRow {
+    void (*enter)(Turn&, PlayerState from);
+    void (*exit)(Turn&, PlayerState to);
+    void (*move)(Turn&);
+    void (*after)(Turn&);
+    // The exit undoes a factor on the velocity, so it runs after the next state's enter has set
+    // the velocity it starts with.
+    bool exitAfterEnter;
+};
+
+// The jump on the ground: at once, or through the wind-up; running off the ground is airborne.
+void JumpCheck(Turn& t) {
+    auto& p = t.behavior();
+    if (t.input.Jump) {
+        if (p.SkipWindup) {
+            t.body().Velocity.y = p.JumpForce;
+            player_sound::Play(t.e, "Jump", 1.0f, t.registry);
+            t.behavior().NextState = PlayerState::Airborne;
+        } else {
+            p.NextState = PlayerState::JumpWindup;
+        }
+    }
+    if (!t.behavior().Grounded) t.behavior().NextState = PlayerState::Airborne;
+}
+
+// A death lasts as long as its animation; then the player is put back at the checkpoint.
+void Die(Turn& t, bool restoreGravity) {
+    component::Animation* animation = AnimationOf(t.e, t.registry);
+    if (animation && !player_animation::Completed(*animation)) return;
+    util::Respawn(t.registry);
+    if (animation = AnimationOf(t.e, t.registry); animation) player_animation::ClearTrack(*animation);
+    t.behavior().NextState = PlayerState::Airborne;
+    // A hazard death switched gravity off; without it the player would float from the
+    // checkpoint for good.
+    if (restoreGravity) t.body().Acceleration.y = t.behavior().SavedGravity;
+}
+
+// Runs the state's action (the slow-down, the dash) one step; whether it has just ended.
+bool StepAction(Turn& t) {
+    auto& p = t.behavior();
+    util::ActionBase* action = p.CurrentAction.get();
+    if (!action) return false;
+    action->Update(t.dt);
+    if (!action->Done) return false;
+    p.CurrentAction.Reset();
+    return true;
+}
+
+// Idle: the run's speed eases to a stop along a square-root curve.
+void EnterIdle(Turn& t, PlayerState) {
+    auto& p = t.behavior();
+    auto& physics = t.body();
+    physics.Acceleration.x = 0.0f;
+    const float v = physics.Velocity.x;
+    p.CurrentAction.Reset(Interpolate(util::Target<float>::Field<component::Physics>(t.registry, t.e, &VelocityX), v,
+                                      0.0f, std::abs(v) / p.SlowRate, &util::EaseSquareRoot));
+}
+void ExitIdle(Turn& t, PlayerState) { t.behavior().CurrentAction.Reset(); }
+void MoveIdle(Turn& t) {
+    StepAction(t);
+    if (t.input.Moving) t.behavior().NextState = PlayerState::Run;
+    JumpCheck(t);
+}
+
+void MoveRun(Turn& t) {
+    auto& p = t.behavior();
+    auto& physics = t.body();
+    const float d = t.direction();
+    if (t.input.Moving && d != 0.0f) {
+        physics.Acceleration.x = d * p.Acceleration * (Opposes(d, physics.Velocity.x) ? p.TurnSpeed : 1.0f);
+    } else {
+        p.NextState = PlayerState::Idle;
+    }
+    JumpCheck(t);
+}
+void AfterRun(Turn& t) { Face(t.e, t.direction(), t.registry); }
+
+// The wind-up crouches: the run slows by JumpWindupSlowdown until the jump leaves.
+void EnterJumpWindup(Turn& t, PlayerState) {
+    auto& p = t.behavior();
+    auto& physics = t.body();
+    p.StateTimer = player::WindupTime / p.JumpWindupScalar;
+    physics.Velocity.x *= p.JumpWindupSlowdown;
+    physics.Acceleration.x = 0.0f;
+}
+void ExitJumpWindup(Turn& t, PlayerState) { t.body().Velocity.x /= t.behavior().JumpWindupSlowdown; }
+void MoveJumpWindup(Turn& t) {
+    auto& p = t.behavior();
+    if (!p.Grounded || p.StateTimer < 0.0f) {
+        p.StateTimer = 0.0f;
+        t.body().Velocity.y = p.JumpForce;
+        p.NextState = PlayerState::Airborne;
+    }
+    // Letting go during the wind-up cancels the jump.
+    if (!t.input.Jump) p.NextState = PlayerState::Run, p.StateTimer = 0.0f;
+}
+
+// Coyote time only after running off a ledge; a jump leaves upwards and gets none.
+void EnterAirborne(Turn& t, PlayerState from) {
+    if (from != PlayerState::Dash) t.behavior().StateTimer = t.velocityBefore.y < 0.0f ? t.behavior().CoyoteTime : -1.0f;
+}
+void MoveAirborne(Turn& t) {
+    auto& p = t.behavior();
+    auto& physics = t.body();
+    const float d = t.direction();
+    if (p.InfiniteJump && t.input.Jump) physics.Velocity.y = p.JumpForce;
+    if (p.Grounded) return;
+    if (p.StateTimer >= 0.0f && t.input.Jump) p.NextState = PlayerState::JumpWindup, p.StateTimer = 0.0f;
+    if (t.input.Moving) {
+        physics.Acceleration.x = p.Acceleration * d * p.AirControl * (Opposes(d, physics.Velocity.x) ? p.TurnSpeed : 1.0f);
+        Face(t.e, d, t.registry);
+    } else {
+        physics.Acceleration.x = 0.0f;
+    }
+    auto& q = t.behavior();
+    auto& v = t.body().Velocity;
+    if (!t.input.Jump) v.y = std::min(v.y, q.JumpReleaseCap);
+    if (q.CanDash && t.input.Dash && q.DashSpeed > 0.0f) q.NextState = PlayerState::Dash;
+}
+// The apex animation on the way down; dust and the landing sound on touching ground.
+void AfterAirborne(Turn& t) {
+    if (!t.registry.has<component::Physics>(t.e)) return;
+    const bool animated = t.registry.has<component::Animation>(t.e);
+    if (animated) {
+        component::Animation& animation = *AnimationOf(t.e, t.registry);
+        if (t.body().Velocity.y <= 0.0f && player_animation::Current(animation) == "jump/jump_idle")
+            player_animation::Set(animation, "jump/jump_apex", false);
+    }
+    if (t.behavior().Grounded) {
+        if (animated) {
+            RaiseDust(t.e, t.registry);
+            player_sound::Play(t.e, "Land", 0.5f, t.registry);
+        }
+        t.behavior().NextState = PlayerState::Idle;
+    }
+}
+
+// A hazard stops the player where it stands, with gravity off until the respawn.
+void EnterHazardDeath(Turn& t, PlayerState) {
+    auto& p = t.behavior();
+    auto& physics = t.body();
+    physics.Velocity = {0.0f, 0.0f};
+    p.SavedGravity = physics.Acceleration.y;
+    physics.Acceleration = {0.0f, 0.0f};
+}
+void MoveHazardDeath(Turn& t) { Die(t, true); }
+
+// The camera stays where the player fell out of view, and follows again after the respawn.
+void EnterFallDeath(Turn& t, PlayerState) {
+    if (!t.registry.has<component::CameraFollow>(t.e)) return;
+    auto& follow = t.registry.get<component::CameraFollow>(t.e);
+    t.behavior().SavedGravity = follow.LERP, follow.LERP = 0.0f;
+}
+void ExitFallDeath(Turn& t, PlayerState) {
+    if (t.registry.has<component::Physics>(t.e)) t.body().Velocity = {0.0f, 0.0f};
+    if (t.registry.has<component::CameraFollow>(t.e))
+        t.registry.get<component::CameraFollow>(t.e).LERP = t.behavior().SavedGravity;
+}
+void MoveFallDeath(Turn& t) { Die(t, false); }
+
+// The dash: along the transform by an eased action, or for a player without one, at DashSpeed for
+// the dash's time; gravity is off throughout.
+void EnterDash(Turn& t, PlayerState) {
+    auto& p = t.behavior();
+    auto& physics = t.body();
+    const float asked = t.input.Moving ? t.input.Direction.x : physics.Acceleration.x;
+    const float r = asked < 0.0f ? -1.0f : 1.0f;
+    p.SavedGravity = physics.Acceleration.y;
+    if (t.registry.has<component::Transform>(t.e)) {
+        physics.Acceleration = {0.0f, 0.0f};
+        physics.Velocity = {0.0f, 0.0f};
+        const float x = t.registry.get<component::Transform>(t.e).Translation.x;
+        p.CurrentAction.Reset(Interpolate(util::Target<float>::Field<component::Transform>(t.registry, t.e, &TranslationX),
+                                          x, x + r * p.DashDistance, p.DashDistance / p.DashSpeed,
+                                          &util::EaseLogistic));
+    } else {
+        physics.Velocity = {r * p.DashSpeed, 0.0f};
+        physics.Acceleration.y = 0.0f;
+        p.StateTimer = p.DashDistance / p.DashSpeed;
+    }
+    Face(t.e, r, t.registry);
+}
+void ExitDash(Turn& t, PlayerState) { t.body().Acceleration.y = t.behavior().SavedGravity; }
+void MoveDash(Turn& t) {
+    auto& p = t.behavior();
+    if (p.CurrentAction) {
+        if (StepAction(t)) {
+            p.NextState = PlayerState::Airborne;
+            p.CanDash = false;
+            t.body().Acceleration.y = p.SavedGravity;
+        }
+    } else if (p.StateTimer <= 0.0f) {
+        p.CanDash = false;
+        t.body().Velocity.x = 0.0f;
+        t.body().Acceleration.y = p.SavedGravity;
+        p.NextState = PlayerState::Airborne;
+    }
+}
+
+void EnterFinish(Turn& t, PlayerState) {
+    auto& physics = t.body();
+    physics.Acceleration.x = 0.0f;
+    physics.Velocity.x = 0.0f;
+    t.behavior().CurrentAction.Reset();
+}
+// Without a skeleton there is no finish animation to wait for.
+void AfterFinish(Turn& t) {
+    component::Animation* animation = AnimationOf(t.e, t.registry);
+    if (!animation || player_animation::Completed(*animation)) util::ReportFinished(t.registry);
+}
+
+// Indexed by PlayerState.
+constexpr StateRow States[] = {
+    /* Idle */ {&EnterIdle, &ExitIdle, &MoveIdle, nullptr, false},
+    /* Run */ {nullptr, nullptr, &MoveRun, &AfterRun, false},
+    /* JumpWindup */ {&EnterJumpWindup, &ExitJumpWindup, &MoveJumpWindup, nullptr, true},
+    /* Airborne */ {&EnterAirborne, nullptr, &MoveAirborne, &AfterAirborne, false},
+    /* HazardDeath */ {&EnterHazardDeath, nullptr, &MoveHazardDeath, nullptr, false},
+    /* FallDeath */ {&EnterFallDeath, &ExitFallDeath, &MoveFallDeath, nullptr, false},
+    /* Dash */ {&EnterDash, &ExitDash, &MoveDash, nullptr, false},
+    /* Finish */ {&EnterFinish, nullptr, nullptr, &AfterFinish, false},
+};
+static_assert(std::size(States) == std::size(StateNames));
+
+const StateRow& RowOf(PlayerState state) { return States[static_cast<std::size_t>(state)]; }
+
 }  // namespace
 
 void PlayerBehavior::InitHook(Registry& registry) { (void)physics::Active(registry); }
 
-void PlayerBehavior::ShutdownHook(Registry&) { footstep_ = {}; }
-
-void PlayerBehavior::StopFootstep() {
-    // Only our own steps: once they end, the channel may carry the music or a voice.
-    footstep_.sound.Stop();
-    footstep_ = {};
-}
-
-void PlayerBehavior::ForgetStaleFootstep(Registry& registry) {
-    if (!footstep_.sound.Started()) return;
-    // The player is gone (its level was left): its steps go with it.
-    if (!footstep_.owner.alive(registry)) return StopFootstep();
-    if (!footstep_.sound.Playing()) footstep_ = {};
-}
+void PlayerBehavior::ShutdownHook(Registry&) { footsteps_ = {}; }
 
 void PlayerBehavior::Transition(Entity e, PlayerState from, PlayerState to, Registry& registry) {
     auto& p = registry.get<component::PlayerBehavior>(e);
@@ -279,19 +424,23 @@ void PlayerBehavior::Transition(Entity e, PlayerState from, PlayerState to, Regi
         if (from == to) return;
     }
     EnterAnimation(e, from, to, registry);
-    EnterPhysics(e, from, to, registry);
 
-    if (registry.has<component::Audio>(e) && from == PlayerState::JumpWindup) PlayOwnSound(e, "Jump", 1.0f, registry);
-    if (to == PlayerState::Run && registry.has<component::Audio>(e)) {
-        StopFootstep();
-        int channel = -1;
-        PlayOwnSound(e, "Footstep", 0.75f, registry, &channel);
-        if (channel >= 0) footstep_ = {audio::HeldChannel::Of(channel), util::EntityHandle::Of(registry, e)};
-    } else if (to != PlayerState::Run) {
-        StopFootstep();
+    Turn turn{e, registry, 0.0f, registry.get<component::Input>(e)};
+    const StateRow& leaving = RowOf(from);
+    const StateRow& entering = RowOf(to);
+    const bool body = registry.has<component::Physics>(e);
+    if (body) {
+        turn.velocityBefore = turn.body().Velocity;
+        if (leaving.exit && !leaving.exitAfterEnter) leaving.exit(turn, to);
+        if (entering.enter) entering.enter(turn, from);
+        if (leaving.exit && leaving.exitAfterEnter) leaving.exit(turn, to);
+    } else if (to == PlayerState::FallDeath || from == PlayerState::FallDeath) {
+        // The camera's part of a fall death needs no body.
+        if (to == PlayerState::FallDeath) EnterFallDeath(turn, from);
+        if (from == PlayerState::FallDeath) ExitFallDeath(turn, to);
     }
 
-    EnterCamera(e, from, to, registry);
+    player_sound::OnTransition(e, from, to, footsteps_, registry);
     TraceTransition(e, from, to, registry);
     auto& after = registry.get<component::PlayerBehavior>(e);
     after.State = after.NextState;
@@ -299,7 +448,7 @@ void PlayerBehavior::Transition(Entity e, PlayerState from, PlayerState to, Regi
 
 void PlayerBehavior::UpdateHook(float dt, View& view) {
     Registry& registry = view.get_registry();
-    ForgetStaleFootstep(registry);
+    footsteps_.ForgetStale(registry);
     if (!physics::Active(registry)) return;
     // A copy: landing dust and respawn effects create entities while we walk.
     players_.assign(view.begin(), view.end());
@@ -313,149 +462,20 @@ void PlayerBehavior::UpdatePlayer(Entity e, float dt, Registry& registry) {
         const auto& p = registry.get<component::PlayerBehavior>(e);
         if (p.State != p.NextState) Transition(e, p.State, p.NextState, registry);
     }
-    const bool hasPhysics = registry.has<component::Physics>(e);
-    const bool animated = registry.has<component::Animation>(e);
-    const component::Input input = registry.get<component::Input>(e);
-    const float d = input.Direction.x;
+    Turn turn{e, registry, dt, registry.get<component::Input>(e)};
 
-    // Any call below that creates entities (respawn, dust) or queues actions ends with a fresh
-    // lookup: pools move their elements when they grow.
-    const auto behavior = [&]() -> component::PlayerBehavior& { return registry.get<component::PlayerBehavior>(e); };
-    const auto body = [&]() -> component::Physics& { return registry.get<component::Physics>(e); };
-
-    if (hasPhysics) {
-        const auto jumpCheck = [&] {
-            auto& p = behavior();
-            if (input.Jump) {
-                if (p.SkipWindup) {
-                    body().Velocity.y = p.JumpForce;
-                    PlayOwnSound(e, "Jump", 1.0f, registry);
-                    behavior().NextState = PlayerState::Airborne;
-                } else {
-                    p.NextState = PlayerState::JumpWindup;
-                }
-            }
-            if (!behavior().Grounded) behavior().NextState = PlayerState::Airborne;
-        };
-        const auto die = [&](bool restoreGravity) {
-            component::Animation* animation = AnimationOf(e, registry);
-            if (animation && !player_animation::Completed(*animation)) return;
-            util::Respawn(registry);
-            if (animation = AnimationOf(e, registry); animation) player_animation::ClearTrack(*animation);
-            behavior().NextState = PlayerState::Airborne;
-            // A hazard death switched gravity off; without it the player would float from the
-            // checkpoint for good.
-            if (restoreGravity) body().Acceleration.y = behavior().SavedGravity;
-        };
-
-        switch (behavior().State) {
-            case PlayerState::Idle: {
-                auto& p = behavior();
-                if (util::ActionBase* action = p.CurrentAction.get()) {
-                    action->Update(dt);
-                    if (action->Done) p.CurrentAction.Reset();
-                }
-                if (input.Moving) p.NextState = PlayerState::Run;
-                jumpCheck();
-                break;
-            }
-            case PlayerState::Run: {
-                auto& p = behavior();
-                auto& physics = body();
-                if (input.Moving && d != 0.0f) {
-                    physics.Acceleration.x = d * p.Acceleration * (Opposes(d, physics.Velocity.x) ? p.TurnSpeed : 1.0f);
-                } else {
-                    p.NextState = PlayerState::Idle;
-                }
-                jumpCheck();
-                break;
-            }
-            case PlayerState::JumpWindup: {
-                auto& p = behavior();
-                if (!p.Grounded || p.StateTimer < 0.0f) {
-                    p.StateTimer = 0.0f;
-                    body().Velocity.y = p.JumpForce;
-                    p.NextState = PlayerState::Airborne;
-                }
-                // Letting go during the wind-up cancels the jump.
-                if (!input.Jump) p.NextState = PlayerState::Run, p.StateTimer = 0.0f;
-                break;
-            }
-            case PlayerState::Airborne: {
-                auto& p = behavior();
-                auto& physics = body();
-                if (p.InfiniteJump && input.Jump) physics.Velocity.y = p.JumpForce;
-                if (p.Grounded) break;
-                if (p.StateTimer >= 0.0f && input.Jump) p.NextState = PlayerState::JumpWindup, p.StateTimer = 0.0f;
-                if (input.Moving) {
-                    physics.Acceleration.x = p.Acceleration * d * p.AirControl * (Opposes(d, physics.Velocity.x) ? p.TurnSpeed : 1.0f);
-                    Face(e, d, registry);
-                } else {
-                    physics.Acceleration.x = 0.0f;
-                }
-                auto& q = behavior();
-                auto& v = body().Velocity;
-                if (!input.Jump) v.y = std::min(v.y, q.JumpReleaseCap);
-                if (q.CanDash && input.Dash && q.DashSpeed > 0.0f) q.NextState = PlayerState::Dash;
-                break;
-            }
-            case PlayerState::HazardDeath: die(true); break;
-            case PlayerState::FallDeath: die(false); break;
-            case PlayerState::Dash: {
-                auto& p = behavior();
-                if (util::ActionBase* action = p.CurrentAction.get()) {
-                    action->Update(dt);
-                    if (action->Done) {
-                        p.CurrentAction.Reset();
-                        p.NextState = PlayerState::Airborne;
-                        p.CanDash = false;
-                        body().Acceleration.y = p.SavedGravity;
-                    }
-                } else if (p.StateTimer <= 0.0f) {
-                    p.CanDash = false;
-                    body().Velocity.x = 0.0f;
-                    body().Acceleration.y = p.SavedGravity;
-                    p.NextState = PlayerState::Airborne;
-                }
-                break;
-            }
-            case PlayerState::Finish: break;
-        }
-
-        auto& p = behavior();
+    if (registry.has<component::Physics>(e)) {
+        if (const auto move = RowOf(turn.behavior().State).move) move(turn);
+        auto& p = turn.behavior();
         if (p.State != PlayerState::Dash) {
-            auto& v = body().Velocity;
+            auto& v = turn.body().Velocity;
             v.x = std::clamp(v.x, -p.Speed, p.Speed);
         }
         p.StateTimer -= dt;
     }
+    if (const auto after = RowOf(turn.behavior().State).after) after(turn);
 
-    // Follow-up: facing, the apex animation, landing and the finish.
-    switch (behavior().State) {
-        case PlayerState::Run: Face(e, d, registry); break;
-        case PlayerState::Airborne:
-            if (!hasPhysics) break;
-            if (animated) {
-                component::Animation& animation = *AnimationOf(e, registry);
-                if (body().Velocity.y <= 0.0f && player_animation::Current(animation) == "jump/jump_idle")
-                    player_animation::Set(animation, "jump/jump_apex", false);
-            }
-            if (behavior().Grounded) {
-                if (animated) {
-                    RaiseDust(e, registry);
-                    PlayOwnSound(e, "Land", 0.5f, registry);
-                }
-                behavior().NextState = PlayerState::Idle;
-            }
-            break;
-        case PlayerState::Finish:
-            // Without a skeleton there is no finish animation to wait for.
-            if (!animated || player_animation::Completed(*AnimationOf(e, registry))) RequestWinScreen(registry);
-            break;
-        default: break;
-    }
-
-    auto& p = behavior();
+    auto& p = turn.behavior();
     if (p.Grounded) p.CanDash = true;
     p.WasGrounded = p.Grounded;
     p.Grounded = false;

@@ -7,9 +7,14 @@
 // least one frame. Other code requests states too: the hazard response (HazardDeath), the goal
 // (Finish) and the fall check (FallDeath).
 //
+// Each state's parts (enter, exit, the move every update and what follows it) stand in one table
+// indexed by PlayerState. A finish that has played out is reported to the level through the play
+// state (gameplay/play_state.hpp); the level decides which screen follows.
+//
 // Companions on the player's entity, each used only when present: Physics (all motion), Transform
 // (the dash), Animation (through gameplay/player_animation.hpp), Audio (sounds by name: "Jump",
-// "Dash", "Footstep", "Land") and CameraFollow (stopped during a fall death).
+// "Dash", "Footstep", "Land", through gameplay/player_sound.hpp) and CameraFollow (stopped during a
+// fall death).
 #pragma once
 
 #include <cstdint>
@@ -22,6 +27,7 @@
 #include "engine/system.hpp"
 #include "gameplay/actions.hpp"
 #include "gameplay/input.hpp"
+#include "gameplay/player_sound.hpp"
 
 namespace velkor::component {
 
@@ -101,6 +107,7 @@ inline constexpr const char* DustPrefab = "Data/Entities/DustVFX.json";
 inline constexpr float DustLifetime = 0.5f;
 // Landing faster than this to one side raises dust only on the other side.
 inline constexpr float DustSpeedLimit = 3.0f;
+// How long the finished player stays in view before the level shows the win screen.
 inline constexpr float WinScreenDelay = 0.6f;
 
 }  // namespace velkor::player
@@ -110,7 +117,7 @@ namespace velkor::system {
 class PlayerBehavior final : public System<std::tuple<component::PlayerBehavior, component::Input>> {
 public:
     // The footstep loop this system started, for tests and tools.
-    [[nodiscard]] int FootstepChannel() const noexcept { return footstep_.sound.channel; }
+    [[nodiscard]] int FootstepChannel() const noexcept { return footsteps_.Channel(); }
 
 protected:
     void InitHook(Registry& registry) override;
@@ -118,18 +125,12 @@ protected:
     void ShutdownHook(Registry& registry) override;
 
 private:
-    // The running footstep loop (its channel is reused once it ends) and whose steps they are.
-    struct Footstep {
-        audio::HeldChannel sound;
-        util::EntityHandle owner;
-    };
-
     void UpdatePlayer(Entity e, float dt, Registry& registry);
+    // Leaves one state for the next: the animation, the old state's exit and the new one's enter
+    // (gameplay/player_behavior.cpp's table), the sounds and the trace line.
     void Transition(Entity e, component::PlayerState from, component::PlayerState to, Registry& registry);
-    void StopFootstep();
-    void ForgetStaleFootstep(Registry& registry);
 
-    Footstep footstep_;
+    player_sound::Footsteps footsteps_;
     std::vector<Entity> players_;  // reused every frame
 };
 

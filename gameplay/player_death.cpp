@@ -9,79 +9,36 @@
 #include "gameplay/collision.hpp"
 #include "gameplay/effects.hpp"
 #include "gameplay/physics.hpp"
+#include "gameplay/play_state.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/window.hpp"
-#include "levels/level_state.hpp"
 
 namespace velkor::util {
 
 namespace {
 
-// The state machine's state values.
-constexpr int HazardDeathState = 4;
-constexpr int FallDeathState = 5;
-constexpr int FinishState = 7;
-constexpr int CollectableTag = 7;
+using component::PlayerState;
 
 constexpr const char* RespawnEffect = "Data/Entities/RespawnVFX.json";
 
-template <class State>
-int Value(State state) {
-    return static_cast<int>(state);
-}
-
-bool IsDeath(int state) { return state == HazardDeathState || state == FallDeathState; }
-
-// The collectables taken since the checkpoint become takeable again; the counter drops by each.
-void GiveBackCollectables(Registry& registry, singleton::Level& level) {
-    for (const Entity item : level.takenCollectables) {
-        // A level switch may have destroyed the item, or a new entity may carry its identifier.
-        if (!registry.alive(item) || !registry.has<component::Collision>(item)) continue;
-        if (Value(registry.get<component::Collision>(item).ColliderTag) != CollectableTag) continue;
-        if (registry.has<component::Graphics>(item)) registry.get<component::Graphics>(item).Renderable = true;
-        if (registry.has<component::Light>(item)) registry.get<component::Light>(item).Enabled = true;
-        level.collected -= 1;
-    }
-    level.takenCollectables.clear();
-}
-
-void PutBackFallingPlatforms(Registry& registry, singleton::Level& level) {
-    for (auto& platform : level.fallingPlatforms) {
-        ++platform.generation;
-        const Entity e = platform.entity;
-        if (!registry.alive(e)) continue;
-        if (registry.has<component::Transform>(e)) {
-            auto& transform = registry.get<component::Transform>(e);
-            transform.Translation = platform.position;
-            transform.Dirty = true;
-        }
-        if (registry.has<component::Physics>(e)) {
-            auto& body = registry.get<component::Physics>(e);
-            body.Acceleration = {0.0f, 0.0f};
-            body.Velocity = {0.0f, 0.0f};
-        }
-    }
-}
+bool IsDeath(PlayerState state) { return state == PlayerState::HazardDeath || state == PlayerState::FallDeath; }
 
 }  // namespace
 
-bool Dying(const component::PlayerBehavior& player) {
-    return IsDeath(Value(player.State)) || IsDeath(Value(player.NextState));
-}
+bool Dying(const component::PlayerBehavior& player) { return IsDeath(player.State) || IsDeath(player.NextState); }
 
 bool RequestEnding(component::PlayerBehavior& player, Ending ending) {
-    using StateType = decltype(player.NextState);
-    if (Value(player.State) == FinishState || Value(player.NextState) == FinishState) return false;
+    if (player.State == PlayerState::Finish || player.NextState == PlayerState::Finish) return false;
     if (ending == Ending::Finish) {
         // A death under way runs its course; one only asked for in this frame gives way.
-        if (IsDeath(Value(player.State))) return false;
-        player.NextState = static_cast<StateType>(FinishState);
+        if (IsDeath(player.State)) return false;
+        player.NextState = PlayerState::Finish;
         return true;
     }
     if (player.Immune || Dying(player)) return false;
-    player.NextState = static_cast<StateType>(ending == Ending::HazardDeath ? HazardDeathState : FallDeathState);
+    player.NextState = ending == Ending::HazardDeath ? PlayerState::HazardDeath : PlayerState::FallDeath;
     return true;
 }
 
@@ -98,18 +55,8 @@ void Respawn(Registry& registry) {
         if (singletons.has<singleton::Level>()) PlayLevelSound(registry, "Respawn", 1.0f);
         const Entity effect = SpawnEffect(registry, RespawnEffect, checkpoint);
         RootActions(registry).AddTimedAction(1.0f).Callbacks.push_back(DestroyEntityLater(registry, effect));
-        if (!singletons.has<singleton::Level>()) continue;
-        auto& level = singletons.get<singleton::Level>();
-        GiveBackCollectables(registry, level);
-        PutBackFallingPlatforms(registry, level);
+        RewindToCheckpoint(registry);
     }
-}
-
-std::uint32_t FallingPlatformGeneration(Registry& registry, Entity platform) {
-    if (!registry.singletons.has<singleton::Level>()) return 0;
-    for (const auto& entry : registry.singletons.get<singleton::Level>().fallingPlatforms)
-        if (entry.entity == platform) return entry.generation;
-    return 0;
 }
 
 }  // namespace velkor::util

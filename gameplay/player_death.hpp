@@ -7,6 +7,7 @@
 #include <glm/vec2.hpp>
 
 #include "engine/system.hpp"
+#include "gameplay/play_state.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "serialization/transform.hpp"
 
@@ -39,13 +40,8 @@ bool RequestEnding(component::PlayerBehavior& player, Ending ending);
 [[nodiscard]] bool Dying(const component::PlayerBehavior& player);
 
 // Puts every camera-followed entity (the player) back at the checkpoint with the "Respawn" sound
-// and effect; gives back the collectables taken since the checkpoint and puts the falling
-// platforms back where the level started them, at rest.
+// and effect, and rewinds the level to the checkpoint (RewindToCheckpoint).
 void Respawn(Registry& registry);
-
-// How many times the respawn has put this falling platform back (0 for an entity the level does
-// not list). Actions queued for a platform keep the value and act only while it is unchanged.
-[[nodiscard]] std::uint32_t FallingPlatformGeneration(Registry& registry, Entity platform);
 
 }  // namespace velkor::util
 

@@ -15,6 +15,7 @@
 #include "levels/lose_screen.hpp"
 #include "levels/main_menu.hpp"
 #include "levels/options_menu.hpp"
+#include "levels/play_level.hpp"
 #include "levels/win_screen.hpp"
 
 namespace velkor::levels {
@@ -50,6 +51,7 @@ void LevelManager::Init(Registry& registry) {
 }
 
 void LevelManager::Update(float dt, Registry& registry) {
+    levels::ShowPlayOutcome(registry);
     auto& state = registry.singletons.get<singleton::GameState>();
     if (state.switchPending) {
         state.switchDelay -= dt;

@@ -36,12 +36,6 @@ void ReadTiledMapProperties(const rapidjson::Value* properties, Registry& regist
 
 }  // namespace
 
-singleton::Level& EnsureLevel(Registry& registry) {
-    auto& singletons = registry.singletons;
-    if (singletons.has<singleton::Level>()) return singletons.get<singleton::Level>();
-    return singletons.set(singleton::Level{});
-}
-
 void ReadMapProperties(const rapidjson::Value& properties, Registry& registry) {
     auto& singletons = registry.singletons;
     if (!singletons.has<singleton::Level>()) singletons.set(singleton::Level{}).propertiesPending = true;

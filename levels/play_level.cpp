@@ -2,6 +2,8 @@
 
 #include "gameplay/effects.hpp"
 #include "gameplay/physics.hpp"
+#include "gameplay/play_state.hpp"
+#include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/camera_follow.hpp"
@@ -54,6 +56,12 @@ void CountDown(Registry& registry, float dt) {
     singleton::Level& level = EnsureLevel(registry);
     level.lastTimeLeft = level.timeLeft;
     if (level.timerRunning) level.timeLeft -= dt;
+}
+
+void ShowPlayOutcome(Registry& registry) {
+    if (!util::TakeFinished(registry) || !registry.singletons.has<singleton::GameState>()) return;
+    if (registry.singletons.get<singleton::GameState>().pendingLevel == LevelIndex::WinScreen) return;
+    RequestLevelAfter(registry, LevelIndex::WinScreen, player::WinScreenDelay);
 }
 
 void PlayLevel::Load(Registry& registry) {

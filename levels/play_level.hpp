@@ -41,6 +41,11 @@ void SetCameraZoom(Registry& registry, float zoom);
 // The level timer's step: remembers the time left before it and counts it down while it runs.
 void CountDown(Registry& registry, float dt);
 
+// Turns what the player reported into the next screen: its finish leads to the win screen after
+// player::WinScreenDelay, armed once (reports while it is armed change nothing). The level manager
+// calls it before it counts down, so that the delay starts in the frame the finish played out.
+void ShowPlayOutcome(Registry& registry);
+
 class PlayLevel : public util::iLevel {
 public:
     // Every entity goes, and the Level record, so that Initialize reads its map into a fresh one.

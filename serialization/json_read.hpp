@@ -106,6 +106,12 @@ inline bool ReadCount(const rapidjson::Value& object, const char* key, int& out,
     return true;
 }
 
+// A flag: a present key sets it to whether its value is the literal true (1, "yes" and null are
+// false); an absent key keeps it. The game's data reads switches this way.
+inline void ReadFlag(const rapidjson::Value& object, const char* key, bool& out) {
+    if (const auto* v = Find(object, key)) out = v->IsTrue();
+}
+
 inline bool ReadBool(const rapidjson::Value& object, const char* key, bool& out) {
     const auto* v = Find(object, key);
     if (!v || !v->IsBool()) return false;

@@ -6,10 +6,10 @@
 #include "engine/engine.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
+#include "gameplay/play_state.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "graphics/camera.hpp"
 #include "levels/level_manager.hpp"
-#include "levels/level_state.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::replay {

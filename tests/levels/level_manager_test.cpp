@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "gameplay/input.hpp"
+#include "gameplay/play_state.hpp"
+#include "gameplay/player_behavior.hpp"
 #include "graphics/window.hpp"
+#include "levels/play_level.hpp"
 
 namespace velkor {
 namespace {
@@ -132,6 +135,30 @@ TEST_F(LevelManagerTest, AnImmediateSwitchEndsADelayedOneAndReArmingOverwritesIt
     EXPECT_EQ(State().currentLevel, 5) << "the old delay would have run out here";
     Frame(0.3f);
     EXPECT_EQ(State().currentLevel, 8);
+}
+
+// The player's finish becomes the win screen in the manager's own frame, before its countdown, so
+// that the delay runs from the frame the finish played out; repeated reports arm it once.
+TEST_F(LevelManagerTest, TheFinishReportedByThePlayerLeadsToTheWinScreenAfterItsDelay) {
+    Frame();
+    util::ReportFinished(*registry);
+    EXPECT_EQ(Frame(), Calls({"0:Update"}));
+    EXPECT_EQ(State().pendingLevel, levels::LevelIndex::WinScreen);
+    EXPECT_FLOAT_EQ(State().switchDelay, player::WinScreenDelay - 1.0f / 60.0f) << "counted down in the same frame";
+    EXPECT_FALSE(util::TakeFinished(*registry)) << "the report was taken";
+    const float armed = State().switchDelay;
+    util::ReportFinished(*registry);
+    Frame();
+    EXPECT_FLOAT_EQ(State().switchDelay, armed - 1.0f / 60.0f) << "not re-armed";
+    int frames = 2;  // since the first report
+    while (State().currentLevel != levels::LevelIndex::WinScreen && frames < 100) util::ReportFinished(*registry), Frame(), ++frames;
+    EXPECT_NEAR(frames, 36, 1) << "0.6 s at 60 frames a second";
+
+    // Without a level manager's state the report is dropped, not kept for a later one.
+    auto bare = std::make_unique<Registry>();
+    util::ReportFinished(*bare);
+    levels::ShowPlayOutcome(*bare);
+    EXPECT_FALSE(util::TakeFinished(*bare));
 }
 
 TEST_F(LevelManagerTest, ShutdownDestroysLevelsWithoutShutdownOrUnload) {

@@ -1,19 +1,33 @@
-# The engine and the data layer sit at the bottom: nothing in engine/ or serialization/ may include
-# a header of the layers built on them. The game composes them in app/.
+# Each folder may include only the folders beneath it. The game composes the layers in app/; the
+# rows below name, for each folder, the folders it must never include.
 #   cmake -DROOT=<repository> -P layering.cmake
-set(upper "app|graphics|gameplay|audio|levels|animation|tools")
-file(GLOB_RECURSE files ${ROOT}/engine/*.hpp ${ROOT}/engine/*.cpp ${ROOT}/serialization/*.hpp ${ROOT}/serialization/*.cpp)
+set(rows
+  "engine:app|graphics|gameplay|audio|levels|animation|tools|spine|serialization"
+  "serialization:app|graphics|gameplay|audio|levels|animation|tools|spine"
+  "spine:app|graphics|gameplay|audio|levels|animation|tools"
+  "animation:app|gameplay|levels|tools"
+  "gameplay:app|levels|tools"
+  "levels:app|tools"
+  "tools:app")
 set(offenders "")
-foreach(file ${files})
-  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<](${upper})/")
-  foreach(line ${includes})
-    file(RELATIVE_PATH name ${ROOT} ${file})
-    string(STRIP "${line}" line)
-    string(APPEND offenders "\n  ${name}: ${line}")
+set(count 0)
+foreach(row ${rows})
+  string(REPLACE ":" ";" row "${row}")
+  list(GET row 0 folder)
+  list(GET row 1 upper)
+  file(GLOB_RECURSE files ${ROOT}/${folder}/*.hpp ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.c)
+  list(LENGTH files n)
+  math(EXPR count "${count} + ${n}")
+  foreach(file ${files})
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<](${upper})/")
+    foreach(line ${includes})
+      file(RELATIVE_PATH name ${ROOT} ${file})
+      string(STRIP "${line}" line)
+      string(APPEND offenders "\n  ${name}: ${line}")
+    endforeach()
   endforeach()
 endforeach()
 if(offenders)
-  message(FATAL_ERROR "engine/ and serialization/ must not include the layers above them:${offenders}")
+  message(FATAL_ERROR "a folder includes a layer above it:${offenders}")
 endif()
-list(LENGTH files count)
-message(STATUS "${count} files of engine/ and serialization/ include nothing from above them")
+message(STATUS "${count} files include nothing from the layers above them")

@@ -25,6 +25,7 @@
 #include "gameplay/physics.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
+#include "levels/play_level.hpp"
 #include "serialization/prefab.hpp"
 #include "support/json.hpp"
 
@@ -79,7 +80,8 @@ public:
 
     // One engine frame of the systems that move the player: the key table (the Input system ends
     // the engine's frame; here it leads, so a key held before Step is seen in that frame), then
-    // KeyboardInput, Physics, Collision, PlayerBehavior, Animation and the ActionSystem.
+    // KeyboardInput, Physics, Collision, PlayerBehavior, Animation, the ActionSystem and the level
+    // manager's first step, which turns the player's finish into the win-screen request.
     void Step(int frames = 1) {
         for (int i = 0; i < frames; ++i) {
             input::UpdateKeyTable(registry_->singletons.get<singleton::Input>(), input::GetBackend());
@@ -89,6 +91,7 @@ public:
             behavior_.Update(Frame, *registry_);
             animation_.Update(Frame, *registry_);
             actions_.Update(Frame, *registry_);
+            levels::ShowPlayOutcome(*registry_);
         }
     }
     // Steps for a duration given in seconds (rounded to whole frames).

@@ -17,7 +17,39 @@
 #include "tools/replay.hpp"
 #include "tools/soak_report.hpp"
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+// The game is a GUI-subsystem program, so Windows gives it no console. Started from one, it writes
+// its usage, content check and replay lines there; output already redirected (a file, a pipe)
+// stays where it goes.
+void UseParentConsole() {
+    const auto missing = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool out = missing(STD_OUTPUT_HANDLE);
+    const bool err = missing(STD_ERROR_HANDLE);
+    if (!(out || err) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    FILE* ignored = nullptr;
+    if (out) freopen_s(&ignored, "CONOUT$", "w", stdout);
+    if (err) freopen_s(&ignored, "CONOUT$", "w", stderr);
+    std::ios::sync_with_stdio(true);
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    UseParentConsole();
+#endif
     const char* program = argc > 0 ? argv[0] : "velkor";
     const velkor::app::LaunchParse launch = velkor::app::ParseLaunchOptions(argc, argv);
     if (!launch.ok()) {

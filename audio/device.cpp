@@ -1,16 +1,14 @@
-// OpenAL Soft + libsndfile implementation of the sound device (see device.hpp for the contract).
+// miniaudio implementation of the sound device (see device.hpp for the contract), the same on
+// Linux and Windows: miniaudio mixes, resamples for pitch and decodes WAV, FLAC and MP3 itself.
 #include "audio/device.hpp"
 
-#include <AL/al.h>
-#include <AL/alc.h>
-#include <AL/alext.h>
-#include <sndfile.h>
+#include <miniaudio.h>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,24 +19,19 @@ namespace velkor::audio::device {
 
 namespace {
 
-// Streams queue this many chunks of ChunkSeconds each. Update() refills whatever has played, so
-// right after an update at least (StreamBuffers - 1) chunks are waiting: 0.75 s, enough to ride
-// out a slow frame or a level load without a gap.
-constexpr int StreamBuffers = 4;
-constexpr double ChunkSeconds = 0.25;
 // Limits on what a file's header may declare; beyond them the header is lying or hostile.
-constexpr int MinSampleRate = 1000;
-constexpr int MaxSampleRate = 384000;
-constexpr sf_count_t MaxChunkFrames = 96000;  // a quarter second at the highest rate
-constexpr int MaxWholeSeconds = 600;
+constexpr ma_uint32 MinSampleRate = 1000;
+constexpr ma_uint32 MaxSampleRate = 384000;
+constexpr ma_uint64 MaxWholeSeconds = 600;
 
-// OpenAL clamps a source's gain to AL_MAX_GAIN, 1 by default; channel volumes above 1 amplify.
-constexpr float MaxSourceGain = 16.0f;
-
-// The silent fallback mixes at this format; what it renders is thrown away.
-constexpr int LoopbackRate = 44100;
-// A stall longer than this is not caught up on: sounds simply pause for the rest of it.
-constexpr double MaxLoopbackCatchUp = 0.25;
+// Every mix, whether a device plays it or not, is stereo at this rate.
+constexpr ma_uint32 OutputRate = 44100;
+constexpr ma_uint32 OutputChannels = 2;
+// Without a device the mix advances with the clock in Update(). A stall up to this long is caught
+// up on, as a device's queue would have played on through it; in a longer one sounds pause for
+// the rest.
+constexpr double MaxCatchUp = 1.0;
+constexpr ma_uint64 MixBlock = 1024;
 
 using Clock = std::chrono::steady_clock;
 
@@ -58,12 +51,11 @@ bool FileExists(const char* path) {
 struct Sound {
     System* system = nullptr;
     Mode mode = ModeDefault;
-    int channels = 1;
-    int rate = 44100;
-    ALenum format = AL_FORMAT_MONO16;
-    ALuint buffer = 0;  // whole sounds
-    SNDFILE* file = nullptr;  // streams: the one decoder, owned by the channel that plays it
-    sf_count_t chunkFrames = 0;
+    ma_uint32 channels = 1;
+    ma_uint32 rate = OutputRate;
+    std::vector<float> pcm;  // whole sounds, interleaved
+    ma_uint64 frames = 0;
+    std::unique_ptr<ma_decoder> decoder;  // streams: the one decoder, read by the channel that plays it
     int streamChannel = -1;
 };
 
@@ -75,33 +67,34 @@ struct ChannelGroup {
 namespace {
 
 struct Voice {
-    ALuint source = 0;
-    std::array<ALuint, StreamBuffers> buffers{};
+    // miniaudio keeps pointers to both while mixing: they live on the heap, initialised while active.
+    std::unique_ptr<ma_sound> sound;
+    std::unique_ptr<ma_audio_buffer_ref> reader;  // whole sounds: this channel's own read position
     std::uint32_t generation = 1;
     bool active = false;
-    Sound* sound = nullptr;
+    Sound* source = nullptr;
     ChannelGroup* group = nullptr;
     std::uint64_t started = 0;  // play order: the smallest is the oldest
     float volume = 1.0f;
     float pitch = 1.0f;
-    bool decoderDone = false;  // streams: the last chunk is queued
+    bool paused = false;  // held by ChannelSetPaused: stopped in miniaudio, but not finished
 };
 
 }  // namespace
 
 struct System {
     bool initialised = false;
-    ALCdevice* device = nullptr;
-    ALCcontext* context = nullptr;
-    bool loopback = false;
-    LPALCRENDERSAMPLESSOFT render = nullptr;
-    Clock::time_point lastRender{};
+    std::unique_ptr<ma_engine> engine;
+    bool device = false;  // a device plays the mix (on its own thread)
+    std::unique_ptr<ma_encoder> recorder;  // no device, the mix goes into a WAV file
+    Clock::time_point lastMix{};
+    ma_uint64 mixedFrames = 0;  // without a device: the engine's clock stands still while nothing plays
     std::vector<Voice> voices;
     ChannelGroup master;
     std::vector<std::unique_ptr<ChannelGroup>> groups;
     std::vector<std::unique_ptr<Sound>> sounds;
     std::uint64_t serial = 0;
-    std::vector<short> scratch;  // decoding and loopback rendering
+    std::vector<float> scratch;
 };
 
 const char* ErrorString(Result result) noexcept {
@@ -124,23 +117,26 @@ namespace {
 
 // Detaches everything from a voice and invalidates every handle to it.
 void Reap(Voice& v) {
-    alSourceStop(v.source);
-    alSourcei(v.source, AL_BUFFER, 0);
-    if (v.sound && v.sound->streamChannel >= 0) v.sound->streamChannel = -1;
-    v.sound = nullptr;
+    if (v.sound) {
+        ma_sound_uninit(v.sound.get());
+        v.sound.reset();
+    }
+    if (v.reader) {
+        ma_audio_buffer_ref_uninit(v.reader.get());
+        v.reader.reset();
+    }
+    if (v.source && v.source->streamChannel >= 0) v.source->streamChannel = -1;
+    v.source = nullptr;
     v.group = nullptr;
     v.active = false;
-    v.decoderDone = false;
+    v.paused = false;
     ++v.generation;
 }
 
-// A whole sound has finished once its source stops. A stream's source also stops when its queue
-// runs dry, so it has only finished once the decoder has nothing more to give.
 bool Finished(const Voice& v) {
-    ALint state = AL_STOPPED;
-    alGetSourcei(v.source, AL_SOURCE_STATE, &state);
-    if (state != AL_STOPPED) return false;
-    return !IsStream(v.sound->mode) || v.decoderDone;
+    if (!v.sound) return true;
+    if (v.paused) return false;
+    return ma_sound_at_end(v.sound.get()) || !ma_sound_is_playing(v.sound.get());
 }
 
 // The live voice a handle refers to, or nullptr (and the voice is reaped if it just finished).
@@ -157,35 +153,6 @@ Voice* Resolve(Channel channel) {
     return &v;
 }
 
-// Decodes the next chunk of a stream into buffer and queues it. Looping streams wrap around to
-// the start inside the chunk, so the loop point has no gap. Returns false when nothing came.
-bool QueueChunk(System& s, Voice& v, ALuint buffer) {
-    Sound& sound = *v.sound;
-    const sf_count_t wanted = sound.chunkFrames;
-    s.scratch.resize(static_cast<std::size_t>(wanted * sound.channels));
-    sf_count_t got = 0;
-    bool rewound = false;
-    while (got < wanted) {
-        const sf_count_t n = sf_readf_short(sound.file, s.scratch.data() + got * sound.channels, wanted - got);
-        if (n > 0) {
-            got += n;
-            rewound = false;
-            continue;
-        }
-        // Rewinding twice without a frame in between means an empty file: stop instead of spinning.
-        if (!IsLooping(sound.mode) || rewound || sf_seek(sound.file, 0, SEEK_SET) < 0) {
-            v.decoderDone = true;
-            break;
-        }
-        rewound = true;
-    }
-    if (got == 0) return false;
-    alBufferData(buffer, sound.format, s.scratch.data(),
-                 static_cast<ALsizei>(got * sound.channels * static_cast<sf_count_t>(sizeof(short))), sound.rate);
-    alSourceQueueBuffers(v.source, 1, &buffer);
-    return true;
-}
-
 void StopVoices(System& s, const ChannelGroup* group) {
     for (Voice& v : s.voices) {
         if (!v.active) continue;
@@ -193,58 +160,83 @@ void StopVoices(System& s, const ChannelGroup* group) {
     }
 }
 
+// VELKOR_AUDIO_OUTPUT chooses where the mix goes: unset or empty, the default device (and the
+// silent mix below when there is none); "null", nowhere; anything else names a WAV file that
+// receives the mix (32-bit float stereo), for tests that listen to it.
 Result OpenOutput(System& s) {
-    // The default device of whatever back end OpenAL Soft chose (ALSOFT_DRIVERS picks one).
-    s.device = alcOpenDevice(nullptr);
-    if (s.device) {
-        s.context = alcCreateContext(s.device, nullptr);
-        if (s.context) return Result::Ok;
-        alcCloseDevice(s.device);
-        s.device = nullptr;
+    const char* chosen = std::getenv("VELKOR_AUDIO_OUTPUT");
+    const std::string output = chosen ? chosen : "";
+    s.engine = std::make_unique<ma_engine>();
+    ma_engine_config config = ma_engine_config_init();
+    config.channels = OutputChannels;
+    config.sampleRate = OutputRate;
+    if (output.empty() && ma_engine_init(&config, s.engine.get()) == MA_SUCCESS) {
+        s.device = true;
+        return Result::Ok;
     }
-    // No sound card: mix into a loopback device that nobody listens to, so sounds still take
-    // their time to play and channels end when they would have.
-    if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback")) return Result::ErrOutputInit;
-    auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-    s.render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
-    if (!open || !s.render) return Result::ErrOutputInit;
-    s.device = open(nullptr);
-    if (!s.device) return Result::ErrOutputInit;
-    const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_SHORT_SOFT,
-                                 ALC_FREQUENCY, LoopbackRate, 0};
-    s.context = alcCreateContext(s.device, attributes);
-    if (!s.context) {
-        alcCloseDevice(s.device);
-        s.device = nullptr;
+    // No sound card: mix anyway, driven by Update(), so sounds still take their time to play and
+    // channels end when they would have.
+    config.noDevice = MA_TRUE;
+    if (ma_engine_init(&config, s.engine.get()) != MA_SUCCESS) {
+        s.engine.reset();
         return Result::ErrOutputInit;
     }
-    s.loopback = true;
-    s.lastRender = Clock::now();
+    if (!output.empty() && output != "null") {
+        s.recorder = std::make_unique<ma_encoder>();
+        const ma_encoder_config wav =
+            ma_encoder_config_init(ma_encoding_format_wav, ma_format_f32, OutputChannels, OutputRate);
+        if (ma_encoder_init_file(output.c_str(), &wav, s.recorder.get()) != MA_SUCCESS) {
+            s.recorder.reset();
+            ma_engine_uninit(s.engine.get());
+            s.engine.reset();
+            return Result::ErrOutputInit;
+        }
+    }
+    s.lastMix = Clock::now();
     return Result::Ok;
 }
 
 void CloseOutput(System& s) {
-    alcMakeContextCurrent(nullptr);
-    if (s.context) alcDestroyContext(s.context);
-    if (s.device) alcCloseDevice(s.device);
-    s.context = nullptr;
-    s.device = nullptr;
-    s.loopback = false;
-    s.render = nullptr;
+    if (s.engine) ma_engine_uninit(s.engine.get());
+    s.engine.reset();
+    if (s.recorder) ma_encoder_uninit(s.recorder.get());  // finishes the file's header
+    s.recorder.reset();
+    s.device = false;
 }
 
-void RenderLoopback(System& s) {
+// Without a device: mixes what the clock says has played since the last mix.
+void MixByClock(System& s) {
     const Clock::time_point now = Clock::now();
-    const double elapsed = std::chrono::duration<double>(now - s.lastRender).count();
-    s.lastRender = now;
-    auto frames = static_cast<long>(std::min(elapsed, MaxLoopbackCatchUp) * LoopbackRate);
-    constexpr long Block = 4096;
-    s.scratch.resize(static_cast<std::size_t>(Block * 2));
+    const double elapsed = std::chrono::duration<double>(now - s.lastMix).count();
+    s.lastMix = now;
+    auto frames = static_cast<ma_uint64>(std::min(elapsed, MaxCatchUp) * OutputRate);
+    s.scratch.resize(static_cast<std::size_t>(MixBlock * OutputChannels));
     while (frames > 0) {
-        const long n = std::min(frames, Block);
-        s.render(s.device, s.scratch.data(), static_cast<ALCsizei>(n));
+        const ma_uint64 n = std::min(frames, MixBlock);
+        // The engine reports fewer frames than asked for when nothing plays, but fills the whole
+        // block, silence included: the silence is part of what a listener hears.
+        ma_engine_read_pcm_frames(s.engine.get(), s.scratch.data(), n, nullptr);
+        if (s.recorder) ma_encoder_write_pcm_frames(s.recorder.get(), s.scratch.data(), n, nullptr);
+        s.mixedFrames += n;
         frames -= n;
     }
+}
+
+// Opens a file with the decoder in 32-bit float at its own rate and channel count, refusing what no
+// real sound file declares: everything later is sized from the header.
+Result OpenDecoder(const char* path, ma_decoder& decoder) {
+    const ma_decoder_config config = ma_decoder_config_init(ma_format_f32, 0, 0);
+    if (ma_decoder_init_file(path, &config, &decoder) != MA_SUCCESS)
+        return FileExists(path) ? Result::ErrFormat : Result::ErrFileNotFound;
+    ma_format format{};
+    ma_uint32 channels = 0;
+    ma_uint32 rate = 0;
+    if (ma_decoder_get_data_format(&decoder, &format, &channels, &rate, nullptr, 0) != MA_SUCCESS || channels < 1 ||
+        channels > 2 || rate < MinSampleRate || rate > MaxSampleRate) {
+        ma_decoder_uninit(&decoder);
+        return Result::ErrFormat;
+    }
+    return Result::Ok;
 }
 
 }  // namespace
@@ -262,63 +254,29 @@ Result SystemInit(System* system, int channels) {
     if (system->initialised) return Result::ErrInitialized;
     if (channels < 1) return Result::ErrInvalidParam;
     if (const Result r = OpenOutput(*system); r != Result::Ok) return r;
-    alcMakeContextCurrent(system->context);
-    alGetError();
-    // Every sound plays at the listener, unattenuated: the game sets loudness itself.
-    alDistanceModel(AL_NONE);
-    const bool directChannels = alIsExtensionPresent("AL_SOFT_direct_channels");
     system->voices.resize(static_cast<std::size_t>(channels));
-    for (Voice& v : system->voices) {
-        alGenSources(1, &v.source);
-        alGenBuffers(StreamBuffers, v.buffers.data());
-        if (alGetError() != AL_NO_ERROR) {
-            for (Voice& w : system->voices) {
-                if (w.source) alDeleteSources(1, &w.source);
-                if (w.buffers[0]) alDeleteBuffers(StreamBuffers, w.buffers.data());
-            }
-            system->voices.clear();
-            CloseOutput(*system);
-            return Result::ErrMemory;
-        }
-        alSourcei(v.source, AL_SOURCE_RELATIVE, AL_TRUE);
-        alSource3f(v.source, AL_POSITION, 0.0f, 0.0f, 0.0f);
-        alSourcef(v.source, AL_MAX_GAIN, MaxSourceGain);
-        // Stereo music keeps its left and right instead of being placed on virtual speakers.
-        if (directChannels) alSourcei(v.source, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
-    }
     system->initialised = true;
     return Result::Ok;
 }
 
 bool SystemHasOutput(const System* system) noexcept {
-    return system && system->initialised && !system->loopback;
+    return system && system->initialised && (system->device || system->recorder);
+}
+
+double SystemMixedSeconds(const System* system) noexcept {
+    if (!system || !system->initialised) return 0.0;
+    const ma_uint64 frames = system->device ? ma_engine_get_time_in_pcm_frames(system->engine.get()) : system->mixedFrames;
+    return static_cast<double>(frames) / OutputRate;
 }
 
 Result SystemUpdate(System* system) {
     if (!system) return Result::ErrUninitialized;
     if (!system->initialised) return Result::ErrUninitialized;
     System& s = *system;
-    for (Voice& v : s.voices) {
-        if (!v.active) continue;
-        if (IsStream(v.sound->mode)) {
-            ALint processed = 0;
-            alGetSourcei(v.source, AL_BUFFERS_PROCESSED, &processed);
-            for (; processed > 0; --processed) {
-                ALuint buffer = 0;
-                alSourceUnqueueBuffers(v.source, 1, &buffer);
-                if (!v.decoderDone) QueueChunk(s, v, buffer);
-            }
-            ALint state = AL_STOPPED;
-            ALint queued = 0;
-            alGetSourcei(v.source, AL_SOURCE_STATE, &state);
-            alGetSourcei(v.source, AL_BUFFERS_QUEUED, &queued);
-            // The queue ran dry during a stall longer than the queue: carry on where it stopped.
-            if (state == AL_STOPPED && queued > 0) alSourcePlay(v.source);
-        }
-        if (Finished(v)) Reap(v);
-    }
-    if (s.loopback) RenderLoopback(s);
-    return alGetError() == AL_NO_ERROR ? Result::Ok : Result::ErrMemory;
+    for (Voice& v : s.voices)
+        if (v.active && Finished(v)) Reap(v);
+    if (!s.device) MixByClock(s);
+    return Result::Ok;
 }
 
 Result SystemClose(System* system) {
@@ -328,10 +286,6 @@ Result SystemClose(System* system) {
     StopVoices(s, nullptr);
     while (!s.sounds.empty()) SoundRelease(s.sounds.back().get());
     s.groups.clear();
-    for (Voice& v : s.voices) {
-        alDeleteSources(1, &v.source);
-        alDeleteBuffers(StreamBuffers, v.buffers.data());
-    }
     s.voices.clear();
     CloseOutput(s);
     s.initialised = false;
@@ -350,57 +304,37 @@ Result CreateSound(System* system, const char* path, Mode mode, Sound** out) {
     if (!system->initialised) return Result::ErrUninitialized;
     if (!path || !out) return Result::ErrInvalidParam;
     *out = nullptr;
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path, SFM_READ, &info);
-    if (!file) return FileExists(path) ? Result::ErrFormat : Result::ErrFileNotFound;
-    // Everything below is sized from the header: refuse what no real sound file declares.
-    if (info.channels < 1 || info.channels > 2 || info.samplerate < MinSampleRate || info.samplerate > MaxSampleRate ||
-        info.frames < 0) {
-        sf_close(file);
-        return Result::ErrFormat;
-    }
-    // Decoders of float formats (Vorbis, MP3) may overshoot 1.0: clip instead of wrapping around.
-    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    auto decoder = std::make_unique<ma_decoder>();
+    if (const Result r = OpenDecoder(path, *decoder); r != Result::Ok) return r;
 
     auto sound = std::make_unique<Sound>();
     sound->system = system;
     sound->mode = mode;
-    sound->channels = info.channels;
-    sound->rate = info.samplerate;
-    sound->format = info.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    sound->chunkFrames = std::clamp<sf_count_t>(static_cast<sf_count_t>(info.samplerate * ChunkSeconds), 1024, MaxChunkFrames);
+    ma_format format{};
+    ma_decoder_get_data_format(decoder.get(), &format, &sound->channels, &sound->rate, nullptr, 0);
 
     if (IsStream(mode)) {
-        sound->file = file;
+        sound->decoder = std::move(decoder);
     } else {
-        // Frame counts of compressed formats are estimates: read until the decoder says stop.
-        std::vector<short> pcm;
-        const sf_count_t block = 16384;
-        sf_count_t total = 0;
-        // A sound loaded whole is at most MaxWholeSeconds long; longer ones are cut (music streams).
-        const sf_count_t limit = static_cast<sf_count_t>(info.samplerate) * MaxWholeSeconds;
+        // Lengths of compressed formats are estimates: read until the decoder says stop. A sound
+        // loaded whole is at most MaxWholeSeconds long; longer ones are cut (music streams).
+        const ma_uint64 limit = static_cast<ma_uint64>(sound->rate) * MaxWholeSeconds;
+        const ma_uint64 block = 16384;
+        ma_result result = MA_SUCCESS;
         for (;;) {
-            if (total >= limit) {
+            if (sound->frames >= limit) {
                 Trace("Sound longer than " + std::to_string(MaxWholeSeconds) + " s cut: " + std::string(path) + "\n");
                 break;
             }
-            pcm.resize(static_cast<std::size_t>((total + block) * info.channels));
-            const sf_count_t n = sf_readf_short(file, pcm.data() + total * info.channels, block);
-            if (n <= 0) break;
-            total += n;
+            sound->pcm.resize(static_cast<std::size_t>((sound->frames + block) * sound->channels));
+            ma_uint64 n = 0;
+            result = ma_decoder_read_pcm_frames(decoder.get(), sound->pcm.data() + sound->frames * sound->channels, block, &n);
+            sound->frames += n;
+            if (result != MA_SUCCESS || n < block) break;
         }
-        const bool readError = sf_error(file) != SF_ERR_NO_ERROR;
-        sf_close(file);
-        if (readError) return Result::ErrFileBad;
-        alGetError();
-        alGenBuffers(1, &sound->buffer);
-        alBufferData(sound->buffer, sound->format, pcm.data(),
-                     static_cast<ALsizei>(total * info.channels * static_cast<sf_count_t>(sizeof(short))),
-                     info.samplerate);
-        if (alGetError() != AL_NO_ERROR) {
-            alDeleteBuffers(1, &sound->buffer);
-            return Result::ErrMemory;
-        }
+        ma_decoder_uninit(decoder.get());
+        if (result != MA_SUCCESS && result != MA_AT_END) return Result::ErrFileBad;
+        sound->pcm.resize(static_cast<std::size_t>(sound->frames * sound->channels));
     }
     *out = sound.get();
     system->sounds.push_back(std::move(sound));
@@ -413,9 +347,8 @@ Result SoundRelease(Sound* sound) {
     auto it = std::find_if(s.sounds.begin(), s.sounds.end(), [&](const auto& p) { return p.get() == sound; });
     if (it == s.sounds.end()) return Result::ErrInvalidHandle;
     for (Voice& v : s.voices)
-        if (v.active && v.sound == sound) Reap(v);
-    if (sound->buffer) alDeleteBuffers(1, &sound->buffer);
-    if (sound->file) sf_close(sound->file);
+        if (v.active && v.source == sound) Reap(v);
+    if (sound->decoder) ma_decoder_uninit(sound->decoder.get());
     s.sounds.erase(it);
     return Result::Ok;
 }
@@ -447,31 +380,41 @@ Result PlaySound(System* system, Sound* sound, ChannelGroup* group, Channel* out
     Voice& v = *chosen;
     const int index = static_cast<int>(chosen - s.voices.data());
 
-    alGetError();
-    v.sound = sound;
-    v.group = group ? group : &s.master;
-    v.volume = 1.0f;
-    v.pitch = 1.0f;
-    v.decoderDone = false;
-    alSourcef(v.source, AL_GAIN, 1.0f);
-    alSourcef(v.source, AL_PITCH, 1.0f);
+    ma_data_source* data = nullptr;
     if (IsStream(sound->mode)) {
-        alSourcei(v.source, AL_LOOPING, AL_FALSE);
-        sound->streamChannel = index;
-        if (sf_seek(sound->file, 0, SEEK_SET) < 0) v.decoderDone = true;
-        for (ALuint buffer : v.buffers)
-            if (v.decoderDone || !QueueChunk(s, v, buffer)) break;
+        if (ma_decoder_seek_to_pcm_frame(sound->decoder.get(), 0) != MA_SUCCESS) return Result::ErrFileBad;
+        data = sound->decoder.get();
     } else {
-        alSourcei(v.source, AL_LOOPING, IsLooping(sound->mode) ? AL_TRUE : AL_FALSE);
-        alSourcei(v.source, AL_BUFFER, static_cast<ALint>(sound->buffer));
+        v.reader = std::make_unique<ma_audio_buffer_ref>();
+        if (ma_audio_buffer_ref_init(ma_format_f32, sound->channels, sound->pcm.data(), sound->frames, v.reader.get()) !=
+            MA_SUCCESS) {
+            v.reader.reset();
+            return Result::ErrMemory;
+        }
+        // The reference does not carry the rate on its own; without it the engine would assume its own.
+        v.reader->sampleRate = sound->rate;
+        data = v.reader.get();
     }
-    alSourcePlay(v.source);
-    v.active = true;
-    v.started = ++s.serial;
-    if (alGetError() != AL_NO_ERROR) {
+    v.sound = std::make_unique<ma_sound>();
+    // Every sound plays at the listener, unattenuated: the game sets loudness itself.
+    if (ma_sound_init_from_data_source(s.engine.get(), data, MA_SOUND_FLAG_NO_SPATIALIZATION, nullptr, v.sound.get()) !=
+        MA_SUCCESS) {
+        v.sound.reset();
         Reap(v);
         return Result::ErrMemory;
     }
+    ma_sound_set_looping(v.sound.get(), IsLooping(sound->mode) ? MA_TRUE : MA_FALSE);
+    v.source = sound;
+    v.group = group ? group : &s.master;
+    v.volume = 1.0f;
+    v.pitch = 1.0f;
+    if (IsStream(sound->mode)) sound->streamChannel = index;
+    if (ma_sound_start(v.sound.get()) != MA_SUCCESS) {
+        Reap(v);
+        return Result::ErrMemory;
+    }
+    v.active = true;
+    v.started = ++s.serial;
     *out = Channel{&s, index, v.generation};
     return Result::Ok;
 }
@@ -536,7 +479,7 @@ Result ChannelSetVolume(Channel channel, float volume) {
     if (!v) return Result::ErrInvalidHandle;
     if (std::isnan(volume)) return Result::ErrInvalidParam;
     v->volume = std::max(0.0f, volume);
-    alSourcef(v->source, AL_GAIN, v->volume);
+    ma_sound_set_volume(v->sound.get(), v->volume);
     return Result::Ok;
 }
 
@@ -553,7 +496,7 @@ Result ChannelSetPitch(Channel channel, float pitch) {
     if (!v) return Result::ErrInvalidHandle;
     if (std::isnan(pitch) || pitch < 0.0f) return Result::ErrInvalidParam;
     v->pitch = pitch;
-    alSourcef(v->source, AL_PITCH, pitch);
+    ma_sound_set_pitch(v->sound.get(), pitch);
     return Result::Ok;
 }
 
@@ -589,11 +532,10 @@ Result ChannelIsPlaying(Channel channel, bool* out) {
 Result ChannelSetPaused(Channel channel, bool paused) {
     Voice* v = Resolve(channel);
     if (!v) return Result::ErrInvalidHandle;
-    ALint state = AL_STOPPED;
-    alGetSourcei(v->source, AL_SOURCE_STATE, &state);
-    // Playing a running source would start it again from the top.
-    if (paused && state == AL_PLAYING) alSourcePause(v->source);
-    if (!paused && state == AL_PAUSED) alSourcePlay(v->source);
+    if (paused == v->paused) return Result::Ok;
+    // Stopping a miniaudio sound keeps its place; starting it again goes on from there.
+    if ((paused ? ma_sound_stop(v->sound.get()) : ma_sound_start(v->sound.get())) != MA_SUCCESS) return Result::ErrMemory;
+    v->paused = paused;
     return Result::Ok;
 }
 
@@ -601,9 +543,7 @@ Result ChannelGetPaused(Channel channel, bool* out) {
     if (!out) return Result::ErrInvalidParam;
     Voice* v = Resolve(channel);
     if (!v) return Result::ErrInvalidHandle;
-    ALint state = AL_STOPPED;
-    alGetSourcei(v->source, AL_SOURCE_STATE, &state);
-    *out = state == AL_PAUSED;
+    *out = v->paused;
     return Result::Ok;
 }
 

@@ -2,25 +2,27 @@
 //
 // Shaped like a low-level mixer API (a system with a fixed number of channels, sounds, channel
 // groups, channels with an index, volume and pitch) so that a build on another mixer only has to
-// reimplement this header. This implementation sits on OpenAL Soft (playback) and libsndfile
-// (decoding WAV, Ogg Vorbis, FLAC and MP3).
+// reimplement this header. This implementation sits on miniaudio, which plays, mixes and decodes
+// (WAV, MP3, FLAC, and Ogg Vorbis through stb_vorbis) the same way on Linux and Windows.
 //
 // Implemented:
-//  - one OpenAL source per channel; when every channel is busy the oldest one is taken over
-//  - sounds decoded whole into one buffer, or streamed: decoded in chunks into a queue of buffers
-//    that Update() refills, keeping well over half a second queued
+//  - one miniaudio sound per channel; when every channel is busy the oldest one is taken over
+//  - sounds decoded whole into one buffer that every channel playing them reads on its own, or
+//    streamed: decoded while they play, by the one channel playing them
 //  - looping, volume (linear, may exceed 1), pitch (playback-rate factor, default 1)
 //  - the master group and named groups (children of the master): stopping a group stops its
 //    channels; stopping the master stops everything
-//  - no output device (server, container, no sound card): mixing goes on into a loopback device
-//    that Update() drains, so channels still start, play for their length and end on time
-// Not implemented (nothing calls it): 3D positioning, pausing, group volumes, effects.
+//  - no output device (server, container, no sound card): Update() mixes what the clock says has
+//    played, so channels still start, play for their length and end on time; VELKOR_AUDIO_OUTPUT
+//    set to "null" always mixes so, and set to a file path records that mix as a WAV file
+// Not implemented (nothing calls it): 3D positioning, group volumes, effects.
 //
 // Handles: a Channel is a value (index plus generation). Once its sound has ended, was stopped or
 // its channel was taken over, every call with the old handle returns ErrInvalidHandle, which is
 // how callers learn that a channel has finished.
 //
-// Single-threaded: every call comes from the thread that created the system.
+// Every call comes from the thread that created the system; a device mixes on its own thread,
+// which miniaudio keeps in step with these calls.
 #pragma once
 
 #include <cstdint>
@@ -66,8 +68,10 @@ Result SystemUpdate(System* system);
 // Stops every channel and frees every sound and group still held, then the device.
 Result SystemClose(System* system);
 Result SystemRelease(System* system);
-// True when the system mixes into a real output rather than the silent fallback.
+// True when the system mixes into a real output (a device or the recording) rather than nothing.
 [[nodiscard]] bool SystemHasOutput(const System* system) noexcept;
+// How much sound the mixer has mixed since it started, in seconds: its own clock.
+[[nodiscard]] double SystemMixedSeconds(const System* system) noexcept;
 
 Result CreateSound(System* system, const char* path, Mode mode, Sound** out);
 // Stops the channels playing the sound, then frees it.

@@ -11,7 +11,7 @@ rain.
 The loop: the piece is rendered with a few seconds of tail after its last bar and the tail is added
 back onto the start, so the ringing of bar 32 flows into bar 1 as it does when the file loops. The
 generator then checks the seam: the step from the last sample to the first must be no larger than the
-steps the music itself makes. The MP3 goes through libsndfile, whose encoder tag lets its decoder give
+steps the music itself makes. The MP3 goes through libsndfile, whose encoder tag lets a decoder give
 back exactly the frames written (also checked here).
 
 Deterministic: fluidsynth renders faster than real time from the file alone, into 32-bit floats (no
@@ -239,7 +239,7 @@ def seam_ratio(frames):
 
 
 def read_back(path):
-    """Decodes the MP3 with libsndfile, as the game does, into a frames x channels float array."""
+    """Decodes the MP3 with libsndfile into a frames x channels float array (the game's decoder gives the same frames)."""
     lib = ctypes.CDLL(ctypes.util.find_library("sndfile") or "libsndfile.so.1")
     lib.sf_open.restype = ctypes.c_void_p
     lib.sf_open.argtypes = [ctypes.c_char_p, ctypes.c_int, ctypes.POINTER(gen_music.SF_INFO)]

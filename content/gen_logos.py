@@ -215,8 +215,8 @@ def audio_credit(path):
         wave.append((x, y))
     c.neon([wave], MAGENTA, width=4.5)
     c.neon([[(150, 270), (192, 270)], [(832, 270), (874, 270)]], MAGENTA, width=4.5, glow=0.7)
-    c.neon(centred_text("OPENAL SOFT", cx, 372, 62), CYAN, width=6.5)
-    c.neon(centred_text("+ LIBSNDFILE", cx, 476, 40, tracking=0.7), CYAN, width=4.6, glow=0.8)
+    c.neon(centred_text("MINIAUDIO", cx, 372, 62), CYAN, width=6.5)
+    c.neon(centred_text("+ STB VORBIS", cx, 476, 40, tracking=0.7), CYAN, width=4.6, glow=0.8)
     c.save(path)
     return c
 

@@ -19,7 +19,7 @@ namespace velkor::fuzz {
 
 inline Registry& Start() {
     static const bool started = [] {
-        setenv("ALSOFT_DRIVERS", "null", 0);  // never a sound card
+        setenv("VELKOR_AUDIO_OUTPUT", "null", 0);  // never a sound card
         FillComponentCatalogue();
         SetTraceSink([](std::string_view) {});
         return true;

@@ -1,4 +1,4 @@
-// The audio layer on OpenAL Soft's null back end: real decoding and real channels, no sound card.
+// The audio layer on the null output: real decoding and real channels, no sound card.
 #include "audio/audio.hpp"
 
 #include <chrono>
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
-#include <sndfile.h>
 
 #include "app/game.hpp"
 #include "audio/device.hpp"
@@ -18,7 +17,7 @@
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
 #include "support/trace_capture.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 #include "support/json.hpp"
 
 namespace velkor {
@@ -59,7 +58,7 @@ using test::Parse;
 class AudioLayer : public testing::Test {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         registry_ = std::make_unique<Registry>();
         system_.Init(*registry_);
         traces_.clear();
@@ -181,25 +180,9 @@ TEST_F(AudioLayer, UndecodableFileStaysInTheTableUnloaded) {
 }
 
 TEST_F(AudioLayer, EveryFormatDecodesWholeAndStreamed) {
-    // Ogg Vorbis and FLAC written here (Vorbis files carry a random stream serial, so they are not
-    // committed content); WAV and MP3 come from the content generator.
-    std::vector<std::string> paths{Tone, Mp3};
-    const std::pair<int, const char*> formats[] = {{SF_FORMAT_OGG | SF_FORMAT_VORBIS, ".ogg"},
-                                                   {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, ".flac"}};
-    for (const auto& [format, extension] : formats) {
-        const std::string path = test::ProcessFile("velkor_tone", extension);
-        SF_INFO info{};
-        info.samplerate = 44100;
-        info.channels = 1;
-        info.format = format;
-        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-        ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
-        std::vector<float> samples(22050);
-        for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * i / 44100.0f);
-        ASSERT_EQ(sf_writef_float(file, samples.data(), static_cast<sf_count_t>(samples.size())), 22050);
-        sf_close(file);
-        paths.push_back(path);
-    }
+    // The formats the game's sounds come in: WAV and MP3 test tones, and the second level's
+    // music, the one Ogg Vorbis file.
+    const std::vector<std::string> paths{Tone, Mp3, "Assets/Music/Foundry.ogg"};
     for (const auto& path : paths) {
         for (bool stream : {false, true}) {
             dev::Sound* sound = nullptr;
@@ -215,7 +198,6 @@ TEST_F(AudioLayer, EveryFormatDecodesWholeAndStreamed) {
             EXPECT_EQ(dev::ChannelIsPlaying(channel, &playing), dev::Result::ErrInvalidHandle) << path;
         }
     }
-    for (std::size_t i = 2; i < paths.size(); ++i) std::remove(paths[i].c_str());
 }
 
 TEST_F(AudioLayer, PlayAppliesGroupOffsetsAndPitchOffset) {
@@ -496,7 +478,7 @@ TEST_F(AudioLayer, InitCreatesTheSingletonOnlyWhenAbsent) {
 }
 
 TEST(AudioEngine, ShutdownStopsChannelZeroAndReleasesTheTestSound) {
-    VELKOR_SELECT_OPENAL_BACKEND("null");
+    test::SelectAudioOutput("null");
     test::TraceCapture traces;
     Engine::SystemList systems;
     systems.push_back(std::make_unique<system::Audio>());
@@ -524,7 +506,7 @@ TEST(AudioEngine, ShutdownStopsChannelZeroAndReleasesTheTestSound) {
 }
 
 TEST(AudioEngine, ASystemDestroyedWithoutShutdownClosesTheDevice) {
-    VELKOR_SELECT_OPENAL_BACKEND("null");
+    test::SelectAudioOutput("null");
     auto registry = std::make_unique<Registry>();
     auto first = std::make_unique<system::Audio>();
     first->Init(*registry);
@@ -548,10 +530,10 @@ TEST(AudioEngine, ASystemDestroyedWithoutShutdownClosesTheDevice) {
     EXPECT_TRUE(traces.messages().empty());
 }
 
-// No output device at all (here: the wave writer with no file to write): the game runs on in
+// No output device at all (here: the null output): the game runs on in
 // silence, with sounds that still start, play for their length and end.
 TEST(AudioNoDevice, RunsOnSilently) {
-    VELKOR_SELECT_OPENAL_BACKEND("wave", "");
+    test::SelectAudioOutput("null");
     test::TraceCapture traces;
     auto registry = std::make_unique<Registry>();
     system::Audio system;

@@ -1,13 +1,13 @@
-// What a listener would hear: the audio layer mixes into OpenAL Soft's wave back end, which writes
-// the mix to a WAV file, and the recording is measured (amplitudes, frequencies, gaps).
+// What a listener would hear: the audio layer records its mix into a WAV file (VELKOR_AUDIO_OUTPUT),
+// and the recording is measured (amplitudes, frequencies, gaps).
 //
-// The wave writer runs in real time, so these tests take as long as the sound they record. Each
-// recording is kept as velkor_<test>.wav in the test temporary directory for a closer look.
+// Without a device the mix follows the clock, so these tests take as long as the sound they
+// record. Each recording is kept as velkor_<test>.wav in the test temporary directory for a closer
+// look.
 //
-// How long something should be heard is read from the mixer's own clock (the samples it has mixed,
-// ALC_SOFT_device_clock) when the test starts and stops it, never from the wall clock: on a busy
-// machine the writer thread runs late and then mixes several periods at once, so the recording
-// and the wall clock drift apart by far more than the mixer's period.
+// How long something should be heard is read from the mixer's own clock (the frames it has mixed)
+// when the test starts and stops it, never from the wall clock: on a busy machine the mix runs late
+// and then catches up several frames at once, so the recording and the wall clock drift apart.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -20,13 +20,11 @@
 #include <memory>
 #include <thread>
 
-#include <AL/alc.h>
-#include <AL/alext.h>
 #include <gtest/gtest.h>
 
 #include "audio/audio.hpp"
 #include "audio/device.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -37,9 +35,8 @@ constexpr const char* Loop550 = "Assets/SFX/Tests/Loop550.wav";
 constexpr const char* Stream = "Assets/Music/Tests/Stream.wav";
 constexpr const char* Mp3 = "Assets/Music/Tests/Chime.mp3";
 constexpr double Pi = 3.14159265358979323846;
-// The mixer's period (10 ms, set below): a start or stop takes effect at the start of the period
-// after the call, and the recording is cut into 10 ms windows; so two periods and two windows. What
-// the sound file itself fixes is sample-exact.
+// The recording is cut into 10 ms windows, and a start or stop takes effect at the next mix; so
+// two windows and two mixes of a frame each. What the sound file itself fixes is sample-exact.
 constexpr double MixerSlack = 0.04;
 
 struct Recording {
@@ -51,7 +48,7 @@ struct Recording {
     [[nodiscard]] std::size_t Sample(double seconds) const { return static_cast<std::size_t>(seconds * rate); }
 };
 
-// The wave writer's output: RIFF/WAVE with a plain or extensible format chunk, 16-bit integer or
+// The recorder's output: RIFF/WAVE with a plain or extensible format chunk, 16-bit integer or
 // 32-bit float samples, one or two channels.
 Recording ReadWave(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -162,17 +159,10 @@ class Listening : public testing::Test {
 protected:
     void SetUp() override {
         output_ = test::ProcessFile("velkor_mix", ".wav");
-        VELKOR_SELECT_OPENAL_BACKEND("wave", "[general]\nfrequency=44100\nchannels=stereo\nsample-type=float32\n"
-                                             "period_size=441\n"
-                                             "[wave]\nfile=" + output_ + "\n");
+        test::SelectAudioOutput(output_);
         registry_ = std::make_unique<Registry>();
         system_.Init(*registry_);
-        ASSERT_TRUE(audio::device::SystemHasOutput(audio::DeviceSystem())) << "the wave writer did not open";
-        ALCdevice* device = alcGetContextsDevice(alcGetCurrentContext());
-        ASSERT_TRUE(device && alcIsExtensionPresent(device, "ALC_SOFT_device_clock"));
-        device_ = device;
-        clock_ = reinterpret_cast<LPALCGETINTEGER64VSOFT>(alcGetProcAddress(device, "alcGetInteger64vSOFT"));
-        ASSERT_NE(clock_, nullptr);
+        ASSERT_TRUE(audio::device::SystemHasOutput(audio::DeviceSystem())) << "the recorder did not open " << output_;
     }
     void TearDown() override {
         if (registry_ && !finished_) system_.Shutdown(*registry_);
@@ -190,13 +180,9 @@ protected:
     }
 
     // How much the mixer has mixed so far, in seconds.
-    [[nodiscard]] double Mixed() const {
-        ALCint64SOFT nanoseconds = 0;
-        clock_(device_, ALC_DEVICE_CLOCK_SOFT, 1, &nanoseconds);
-        return static_cast<double>(nanoseconds) * 1e-9;
-    }
+    [[nodiscard]] static double Mixed() { return audio::device::SystemMixedSeconds(audio::DeviceSystem()); }
 
-    // Closes the device (which finishes the file) and reads the recording back.
+    // Closes the recorder (which finishes the file) and reads the recording back.
     Recording Finish() {
         system_.Shutdown(*registry_);
         finished_ = true;
@@ -232,8 +218,6 @@ protected:
     }
 
     std::string output_;
-    ALCdevice* device_ = nullptr;
-    LPALCGETINTEGER64VSOFT clock_ = nullptr;
     double played_[2] = {0.0, 0.0};
     std::unique_ptr<Registry> registry_;
     system::Audio system_;

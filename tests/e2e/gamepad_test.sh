@@ -11,7 +11,7 @@ game=$1 out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+export VELKOR_AUDIO_OUTPUT=null VELKOR_TRACE=1
 fail_logs="$out/*.log"
 own_display 640x360
 

@@ -11,7 +11,7 @@ set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+export VELKOR_AUDIO_OUTPUT=null VELKOR_TRACE=1
 own_display 1280x720 -br
 
 # Share (0..1) of the pixels of a region WxH+X+Y lit in a colour (an fx test on r, g, b in 0..1).

@@ -19,7 +19,7 @@ scripts=$here/level1
 source "$here/../support/game_window.sh"
 fresh_output "$out"
 # Frames are not looked at here: the lowest render scale keeps the runs cheap.
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1 VELKOR_RENDER_SCALE=0.25
+export VELKOR_AUDIO_OUTPUT=null VELKOR_TRACE=1 VELKOR_RENDER_SCALE=0.25
 fail_logs="$out/*.log"
 own_display 640x360
 

@@ -15,7 +15,7 @@ set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+export VELKOR_AUDIO_OUTPUT=null VELKOR_TRACE=1
 own_display 2560x1440 -br
 
 # launch <name> [--level N]: the game with its log in <name>.log; without a level, through the

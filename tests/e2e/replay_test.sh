@@ -18,7 +18,7 @@ set -euo pipefail
 game=$1 out=$2 edit=$3
 source "$(dirname "$0")/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+export VELKOR_AUDIO_OUTPUT=null VELKOR_TRACE=1
 fail_logs="$out/*.log"
 own_display 640x360
 

@@ -25,7 +25,7 @@
 #include "audio/audio.hpp"
 #include "audio/device.hpp"
 #include "support/json.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -317,12 +317,12 @@ TEST_F(Goals, RespawnWithoutPlayerOrLevel) {
     EXPECT_EQ(registry->get<component::Transform>(player).Translation, glm::vec2(0.0f, 0.0f)) << "never set: (0, 0)";
 }
 
-// The five level sounds through the level's own table on OpenAL Soft's null back end: each
+// The five level sounds through the level's own table on the null output: each
 // response plays its sound at its volume, the pickup a little higher per item already counted.
 // The table's entries loop here, so that a short sound is still playing when a slow (sanitized,
 // loaded) run gets to look at it.
 TEST(GoalSounds, PlayFromTheLevelTableWithTheirVolumesAndPitch) {
-    VELKOR_SELECT_OPENAL_BACKEND("null");
+    test::SelectAudioOutput("null");
     std::ifstream real("Data/Audio/LevelSounds.json");
     std::string table{std::istreambuf_iterator<char>(real), {}};
     for (std::size_t at = 0; (at = table.find("\"Filepath\"", at)) != std::string::npos; at += 20)

@@ -1,4 +1,4 @@
-// Focus and minimise handling against the real audio layer on OpenAL Soft's null back end.
+// Focus and minimise handling against the real audio layer on the null audio output.
 #include <memory>
 #include <string>
 
@@ -6,7 +6,7 @@
 
 #include "audio/audio.hpp"
 #include "gameplay/input.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -17,7 +17,7 @@ constexpr float Tolerance = 1e-5f;
 class WindowFocus : public testing::Test {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         input::ResetBackend();
         registry = std::make_unique<Registry>();
         audioSystem.Init(*registry);

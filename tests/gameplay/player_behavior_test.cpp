@@ -11,7 +11,7 @@
 #include "levels/level_manager.hpp"
 #include "support/player_world.hpp"
 #include "support/trace_capture.hpp"
-#include "audio/openal_backend.hpp"
+#include "audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -338,7 +338,7 @@ TEST_F(Player, FinishStopsThePlayerAndRequestsTheWinScreenOnce) {
 // Footsteps loop while running and stop when the run ends, but never stop somebody else's sound
 // that has taken the channel over, and go with the player when its level is left.
 TEST(PlayerFootsteps, StartWithTheRunStopWithItAndNeverStopAnotherSound) {
-    VELKOR_SELECT_OPENAL_BACKEND("null");
+    test::SelectAudioOutput("null");
     PlayerWorld world;
     system::Audio audio;
     audio.Init(world.registry());

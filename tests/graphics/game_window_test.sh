@@ -6,7 +6,7 @@ set -euo pipefail
 game=$1 out=$2 close=$3
 source "$(dirname "$0")/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null
+export VELKOR_AUDIO_OUTPUT=null
 use_fixture_display
 
 start_game "$out/game.log"

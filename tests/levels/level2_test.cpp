@@ -23,7 +23,7 @@
 #include "levels/platforms.hpp"
 #include "support/player_world.hpp"
 #include "support/windowless_game.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 #include "support/json.hpp"
 
 namespace velkor {
@@ -84,7 +84,7 @@ TEST(MapProperties, APresentLevelWithoutPendingPropertiesIsLeftAlone) {
 }
 
 TEST(MapProperties, AudioFillsTheLevelsSoundTable) {
-    VELKOR_SELECT_OPENAL_BACKEND("null");
+    test::SelectAudioOutput("null");
     auto registry = std::make_unique<Registry>();
     system::Audio audioSystem;
     audioSystem.Init(*registry);

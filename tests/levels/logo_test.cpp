@@ -9,7 +9,7 @@
 #include "gameplay/input.hpp"
 #include "graphics/graphics.hpp"
 #include "levels/level_manager.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor {
 namespace {
@@ -120,7 +120,7 @@ TEST_F(LogoScreens, LogosFadeInForTwoSecondsAndOutForTheNextTwo) {
 class LogoMusic : public LogoScreens {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         audioSystem.Init(*registry);
     }
     void TearDown() override { audioSystem.Shutdown(*registry); }

@@ -1,5 +1,5 @@
 // Menu screens, buttons, the cursor and the pause menu, driven through the windowless pointer and
-// the Input table (no window, OpenAL Soft's null back end). The screens load the game's own menu
+// the Input table (no window, the null audio output). The screens load the game's own menu
 // prefabs from Data/, so these tests also check that the content supplies every named button.
 #include <functional>
 #include <memory>

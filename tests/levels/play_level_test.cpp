@@ -1,7 +1,7 @@
 // The playable levels' shared part, on a small level that uses it as the real levels do: the
 // timer and its two warnings, the lose switch, the pause menu holding the timer and the warnings,
 // focus loss, the warnings acting only on their own sounds, and what a level switch leaves behind.
-// OpenAL Soft's null back end; the pause menu and the effects come from the game's own prefabs.
+// Sound goes to the null audio output; the pause menu and the effects come from the game's own prefabs.
 #include "levels/play_level.hpp"
 
 #include <algorithm>

@@ -61,12 +61,10 @@ own_display() {
     rm -f "$file"
 }
 
-# record_mix <wav file>: the game's sound goes to OpenAL Soft's wave writer, which records the mix.
+# record_mix <wav file>: the game mixes its sound into that file instead of a sound card.
 record_mix() {
-    local conf="${1%.*}.conf"
     rm -f "$1"
-    printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$1" >"$conf"
-    export ALSOFT_CONF="$conf" ALSOFT_DRIVERS=wave
+    export VELKOR_AUDIO_OUTPUT="$1"
 }
 
 # Prints the id of the visible game window of process $1, waiting up to 30 s for it (a sanitizer

@@ -1,6 +1,6 @@
 // A registry set up as the game's screens and levels expect the engine to be, without a window:
-// the window, input, game-state and running records present, and the audio system on OpenAL Soft's
-// null back end. Tests of menus and levels derive their fixtures from it.
+// the window, input, game-state and running records present, and the audio system on the
+// null output. Tests of menus and levels derive their fixtures from it.
 #pragma once
 
 #include <memory>
@@ -13,14 +13,14 @@
 #include "graphics/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
-#include "tests/audio/openal_backend.hpp"
+#include "tests/audio/audio_output.hpp"
 
 namespace velkor::test {
 
 class WindowlessGame : public testing::Test {
 protected:
     void SetUp() override {
-        VELKOR_SELECT_OPENAL_BACKEND("null");
+        test::SelectAudioOutput("null");
         registry = std::make_unique<Registry>();
         auto& singletons = registry->singletons;
         singletons.set(singleton::Window{});  // present without a window: nothing opens one

@@ -12,7 +12,7 @@ set -euo pipefail
 game=$1 out=$2
 source "$(dirname "$0")/../support/game_window.sh"
 fresh_output "$out"
-export ALSOFT_DRIVERS=null VELKOR_TRACE=1
+export VELKOR_AUDIO_OUTPUT=null VELKOR_TRACE=1
 use_fixture_display
 
 tap() { hold "$1" 0.3; sleep 0.5; }

@@ -61,7 +61,11 @@ device::Sound* Load(const std::string& path, bool stream, bool loop) {
     device::Mode mode = stream ? device::ModeCreateStream : device::ModeDefault;
     if (loop) mode |= device::ModeLoopNormal;
     device::Sound* sound = nullptr;
-    if (!Ok(device::CreateSound(State().system, path.c_str(), mode, &sound))) return nullptr;
+    if (!Ok(device::CreateSound(State().system, path.c_str(), mode, &sound))) {
+        // The device's message names no file: a player's damaged copy must say which sound it lost.
+        if (State().system) Trace("Sound " + path + " could not be loaded; it stays silent.\n");
+        return nullptr;
+    }
     return sound;
 }
 

@@ -174,6 +174,7 @@ TEST_F(AudioLayer, UndecodableFileStaysInTheTableUnloaded) {
     EXPECT_EQ(audio::PlaySound(index, 1.0f, 0.0f, audio::SFX), -1);
     EXPECT_EQ(traces_.messages(),
               (std::vector<std::string>{"FMOD experienced an error: Unsupported file or audio format.\n",
+                                        "Sound " + path + " could not be loaded; it stays silent.\n",
                                         "audio::PlaySound is trying to play unloaded sound " + path + "\n"}));
     audio::UnrequestSound(index);
     std::remove(path.c_str());

@@ -187,6 +187,14 @@ std::uint64_t ChannelPlayback(int channel) {
     return (static_cast<std::uint64_t>(channel) << 32) | c.generation;
 }
 
+bool ChannelLooping(int channel) {
+    if (ChannelPlayback(channel) == 0) return false;
+    device::Channel c;
+    bool looping = false;
+    return device::GetChannel(State().system, channel, &c) == device::Result::Ok &&
+           device::ChannelGetLooping(c, &looping) == device::Result::Ok && looping;
+}
+
 HeldChannel HeldChannel::Of(int channel) { return {channel, ChannelPlayback(channel)}; }
 
 bool HeldChannel::Playing() const { return playback != 0 && ChannelPlayback(channel) == playback; }

@@ -27,7 +27,7 @@
 #include <rapidjson/document.h>
 
 #include "engine/system.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "serialization/transform.hpp"
 #include "spine/skeleton_mesh.hpp"
 #include "spine/spine.hpp"

@@ -8,7 +8,7 @@
 #include "gameplay/on_off_hazard.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_behavior.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/parallax.hpp"
 #include "graphics/particles.hpp"

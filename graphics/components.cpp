@@ -8,12 +8,11 @@
 
 #include "graphics/window.hpp"
 #include "serialization/json_read.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::component {
 
 namespace {
-
-bool LiteralTrue(const rapidjson::Value& v) { return v.IsBool() && v.GetBool(); }
 
 float NumberAt(const rapidjson::Value& array, rapidjson::SizeType i) {
     return i < array.Size() ? json::ToFloat(array[i]).value_or(0.0f) : 0.0f;
@@ -31,8 +30,9 @@ util::Graphics::Mesh ReadMesh(const rapidjson::Value& json, Graphics& g, singlet
             cell = {1.0f / dim.x, 1.0f / dim.y};
             glm::vec2 sprite;
             if (json::ReadVec2(*sheet, "Sprite", sprite)) g.TextureOffset = sprite * cell;
-            const auto* zone = json::Find(*sheet, "UseBufferZone");
-            if (!zone || LiteralTrue(*zone)) {
+            bool zone = true;
+            json::ReadFlag(*sheet, "UseBufferZone", zone);
+            if (zone) {
                 // Sample a hair inside the cell so linear filtering never bleeds in a neighbour.
                 g.TextureOffset += glm::vec2(0.00005f);
                 cell -= glm::vec2(0.0001f);
@@ -83,9 +83,9 @@ void ReadGraphics(Entity e, Registry& registry, const rapidjson::Value& json) {
     // Look the component up again after every call that may create entities or components.
     auto graphics = [&]() -> Graphics& { return registry.get<Graphics>(e); };
 
-    if (const auto* v = json::Find(json, "Locked")) graphics().Locked = LiteralTrue(*v);
-    if (const auto* v = json::Find(json, "Renderable")) graphics().Renderable = LiteralTrue(*v);
-    if (const auto* v = json::Find(json, "DoLight")) graphics().DoLight = LiteralTrue(*v);
+    json::ReadFlag(json, "Locked", graphics().Locked);
+    json::ReadFlag(json, "Renderable", graphics().Renderable);
+    json::ReadFlag(json, "DoLight", graphics().DoLight);
 
     {
         Graphics& g = graphics();
@@ -133,6 +133,22 @@ void ReadGraphics(Entity e, Registry& registry, const rapidjson::Value& json) {
     }
 }
 
+void CheckGraphics(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value&, const std::string& pointer) {
+    if (const auto* texture = json::Find(json, "Texture")) {
+        if (texture->IsString())
+            report.NeedFile(JoinPointer(pointer, "Texture"), texture->GetString(), ContentForm::Plain, "texture");
+        else
+            report.Fault(JoinPointer(pointer, "Texture"), "a texture path must be a string");
+    }
+    // The reader ignores an unknown name; the data almost certainly meant a known one.
+    if (const auto* layer = json::Find(json, "Layer"); layer && (!layer->IsString() || util::FindLayer(layer->GetString()) < 0)) {
+        std::string message = "unknown layer ";
+        if (layer->IsString()) message.append("\"").append(layer->GetString()).append("\"");
+        else message += JsonTypeName(*layer);
+        report.Fault(JoinPointer(pointer, "Layer"), std::move(message));
+    }
+}
+
 void ReadLight(Light& light, const rapidjson::Value& json) {
     light.InnerRadius = 0.0f;
     light.OuterRadius = 1.0f;
@@ -144,8 +160,8 @@ void ReadLight(Light& light, const rapidjson::Value& json) {
     json::ReadFloat(json, "OuterRadius", light.OuterRadius);
     json::ReadFloat(json, "Strength", light.Strength);
     json::ReadVec3(json, "Color", light.Color);
-    const auto* spot = json::Find(json, "IsSpotlight");
-    light.IsSpotlight = spot && LiteralTrue(*spot);
+    light.IsSpotlight = false;
+    json::ReadFlag(json, "IsSpotlight", light.IsSpotlight);
     if (light.IsSpotlight) {
         json::ReadFloat(json, "MinAngle", light.MinAngle);
         json::ReadFloat(json, "MaxAngle", light.MaxAngle);

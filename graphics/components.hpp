@@ -18,6 +18,10 @@
 #include "graphics/mesh.hpp"
 #include "graphics/texture.hpp"
 
+namespace velkor {
+class ContentReport;
+}
+
 namespace velkor::component {
 
 struct Graphics {
@@ -48,6 +52,9 @@ struct Light {
 void ReadGraphics(Entity e, Registry& registry, const rapidjson::Value& json);
 
 void ReadLight(Light& light, const rapidjson::Value& json);
+
+// The reader's rules for the content checker: the texture file exists, the layer name is known.
+void CheckGraphics(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
 
 // Deletes the component's mesh (unless shared) and solid-colour texture.
 void ReleaseGraphicsObjects(Graphics& g);

@@ -128,6 +128,12 @@ std::string ParseInputScript(std::string_view text, Recording& recording) {
             const bool connect = w[1] == "connect";
             events.push_back({from, {ItemKind::GamepadConnection, {connect ? 1 : 0, 0, 0, 0}, {}}});
             gamepadPlugged = gamepadPlugged || connect;
+        } else if (w[0] == "focus" || w[0] == "minimise") {
+            const bool focus = w[0] == "focus";
+            int state = -1;
+            if (w.size() != 3 || !Parse(w[1], from) || !Parse(w[2], state) || (state != 0 && state != 1))
+                return wrong(focus ? "focus AT 0|1" : "minimise AT 0|1");
+            events.push_back({from, {focus ? ItemKind::Focus : ItemKind::Iconify, {state, 0, 0, 0}, {}}});
         } else if (w[0] == "window") {
             int width = 0, height = 0;
             if (w.size() != 3 || !Parse(w[1], width) || !Parse(w[2], height) || width <= 0 || height <= 0)

@@ -17,6 +17,9 @@
 //                          let go back to the centre at TO
 //   gamepad connect AT     gamepad 1 is plugged in (or unplugged: "gamepad disconnect AT"); a
 //                          script that uses the gamepad and never plugs it in has it from frame 0
+//   focus AT 0|1           the window loses (0) or gains (1) the focus at frame AT, as when the
+//                          player switches to another program and back
+//   minimise AT 0|1        the window is minimised (1) or restored (0) at frame AT
 //
 // KEY is a GLFW key code or one of the names Left, Right, Up, Down, Space, Enter, Escape, Tab,
 // LeftShift, LeftControl, LeftAlt, F1..F12, A..Z, 0..9. BUTTON is a GLFW gamepad button number

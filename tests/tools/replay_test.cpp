@@ -436,7 +436,7 @@ TEST(ReplaySession, ASignalledRunFinishesItsFileAndACutFilePlaysToTheCut) {
 TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
     Recording r;
     ASSERT_EQ(ParseInputScript("# walk right, jump\nlevel 6\nhold Right 5 10\npress Space 8\nmouse 0 2 3\n"
-                               "cursor 4 10.5 20\nhold 65 1 2  # by code\nwindow 640 360\n",
+                               "cursor 4 10.5 20\nhold 65 1 2  # by code\nwindow 640 360\nfocus 9 0\nminimise 9 1\n",
                                r),
               "");
     EXPECT_TRUE(r.fixedStep);
@@ -450,6 +450,8 @@ TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
     EXPECT_EQ(r.frames[2].items, (std::vector<Item>{{ItemKind::MouseButton, {0, 1, 0, 0}, {}},
                                                     {ItemKind::Key, {65, 0, 0, 0}, {}}}));
     EXPECT_EQ(r.frames[4].items, (std::vector<Item>{{ItemKind::CursorPosition, {}, {10.5, 20.0}}}));
+    EXPECT_EQ(r.frames[9].items, (std::vector<Item>{{ItemKind::Focus, {0, 0, 0, 0}, {}},
+                                                    {ItemKind::Iconify, {1, 0, 0, 0}, {}}}));
 
     const std::pair<const char*, const char*> faults[] = {
         {"hold Right 5", "line 1: expected \"hold KEY FROM TO\""},
@@ -465,6 +467,8 @@ TEST(InputScript, ScriptsParseIntoFixedStepRecordingsOrNameTheirFaultyLine) {
         {"pad South 3 3", "line 1: a button must go up after it goes down"},
         {"stick 1.5 0 1 2", "line 1: a stick position lies within -1..1"},
         {"gamepad unplug 3", "line 1: expected \"gamepad connect|disconnect AT\""},
+        {"focus 3 2", "line 1: expected \"focus AT 0|1\""},
+        {"minimise 3", "line 1: expected \"minimise AT 0|1\""},
     };
     for (const auto& [script, error] : faults) EXPECT_EQ(ParseInputScript(script, r), error) << script;
 }

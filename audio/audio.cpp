@@ -62,7 +62,11 @@ device::Sound* Load(const std::string& path, bool stream, bool loop) {
     device::Mode mode = stream ? device::ModeCreateStream : device::ModeDefault;
     if (loop) mode |= device::ModeLoopNormal;
     device::Sound* sound = nullptr;
-    if (!Ok(device::CreateSound(State().system, path.c_str(), mode, &sound))) return nullptr;
+    if (!Ok(device::CreateSound(State().system, path.c_str(), mode, &sound))) {
+        // The device's message names no file: a player's damaged copy must say which sound it lost.
+        if (State().system) Trace("Sound " + path + " could not be loaded; it stays silent.\n");
+        return nullptr;
+    }
     return sound;
 }
 
@@ -182,6 +186,14 @@ std::uint64_t ChannelPlayback(int channel) {
     if (device::ChannelIsPlaying(c, &playing) != device::Result::Ok || !playing) return 0;
     // Generations start at 1, so a playing channel never reads 0.
     return (static_cast<std::uint64_t>(channel) << 32) | c.generation;
+}
+
+bool ChannelLooping(int channel) {
+    if (ChannelPlayback(channel) == 0) return false;
+    device::Channel c;
+    bool looping = false;
+    return device::GetChannel(State().system, channel, &c) == device::Result::Ok &&
+           device::ChannelGetLooping(c, &looping) == device::Result::Ok && looping;
 }
 
 HeldChannel HeldChannel::Of(int channel) { return {channel, ChannelPlayback(channel)}; }

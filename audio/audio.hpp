@@ -124,6 +124,10 @@ void ReleaseUnrequested();
 // started still plays there, or the channel has ended and been reused by another sound.
 [[nodiscard]] std::uint64_t ChannelPlayback(int channel);
 
+// Whether the channel plays a looping sound (music, a loop of steps): one that never ends by itself,
+// so it plays until someone stops it.
+[[nodiscard]] bool ChannelLooping(int channel);
+
 // A sound its holder started (a level's music or timer warning): the channel and what it played
 // then. Channels are reused once their sound ends, so every later call acts on the channel only
 // while it still plays that sound; a sound that ended leaves the channel to whoever has it now.

@@ -1,7 +1,6 @@
 #include "gameplay/camera_follow.hpp"
 
-#include <cstdlib>
-
+#include "engine/random.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "graphics/window.hpp"
@@ -9,9 +8,9 @@
 namespace velkor::system {
 
 void CameraFollow::InitHook(Registry& registry) {
-    // The one seeding of the C generator; particles and camera shake draw from it. The seed comes
-    // from the input source: the clock in a normal run, the recorded value in a replay.
-    std::srand(input::RandomSeed());
+    // The one seeding of the game's generator; particles and camera shake draw from it. The seed
+    // comes from the input source: the clock in a normal run, the recorded value in a replay.
+    util::SeedRandom(input::RandomSeed());
     util::CreateCamera(registry.singletons);
     window_ = util::GetOrCreateWindow(registry.singletons).window;
     (void)input::EnsureInput(registry);

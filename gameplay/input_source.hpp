@@ -7,7 +7,7 @@
 // other outside input; the engine loop takes it from its frame driver (engine/engine.hpp).
 //
 // Game code never calls glfwPollEvents, glfwGetKey, glfwGetCursorPos, glfwGetWindowSize or
-// glfwWindowShouldClose itself, nor seeds srand from the clock: it calls the functions below, so
+// glfwWindowShouldClose itself, nor seeds the random generator from the clock: it calls the functions below, so
 // that a recorder can log what the game read and a replay can hand the same values back in the
 // same order. Drawing, window modes and the developer-tool host talk to GLFW directly: they send
 // things out and read nothing the simulation depends on.
@@ -49,7 +49,7 @@ public:
     virtual glm::dvec2 CursorPosition(GLFWwindow* window) = 0;
     virtual glm::ivec2 WindowSize(GLFWwindow* window) = 0;
     virtual bool CloseRequested(GLFWwindow* window) = 0;
-    // The value handed to srand once, when the camera-follow system starts.
+    // The random generator's seed, set once, when the camera-follow system starts.
     virtual unsigned RandomSeed() = 0;
 };
 

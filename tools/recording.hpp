@@ -1,7 +1,7 @@
 // Recordings of a run: what the game took from outside, frame by frame, and what its state was.
 //
 // A recording holds, once, the format version, whether the run used the fixed 1/60 s step, the
-// seed handed to srand and the start level; and for every frame the frame time, the window events
+// random generator's seed and the start level; and for every frame the frame time, the window events
 // delivered to the game's callbacks and the answers to its direct polls (both in the order they
 // happened, gameplay/input_source.hpp), and a summary of the game state at the end of the frame
 // with a hash of it (tools/state_hash.hpp).

@@ -345,7 +345,7 @@ TEST(ReplaySession, ReplaysExactlyAndReportsTheFirstFrameThatDiffers) {
     replay.fast = true;
     const RunResult same = RunSession(replay);
     EXPECT_EQ(same.status, 0) << same.error;
-    EXPECT_EQ(same.seed, recorded.seed) << "the replay hands the recorded seed to srand";
+    EXPECT_EQ(same.seed, recorded.seed) << "the replay hands the recorded seed to the random generator";
 
     // The key held from frame 12 on: the walker moves in frame 12, which the replay reports.
     for (std::size_t f = 12; f < file.recording.frames.size(); ++f) file.recording.frames[f].items.back().i[1] = 1;

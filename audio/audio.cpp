@@ -11,6 +11,7 @@
 #include "graphics/camera.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/transform.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::audio {
 
@@ -317,9 +318,9 @@ void ReadAudio(Audio& audio, const rapidjson::Value& json, Entity owner, Registr
         bool loop = false;
         bool stream = false;
         bool ambient = false;
-        json::ReadBool(element, "Loop", loop);
-        json::ReadBool(element, "Stream", stream);
-        json::ReadBool(element, "Ambient", ambient);
+        json::ReadFlag(element, "Loop", loop);
+        json::ReadFlag(element, "Stream", stream);
+        json::ReadFlag(element, "Ambient", ambient);
         file.Index = audio::RequestSound(file.Filepath, stream, loop);
         if (ambient) {
             registry.singletons.get<singleton::Audio>().AmbientSources.push_back(
@@ -332,6 +333,10 @@ void ReadAudio(Audio& audio, const rapidjson::Value& json, Entity owner, Registr
 void ReadAudioComponent(Entity e, Registry& registry, const rapidjson::Value& json) {
     // ReadAudio creates no entity or component, so the reference stays valid throughout.
     ReadAudio(registry.get_or_add<Audio>(e), json, e, registry);
+}
+
+void CheckAudioComponent(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value&, const std::string& pointer) {
+    report.CheckInPlace(json, pointer, ContentForm::AudioList);
 }
 
 }  // namespace velkor::component

@@ -27,6 +27,10 @@
 
 #include "engine/system.hpp"
 
+namespace velkor {
+class ContentReport;
+}
+
 namespace velkor::audio::device {
 struct System;
 }
@@ -71,6 +75,9 @@ void ReadAudio(Audio& audio, const rapidjson::Value& json, Entity owner, Registr
 
 // The catalogue's reader: adds the component to e if missing, then ReadAudio.
 void ReadAudioComponent(Entity e, Registry& registry, const rapidjson::Value& json);
+
+// For the content checker: the list is checked as an Audio list (sound files, names given once).
+void CheckAudioComponent(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
 
 }  // namespace velkor::component
 

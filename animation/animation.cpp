@@ -7,6 +7,7 @@
 #include "graphics/texture.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::component {
 
@@ -78,6 +79,10 @@ void ReadAnimationData(Animation& component, spine::AnimationStateData& stateDat
             component.aliases.insert_or_assign(alias.name.GetString(), alias.value.GetString());
         }
     }
+}
+
+void CheckAnimation(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value&, const std::string& pointer) {
+    report.CheckInPlace(json, pointer, ContentForm::Animation);
 }
 
 }  // namespace velkor::component

@@ -27,10 +27,14 @@
 #include <rapidjson/document.h>
 
 #include "engine/system.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "serialization/transform.hpp"
 #include "spine/skeleton_mesh.hpp"
 #include "spine/spine.hpp"
+
+namespace velkor {
+class ContentReport;
+}
 
 namespace velkor::component {
 
@@ -55,6 +59,9 @@ struct Animation {
 
 // "Atlas" and "Json" (required) and "Data" (optional): loads everything the component needs.
 void ReadAnimation(Entity e, Registry& registry, const rapidjson::Value& json);
+
+// For the content checker: the atlas, skeleton and data files, and the data's names in the skeleton.
+void CheckAnimation(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
 
 // The animation data file: "DefaultMix" (0.5 when absent), "Mixes" [[from, to, seconds]...] and
 // "AnimationAliases" {alias: animation}. A missing or unreadable file gives the default mix only.

@@ -8,7 +8,7 @@
 #include "gameplay/on_off_hazard.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_behavior.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/parallax.hpp"
 #include "graphics/particles.hpp"
@@ -25,24 +25,26 @@ void FillComponentCatalogue() {
     filled = true;
     using namespace component;
     // One line per type. The order of this table is the order of the component type indices; a
-    // null reader means the type is never read from data.
-    RegisterComponent<Animation>("Animation", &ReadAnimation);
-    RegisterComponent<Audio>("Audio", &ReadAudioComponent);
-    RegisterComponent<Button>("Button", &ReadButton);
+    // null reader means the type is never read from data. The third entry, when there is one, is
+    // the reader's rules for the content checker.
+    RegisterComponent<Animation>("Animation", &ReadAnimation, &CheckAnimation);
+    RegisterComponent<Audio>("Audio", &ReadAudioComponent, &CheckAudioComponent);
+    RegisterComponent<Button>("Button", &ReadButton, &CheckButton);
     RegisterComponent<CameraFollow>("CameraFollow", &ReadComponent<CameraFollow, &ReadCameraFollow>);
     RegisterComponent<Collision>("Collision", &ReadComponent<Collision, &ReadCollision>);
-    RegisterComponent<Graphics>("Graphics", &ReadGraphics);
+    RegisterComponent<Graphics>("Graphics", &ReadGraphics, &CheckGraphics);
     RegisterComponent<Light>("Light", &ReadComponent<Light, &ReadLight>);
     RegisterComponent<SpriteSheet>("SpriteSheet", &ReadComponent<SpriteSheet, &ReadSpriteSheet>);
     RegisterComponent<HUD>("HUD", &ReadComponent<HUD, &ReadHUD>);
     RegisterComponent<Input>("Input", nullptr);  // added by the KeyboardInput listener, never read from data
-    RegisterComponent<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>);
+    RegisterComponent<KeyboardInput>("KeyboardInput", &ReadComponent<KeyboardInput, &ReadKeyboardInput>,
+                                     &CheckKeyboardInput);
     RegisterComponent<OnOffHazard>("OnOffHazard", &ReadComponent<OnOffHazard, &ReadOnOffHazard>);
     RegisterComponent<Parallax>("Parallax", &ReadComponent<Parallax, &ReadParallax>);
     RegisterComponent<Particles>("Particles", &ReadComponent<Particles, &ReadParticles>);
     RegisterComponent<Physics>("Physics", &ReadComponent<Physics, &ReadPhysics>);
     RegisterComponent<PlayerBehavior>("PlayerBehavior", &ReadComponent<PlayerBehavior, &ReadPlayerBehavior>);
-    RegisterComponent<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>);
+    RegisterComponent<Transform>("Transform", &ReadComponent<Transform, &ReadTransform>, &CheckTransform);
 }
 
 }  // namespace velkor

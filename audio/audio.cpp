@@ -11,6 +11,7 @@
 #include "graphics/camera.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/transform.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::audio {
 
@@ -61,7 +62,11 @@ device::Sound* Load(const std::string& path, bool stream, bool loop) {
     device::Mode mode = stream ? device::ModeCreateStream : device::ModeDefault;
     if (loop) mode |= device::ModeLoopNormal;
     device::Sound* sound = nullptr;
-    if (!Ok(device::CreateSound(State().system, path.c_str(), mode, &sound))) return nullptr;
+    if (!Ok(device::CreateSound(State().system, path.c_str(), mode, &sound))) {
+        // The device's message names no file: a player's damaged copy must say which sound it lost.
+        if (State().system) Trace("Sound " + path + " could not be loaded; it stays silent.\n");
+        return nullptr;
+    }
     return sound;
 }
 
@@ -181,6 +186,14 @@ std::uint64_t ChannelPlayback(int channel) {
     if (device::ChannelIsPlaying(c, &playing) != device::Result::Ok || !playing) return 0;
     // Generations start at 1, so a playing channel never reads 0.
     return (static_cast<std::uint64_t>(channel) << 32) | c.generation;
+}
+
+bool ChannelLooping(int channel) {
+    if (ChannelPlayback(channel) == 0) return false;
+    device::Channel c;
+    bool looping = false;
+    return device::GetChannel(State().system, channel, &c) == device::Result::Ok &&
+           device::ChannelGetLooping(c, &looping) == device::Result::Ok && looping;
 }
 
 HeldChannel HeldChannel::Of(int channel) { return {channel, ChannelPlayback(channel)}; }
@@ -305,9 +318,9 @@ void ReadAudio(Audio& audio, const rapidjson::Value& json, Entity owner, Registr
         bool loop = false;
         bool stream = false;
         bool ambient = false;
-        json::ReadBool(element, "Loop", loop);
-        json::ReadBool(element, "Stream", stream);
-        json::ReadBool(element, "Ambient", ambient);
+        json::ReadFlag(element, "Loop", loop);
+        json::ReadFlag(element, "Stream", stream);
+        json::ReadFlag(element, "Ambient", ambient);
         file.Index = audio::RequestSound(file.Filepath, stream, loop);
         if (ambient) {
             registry.singletons.get<singleton::Audio>().AmbientSources.push_back(
@@ -320,6 +333,10 @@ void ReadAudio(Audio& audio, const rapidjson::Value& json, Entity owner, Registr
 void ReadAudioComponent(Entity e, Registry& registry, const rapidjson::Value& json) {
     // ReadAudio creates no entity or component, so the reference stays valid throughout.
     ReadAudio(registry.get_or_add<Audio>(e), json, e, registry);
+}
+
+void CheckAudioComponent(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value&, const std::string& pointer) {
+    report.CheckInPlace(json, pointer, ContentForm::AudioList);
 }
 
 }  // namespace velkor::component

@@ -27,6 +27,10 @@
 
 #include "engine/system.hpp"
 
+namespace velkor {
+class ContentReport;
+}
+
 namespace velkor::audio::device {
 struct System;
 }
@@ -72,6 +76,9 @@ void ReadAudio(Audio& audio, const rapidjson::Value& json, Entity owner, Registr
 // The catalogue's reader: adds the component to e if missing, then ReadAudio.
 void ReadAudioComponent(Entity e, Registry& registry, const rapidjson::Value& json);
 
+// For the content checker: the list is checked as an Audio list (sound files, names given once).
+void CheckAudioComponent(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
+
 }  // namespace velkor::component
 
 namespace velkor::singleton {
@@ -116,6 +123,10 @@ void ReleaseUnrequested();
 // plays nothing. A holder of a channel index compares two readings to learn whether the sound it
 // started still plays there, or the channel has ended and been reused by another sound.
 [[nodiscard]] std::uint64_t ChannelPlayback(int channel);
+
+// Whether the channel plays a looping sound (music, a loop of steps): one that never ends by itself,
+// so it plays until someone stops it.
+[[nodiscard]] bool ChannelLooping(int channel);
 
 // A sound its holder started (a level's music or timer warning): the channel and what it played
 // then. Channels are reused once their sound ends, so every later call acts on the channel only

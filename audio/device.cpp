@@ -529,6 +529,14 @@ Result ChannelIsPlaying(Channel channel, bool* out) {
     return *out ? Result::Ok : Result::ErrInvalidHandle;
 }
 
+Result ChannelGetLooping(Channel channel, bool* out) {
+    if (!out) return Result::ErrInvalidParam;
+    Voice* v = Resolve(channel);
+    if (!v) return Result::ErrInvalidHandle;
+    *out = v->source && IsLooping(v->source->mode);
+    return Result::Ok;
+}
+
 Result ChannelSetPaused(Channel channel, bool paused) {
     Voice* v = Resolve(channel);
     if (!v) return Result::ErrInvalidHandle;

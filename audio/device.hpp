@@ -96,6 +96,7 @@ Result ChannelGetPitch(Channel channel, float* out);
 Result ChannelStop(Channel channel);
 Result ChannelGetChannelGroup(Channel channel, ChannelGroup** out);
 Result ChannelIsPlaying(Channel channel, bool* out);
+Result ChannelGetLooping(Channel channel, bool* out);  // the sound it plays was made with ModeLoopNormal
 // Holds a channel where it is, or lets it go on from there. A paused channel still counts as
 // playing; pausing a paused channel or resuming a running one changes nothing.
 Result ChannelSetPaused(Channel channel, bool paused);

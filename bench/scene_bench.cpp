@@ -31,7 +31,7 @@
 #include "graphics/debug_draw.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/particles.hpp"
-#include "graphics/post_render.hpp"
+#include "gameplay/post_render.hpp"
 #include "graphics/pre_render.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "serialization/catalogue.hpp"

@@ -345,6 +345,17 @@ public:
             const Entity* entities = candidates_->data();
             const std::size_t count = candidates_->size();
             const bool tested = !tests_.empty();
+            if constexpr (Walked != sizeof...(T)) {
+                // Every entity of the walked pool has its type: when that type is all the view asks
+                // for, the signature test could only pass, and the walk is the dense array alone.
+                if (!tested && wanted.count() == 1) {
+                    for (std::size_t i = 0; i < count; ++i) {
+                        f(entities[i], at<I == Walked>(std::get<I>(columns), i, entities[i])...);
+                        assert(candidates_->size() == count && "a walk changed the walked pools");
+                    }
+                    return;
+                }
+            }
             for (std::size_t i = 0; i < count; ++i) {
                 const Entity e = entities[i];
                 if ((signatures[e] & wanted) != wanted) [[unlikely]]

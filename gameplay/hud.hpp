@@ -14,7 +14,7 @@
 #include <rapidjson/document.h>
 
 #include "engine/system.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::component {

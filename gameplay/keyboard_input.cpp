@@ -4,15 +4,29 @@
 #include <string>
 
 #include "engine/trace.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::component {
 
 namespace {
 
+// An entry outside the table would make the update read memory that is not ours.
+bool IsKeyIndex(const rapidjson::Value& value) {
+    return value.IsInt() && value.GetInt() >= 0 && value.GetInt() < input::TableSize;
+}
+
+// This order produces the grouping the update depends on.
+constexpr struct {
+    const char* key;
+    KeyboardInput::Action action;
+} Actions[] = {{"Left", KeyboardInput::Left},
+               {"Right", KeyboardInput::Right},
+               {"Jump", KeyboardInput::Jump},
+               {"Dash", KeyboardInput::Dash}};
+
 void AppendBinding(KeyboardInput& keyboard, const rapidjson::Value& value, KeyboardInput::Action action,
                    const char* key) {
-    // An entry outside the table would make the update read memory that is not ours.
-    if (!value.IsInt() || value.GetInt() < 0 || value.GetInt() >= input::TableSize) {
+    if (!IsKeyIndex(value)) {
         const std::string shown = value.IsNumber() ? std::to_string(value.GetDouble()) : std::string("non-integer");
         Trace(std::string("KeyboardInput binding for ") + key + " ignored: " + shown + " is not a key index (0 to " +
               std::to_string(input::TableSize - 1) + ")\n");
@@ -28,21 +42,30 @@ void ReadKeyboardInput(KeyboardInput& keyboard, const rapidjson::Value& json) {
     keyboard.Keys.clear();
     keyboard.Actions.clear();
     if (!json.IsObject()) return;
-    // This order produces the grouping the update depends on.
-    static constexpr struct {
-        const char* key;
-        KeyboardInput::Action action;
-    } actions[] = {{"Left", KeyboardInput::Left},
-                   {"Right", KeyboardInput::Right},
-                   {"Jump", KeyboardInput::Jump},
-                   {"Dash", KeyboardInput::Dash}};
-    for (const auto& [key, action] : actions) {
+    for (const auto& [key, action] : Actions) {
         auto it = json.FindMember(key);
         if (it == json.MemberEnd()) continue;
         if (it->value.IsArray()) {
             for (const auto& element : it->value.GetArray()) AppendBinding(keyboard, element, action, key);
         } else {
             AppendBinding(keyboard, it->value, action, key);
+        }
+    }
+}
+
+void CheckKeyboardInput(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value&, const std::string& pointer) {
+    for (const auto& [key, action] : Actions) {
+        const auto it = json.IsObject() ? json.FindMember(key) : json.MemberEnd();
+        if (!json.IsObject() || it == json.MemberEnd()) continue;
+        const std::string at = JoinPointer(pointer, key);
+        auto check = [&](const rapidjson::Value& binding, const std::string& where) {
+            if (!IsKeyIndex(binding))
+                report.Fault(where, "a key binding must be an integer from 0 to " + std::to_string(input::TableSize - 1));
+        };
+        if (it->value.IsArray()) {
+            for (rapidjson::SizeType k = 0; k < it->value.Size(); ++k) check(it->value[k], JoinPointer(at, k));
+        } else {
+            check(it->value, at);
         }
     }
 }

@@ -14,6 +14,10 @@
 #include "engine/system.hpp"
 #include "gameplay/input.hpp"
 
+namespace velkor {
+class ContentReport;
+}
+
 namespace velkor::component {
 
 struct KeyboardInput {
@@ -29,6 +33,9 @@ struct KeyboardInput {
 // replacing any bindings the component had. An integer outside 0..375 (or a value that is not an
 // integer) is reported through the trace and skipped.
 void ReadKeyboardInput(KeyboardInput& keyboard, const rapidjson::Value& json);
+
+// The reader's rules for the content checker: every binding an index into the key table.
+void CheckKeyboardInput(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
 
 // The intent the bindings express against this frame's table (Direction is remembered from the
 // previous intent when neither Left nor Right is down).

@@ -12,7 +12,7 @@
 #include "gameplay/player_animation.hpp"
 #include "gameplay/player_death.hpp"
 #include "gameplay/player_sound.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 

@@ -11,7 +11,7 @@
 #include "gameplay/physics.hpp"
 #include "gameplay/play_state.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/window.hpp"
 

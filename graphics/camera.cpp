@@ -2,6 +2,17 @@
 
 #include <glm/ext/matrix_transform.hpp>
 
+#include "serialization/json_read.hpp"
+
+namespace velkor::component {
+
+void ReadCameraFollow(CameraFollow& follow, const rapidjson::Value& json) {
+    json::ReadVec2(json, "Offset", follow.Offset);
+    json::ReadFloat(json, "LERP", follow.LERP);
+}
+
+}  // namespace velkor::component
+
 namespace velkor::util {
 
 singleton::Camera& GetOrCreateCamera(entity::singleton_registry& singletons) {
@@ -20,6 +31,15 @@ glm::mat4 ViewMatrix(const singleton::Camera& camera) {
 
 glm::mat4 ProjectionMatrix(const singleton::Camera& camera) {
     return glm::scale(glm::mat4(1.0f), glm::vec3(2.0f / camera.ViewWidth, 2.0f / camera.ViewHeight, 1.0f));
+}
+
+void FollowStepTowards(singleton::Camera& camera, glm::vec2 target, const component::CameraFollow& follow) {
+    camera.Offset = follow.Offset;
+    camera.LERP = follow.LERP;
+    const float k = camera.LERP * FollowStep;
+    camera.Position.x += (target.x + camera.Offset.x - camera.Position.x) * k;
+    camera.Position.y += (target.y + camera.Offset.y - camera.Position.y) * k;
+    camera.Rotation *= k;
 }
 
 }  // namespace velkor::util

@@ -1,8 +1,10 @@
-// Which rectangle of the world is on screen, and the matrices every world-space drawing uses.
+// Which rectangle of the world is on screen, the matrices every world-space drawing uses, and the
+// CameraFollow component that says which entity the camera chases.
 #pragma once
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
+#include <rapidjson/document.h>
 
 #include "engine/registry.hpp"
 
@@ -19,6 +21,17 @@ struct Camera {
 };
 
 }  // namespace velkor::singleton
+
+namespace velkor::component {
+
+struct CameraFollow {
+    glm::vec2 Offset{0.0f, 0.0f};  // added to the followed translation
+    float LERP = 3.0f;  // share of the remaining distance closed per second of the fixed step
+};
+
+void ReadCameraFollow(CameraFollow& follow, const rapidjson::Value& json);
+
+}  // namespace velkor::component
 
 namespace velkor::util {
 
@@ -37,5 +50,12 @@ singleton::Camera& CreateCamera(entity::singleton_registry& singletons);
 
 // P = scale(2 / ViewWidth, 2 / ViewHeight, 1): the view size fills the viewport, whatever its aspect.
 [[nodiscard]] glm::mat4 ProjectionMatrix(const singleton::Camera& camera);
+
+// The follow step is fixed, not the frame time: smoothing looks the same at any frame rate the
+// capped loop produces, and a stalled frame cannot fling the camera.
+inline constexpr float FollowStep = 0.016666668f;
+
+// One pull of the camera towards `target`.
+void FollowStepTowards(singleton::Camera& camera, glm::vec2 target, const component::CameraFollow& follow);
 
 }  // namespace velkor::util

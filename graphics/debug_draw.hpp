@@ -12,7 +12,7 @@
 #include <glm/vec3.hpp>
 
 #include "engine/system.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 
 namespace velkor::util {
 

@@ -5,7 +5,7 @@
 #include <rapidjson/document.h>
 
 #include "engine/system.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 
 namespace velkor::component {
 

@@ -22,8 +22,8 @@ void ReadParticles(Particles& p, const rapidjson::Value& json) {
     json::ReadVec2(json, "Speed", p.Speed);
     json::ReadVec2(json, "Acceleration", p.Acceleration);
     json::ReadVec2(json, "Position", p.Position);
-    const auto* burst = json::Find(json, "Burst");
-    p.Burst = burst && burst->IsBool() && burst->GetBool();
+    p.Burst = false;
+    json::ReadFlag(json, "Burst", p.Burst);
 }
 
 }  // namespace velkor::component

@@ -33,8 +33,8 @@ void ReadSpriteSheet(SpriteSheet& sheet, const rapidjson::Value& json) {
     sheet.SecondsPerFrame = 0.0f;
     if (const auto* v = json::Find(json, "SecondsPerFrame"); v && v->IsDouble())
         sheet.SecondsPerFrame = json::ToFloat(*v).value_or(0.0f);
-    const auto* play = json::Find(json, "PlayAnim");
-    sheet.PlayAnim = play && play->IsBool() && play->GetBool();
+    sheet.PlayAnim = false;
+    json::ReadFlag(json, "PlayAnim", sheet.PlayAnim);
     const auto* times = json::Find(json, "TimeVector");
     sheet.HasTimeVector = times && times->IsArray();
     if (sheet.HasTimeVector) {

@@ -1,6 +1,8 @@
 #include "levels/button.hpp"
 
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include <GLFW/glfw3.h>
 
@@ -15,6 +17,7 @@
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::component {
 
@@ -27,6 +30,23 @@ void ReadButton(Entity e, Registry& registry, const rapidjson::Value& json) {
     json::ReadString(json, "Name", button.Name);
     json::ReadVec2(json, "Size", button.Size);
     if (hasAlter) button.AlterTexture = alterTexture;
+}
+
+void CheckButton(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer) {
+    if (const auto* alter = json::Find(json, "AlterTexture"); alter && alter->IsString())
+        report.NeedFile(JoinPointer(pointer, "AlterTexture"), alter->GetString(), ContentForm::Plain, "texture");
+    const auto* audio = json::Find(prefab, "Audio");
+    if (!audio) return;
+    std::vector<std::string_view> names;
+    if (const auto* files = json::Find(*audio, "Files"); files && files->IsArray())
+        for (const auto& entry : files->GetArray())
+            if (const auto* name = json::Find(entry, "Name"), *path = json::Find(entry, "Filepath");
+                name && name->IsString() && path && path->IsString())
+                names.emplace_back(name->GetString(), name->GetStringLength());
+    const std::string audioAt = JoinPointer(pointer.substr(0, pointer.rfind('/')), "Audio");
+    for (const std::string_view sound : {PushSound, HoverSound})
+        if (std::find(names.begin(), names.end(), sound) == names.end())
+            report.Fault(audioAt, "no sound named \"" + std::string(sound) + "\", which the game plays");
 }
 
 }  // namespace velkor::component
@@ -131,10 +151,10 @@ bool HandleButton(Registry& registry, const ButtonRun& run, bool& hover) {
     if (run.pressed || activated) {
         std::cout << run.log << std::endl;
         if (run.beforePush) run.beforePush();
-        if (run.push) PlayEntitySound(registry, run.button, "ButtonPush");
+        if (run.push) PlayEntitySound(registry, run.button, component::PushSound);
         clicked = true;
     } else if (!hover) {
-        PlayEntitySound(registry, run.button, "ButtonHover");
+        PlayEntitySound(registry, run.button, component::HoverSound);
     }
     hover = over;
     return clicked;

@@ -16,6 +16,10 @@
 #include "engine/registry.hpp"
 #include "graphics/texture.hpp"
 
+namespace velkor {
+class ContentReport;
+}
+
 namespace velkor::component {
 
 struct Button {
@@ -28,6 +32,14 @@ struct Button {
 // "Name" (a string), "Size" (an array of two numbers), "AlterTexture" (an image path), each read
 // only when it has that shape.
 void ReadButton(Entity e, Registry& registry, const rapidjson::Value& json);
+
+// The sounds a button plays from its entity's Audio list: pushed, and first hovered.
+inline constexpr std::string_view PushSound = "ButtonPush";
+inline constexpr std::string_view HoverSound = "ButtonHover";
+
+// The reader's rules for the content checker: the hover texture exists, and the entity's Audio
+// list, when it has one, names both button sounds.
+void CheckButton(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
 
 }  // namespace velkor::component
 

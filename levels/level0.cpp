@@ -7,7 +7,7 @@
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_death.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 #include "levels/platforms.hpp"

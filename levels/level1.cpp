@@ -2,7 +2,7 @@
 
 #include "gameplay/effects.hpp"
 #include "gameplay/hud.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_state.hpp"

@@ -6,7 +6,7 @@
 #include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"

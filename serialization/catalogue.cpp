@@ -11,11 +11,12 @@ ComponentCatalogue& MutableCatalogue() {
 
 }  // namespace
 
-void RegisterComponent(std::size_t index, const char* name, ComponentReader reader) {
+void RegisterComponent(std::size_t index, const char* name, ComponentReader reader, ComponentCheck check) {
     auto& catalogue = MutableCatalogue();
     catalogue.names.at(index) = name;
     catalogue.index.emplace(name, static_cast<int>(index));
     catalogue.readers.at(index) = reader;
+    catalogue.checks.at(index) = check;
 }
 
 const ComponentCatalogue& Catalogue() { return MutableCatalogue(); }

@@ -15,6 +15,7 @@
 #include <rapidjson/document.h>
 
 #include "engine/registry.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor {
 
@@ -25,14 +26,16 @@ struct ComponentCatalogue {
     std::array<std::string, entity::MaxComponents> names;
     std::map<std::string, int, std::less<>> index;
     std::array<ComponentReader, entity::MaxComponents> readers{};
+    std::array<ComponentCheck, entity::MaxComponents> checks{};  // null: any JSON object is taken
 };
 
-// Enters a component type under its data-file name. A null reader means the type is never read
-// from data. Registering T asks for T's type index, so registration order fixes the indices.
-void RegisterComponent(std::size_t index, const char* name, ComponentReader reader);
+// Enters a component type under its data-file name, with its reader and the content check that
+// states the reader's rules (either may be null: never read from data, nothing beyond an object to
+// check). Registering T asks for T's type index, so registration order fixes the indices.
+void RegisterComponent(std::size_t index, const char* name, ComponentReader reader, ComponentCheck check = nullptr);
 template <class T>
-void RegisterComponent(const char* name, ComponentReader reader) {
-    RegisterComponent(entity::ComponentIndex<T>(), name, reader);
+void RegisterComponent(const char* name, ComponentReader reader, ComponentCheck check = nullptr) {
+    RegisterComponent(entity::ComponentIndex<T>(), name, reader, check);
 }
 
 [[nodiscard]] const ComponentCatalogue& Catalogue();

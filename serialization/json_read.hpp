@@ -112,13 +112,6 @@ inline void ReadFlag(const rapidjson::Value& object, const char* key, bool& out)
     if (const auto* v = Find(object, key)) out = v->IsTrue();
 }
 
-inline bool ReadBool(const rapidjson::Value& object, const char* key, bool& out) {
-    const auto* v = Find(object, key);
-    if (!v || !v->IsBool()) return false;
-    out = v->GetBool();
-    return true;
-}
-
 inline bool ReadString(const rapidjson::Value& object, const char* key, std::string& out) {
     const auto* v = Find(object, key);
     if (!v || !v->IsString()) return false;

@@ -27,9 +27,6 @@ using rapidjson::Value;
 // Only compared with, never read here; written in two pieces so the content checker, which lists
 // the files the code loads, does not take it for one.
 constexpr std::string_view PlatformPrefab = "Data/Entities/" "Platform.json";
-// Tileset images are written relative to the tileset file, one folder below the map folder.
-constexpr std::size_t ImagePrefixLength = 9;
-
 int platformCount = 0;
 
 const Value* Member(const Value& object, const char* key) {
@@ -399,11 +396,12 @@ bool MapLoader::SpriteSheetTile(const Value& tileset, std::int64_t local, Entity
 
 void MapLoader::WriteImage(const Value* image, EntityDocument& e) {
     const std::string path = Text(image);
-    if (path.size() < ImagePrefixLength) {
+    const std::string game = TiledImagePath(path);
+    if (game.empty()) {
         Trace("Tile image path \"" + path + "\" is too short to be relative to a tileset folder; image skipped.\n");
         return;
     }
-    pointers_.texture.Set(e.document, path.c_str() + ImagePrefixLength);
+    pointers_.texture.Set(e.document, game.c_str());
 }
 
 bool MapLoader::Object(const Value& object, EntityDocument& e) {
@@ -507,5 +505,11 @@ void LoadTiledMap(const rapidjson::Value& map, Registry& registry, const TiledOp
 }
 
 int TiledPlatformCount() { return platformCount; }
+
+std::string TiledImagePath(std::string_view tiledPath) {
+    // Tileset images are written relative to the tileset file, one folder below the map folder.
+    constexpr std::size_t prefixLength = 9;
+    return tiledPath.size() >= prefixLength ? std::string(tiledPath.substr(prefixLength)) : std::string();
+}
 
 }  // namespace velkor

@@ -30,6 +30,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include <rapidjson/document.h>
 
@@ -55,6 +56,10 @@ struct TiledOptions {
 // levels::LoadTiledMap(map, registry), which reads from "Data/Tiled/" and hands the properties to
 // the Level singleton.
 void LoadTiledMap(const rapidjson::Value& map, Registry& registry, const TiledOptions& options);
+
+// The path the game opens for an image as Tiled writes it (relative to a tileset file in
+// "Data/Tiled/"): the first nine characters dropped; empty when the path is shorter.
+[[nodiscard]] std::string TiledImagePath(std::string_view tiledPath);
 
 // The platform count of the most recent load (0 before the first).
 [[nodiscard]] int TiledPlatformCount();

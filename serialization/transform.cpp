@@ -3,6 +3,7 @@
 #include <glm/ext/matrix_transform.hpp>
 
 #include "serialization/json_read.hpp"
+#include "serialization/content_rules.hpp"
 
 namespace velkor::component {
 
@@ -27,6 +28,15 @@ void ReadTransform(Transform& transform, const rapidjson::Value& json) {
     if (json::ReadVec2(json, "Translation", transform.Translation)) transform.Dirty = true;
     if (json::ReadFloat(json, "Rotation", transform.Rotation)) transform.Dirty = true;
     if (json::ReadVec2(json, "Scale", transform.Scale)) transform.Dirty = true;
+}
+
+void CheckTransform(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value&, const std::string& pointer) {
+    for (const char* key : {"Translation", "Scale"}) {
+        const auto* v = json::Find(json, key);
+        if (v && !(v->IsArray() && v->Size() >= 2 && (*v)[0].IsNumber() && (*v)[1].IsNumber()))
+            report.Fault(JoinPointer(pointer, key), "must be an array of two numbers");
+    }
+    if (const auto* v = json::Find(json, "Rotation"); v && !v->IsNumber()) report.Fault(JoinPointer(pointer, "Rotation"), "must be a number");
 }
 
 }  // namespace velkor::component

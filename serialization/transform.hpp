@@ -7,6 +7,10 @@
 
 #include "engine/registry.hpp"
 
+namespace velkor {
+class ContentReport;
+}
+
 namespace velkor::component {
 
 // Whoever writes Translation, Rotation or Scale directly sets Dirty in the same step.
@@ -24,5 +28,8 @@ struct Transform {
 
 // Reads the JSON form into an existing Transform. Missing or ill-typed keys leave fields alone.
 void ReadTransform(Transform& transform, const rapidjson::Value& json);
+
+// The reader's rules for the content checker: two-number translation and scale, a numeric rotation.
+void CheckTransform(ContentReport& report, const rapidjson::Value& json, const rapidjson::Value& prefab, const std::string& pointer);
 
 }  // namespace velkor::component

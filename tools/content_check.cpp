@@ -11,51 +11,15 @@
 #include <rapidjson/error/en.h>
 #include <rapidjson/pointer.h>
 
-#include "gameplay/input.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/layers.hpp"
 #include "serialization/catalogue.hpp"
+#include "serialization/tiled.hpp"
 
 namespace velkor::content {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sounds the code plays by name from an entity's or a level's Audio list.
-const std::array<std::string_view, 2> ButtonSounds = {"ButtonPush", "ButtonHover"};
-
-// Escapes a member name as one JSON pointer token.
-std::string Token(std::string_view name) {
-    std::string token;
-    for (char ch : name) {
-        if (ch == '~') token += "~0";
-        else if (ch == '/') token += "~1";
-        else token += ch;
-    }
-    return token;
-}
-
-std::string Join(const std::string& pointer, std::string_view member) { return pointer + "/" + Token(member); }
-std::string Join(const std::string& pointer, rapidjson::SizeType index) {
-    return pointer + "/" + std::to_string(index);
-}
-
-const char* TypeName(const rapidjson::Value& v) {
-    switch (v.GetType()) {
-    case rapidjson::kNullType: return "null";
-    case rapidjson::kFalseType:
-    case rapidjson::kTrueType: return "a boolean";
-    case rapidjson::kObjectType: return "an object";
-    case rapidjson::kArrayType: return "an array";
-    case rapidjson::kStringType: return "a string";
-    case rapidjson::kNumberType: return "a number";
-    }
-    return "a value";
-}
-
-// The path the game opens for a Tiled image: the loader drops the first nine characters of the
-// path as Tiled writes it (relative to the tileset file in Data/Tiled/).
-std::string GameImagePath(const std::string& tiledPath) { return tiledPath.size() >= 9 ? tiledPath.substr(9) : ""; }
 
 // A Tiled holder (object, tile, layer) with a "Source" property among its "properties".
 bool HasSource(const rapidjson::Value& holder) {
@@ -65,11 +29,27 @@ bool HasSource(const rapidjson::Value& holder) {
     return false;
 }
 
-bool IsNumberPair(const rapidjson::Value& v) {
-    return v.IsArray() && v.Size() >= 2 && v[0].IsNumber() && v[1].IsNumber();
-}
-
 }  // namespace
+
+class Checker::Reporter final : public ContentReport {
+public:
+    Reporter(Checker& checker, const Context& c) : checker_(checker), c_(c) {}
+    void Fault(const std::string& pointer, std::string message) override {
+        checker_.Report(c_.file, pointer, std::move(message));
+    }
+    void NeedFile(const std::string& pointer, const std::string& path, ContentForm form, const char* what) override {
+        checker_.Need(c_, pointer, path, form, what);
+    }
+    void CheckInPlace(const rapidjson::Value& json, const std::string& pointer, ContentForm form) override {
+        if (form == Form::AudioList) checker_.CheckAudio(c_, json, pointer);
+        else if (form == Form::Animation) checker_.CheckAnimation(c_, json, pointer);
+        else checker_.Report(c_.file, pointer, "cannot be checked in place");
+    }
+
+private:
+    Checker& checker_;
+    const Context& c_;
+};
 
 std::string Problem::Line() const {
     std::string line = file;
@@ -145,32 +125,7 @@ void Checker::Check(const std::string& path, Form form, const std::string& from,
     }
     const Context c{path};
     if (form == Form::Guess) {
-        // Recognised by shape: Tiled writes "type"; a prefab's members are component names, a
-        // group's are prefabs.
-        const auto type = document.IsObject() && document.HasMember("type") && document["type"].IsString()
-                              ? std::string_view(document["type"].GetString())
-                              : std::string_view();
-        if (type == "map" || (document.IsObject() && document.HasMember("layers"))) form = Form::Map;
-        else if (type == "tileset") form = Form::Tileset;
-        else if (type == "template") form = Form::Template;
-        else if (document.IsObject() && (document.HasMember("skeleton") || document.HasMember("bones")))
-            form = Form::Skeleton;
-        else if (document.IsObject() &&
-                 (document.HasMember("DefaultMix") || document.HasMember("Mixes") ||
-                  document.HasMember("AnimationAliases")))
-            form = Form::AnimationData;
-        else if (document.IsObject() && document.HasMember("Files")) form = Form::AudioList;
-        else if (document.IsArray()) form = Form::LevelProperties;
-        else {
-            bool anyComponent = false;
-            bool allObjects = document.IsObject();
-            if (document.IsObject())
-                for (const auto& m : document.GetObject()) {
-                    anyComponent = anyComponent || FindComponent(m.name.GetString()).has_value();
-                    allObjects = allObjects && m.value.IsObject();
-                }
-            form = (!anyComponent && allObjects && document.MemberCount() > 0) ? Form::Group : Form::Prefab;
-        }
+        form = GuessForm(document);
     }
     switch (form) {
     case Form::Prefab: CheckPrefab(c, document, ""); break;
@@ -187,7 +142,7 @@ void Checker::Check(const std::string& path, Form form, const std::string& from,
                 Report(path, "/object/gid", "a tile template needs its \"tileset\"");
         }
         break;
-    case Form::AudioList: CheckAudio(c, document, "", {}); break;
+    case Form::AudioList: CheckAudio(c, document, ""); break;
     case Form::LevelProperties: CheckLevelProperties(c, document, ""); break;
     case Form::AnimationData: CheckAnimationData(c, document, {}); break;
     case Form::Skeleton:
@@ -198,77 +153,42 @@ void Checker::Check(const std::string& path, Form form, const std::string& from,
 }
 
 void Checker::CheckGroup(const Context& c, const Json& group) {
-    for (const auto& m : group.GetObject()) CheckPrefab(c, m.value, Join("", m.name.GetString()));
+    for (const auto& m : group.GetObject()) CheckPrefab(c, m.value, JoinPointer("", m.name.GetString()));
 }
 
 void Checker::CheckPrefab(const Context& c, const Json& prefab, const std::string& pointer) {
     if (!prefab.IsObject()) {
-        Report(c.file, pointer, std::string("a prefab must be an object, not ") + TypeName(prefab));
+        Report(c.file, pointer, std::string("a prefab must be an object, not ") + JsonTypeName(prefab));
         return;
     }
     for (const auto& m : prefab.GetObject()) {
         const std::string name = m.name.GetString();
-        const std::string at = Join(pointer, name);
+        const std::string at = JoinPointer(pointer, name);
         const Json& v = m.value;
         if (!FindComponent(name)) {
             Report(c.file, at, "unknown component \"" + name + "\"");
             continue;
         }
         if (!v.IsObject()) {
-            Report(c.file, at, std::string("a component's JSON must be an object, not ") + TypeName(v));
+            Report(c.file, at, std::string("a component's JSON must be an object, not ") + JsonTypeName(v));
             continue;
         }
-        if (name == "Graphics") {
-            if (v.HasMember("Texture")) {
-                if (v["Texture"].IsString()) Need(c, at + "/Texture", v["Texture"].GetString(), Form::Plain, "texture");
-                else Report(c.file, at + "/Texture", "a texture path must be a string");
-            }
-            if (v.HasMember("Layer") && (!v["Layer"].IsString() || util::FindLayer(v["Layer"].GetString()) < 0))
-                Report(c.file, at + "/Layer",
-                       std::string("unknown layer ") +
-                           (v["Layer"].IsString() ? "\"" + std::string(v["Layer"].GetString()) + "\"" : TypeName(v["Layer"])));
-        } else if (name == "Button") {
-            if (v.HasMember("AlterTexture") && v["AlterTexture"].IsString())
-                Need(c, at + "/AlterTexture", v["AlterTexture"].GetString(), Form::Plain, "texture");
-        } else if (name == "Audio") {
-            Names required;
-            if (prefab.HasMember("Button")) required.insert(ButtonSounds.begin(), ButtonSounds.end());
-            CheckAudio(c, v, at, required);
-        } else if (name == "Animation") {
-            CheckAnimation(c, v, at);
-        } else if (name == "KeyboardInput") {
-            for (const char* action : {"Left", "Right", "Jump", "Dash"}) {
-                if (!v.HasMember(action)) continue;
-                const Json& keys = v[action];
-                auto check = [&](const Json& key, const std::string& where) {
-                    if (!key.IsInt() || key.GetInt() < 0 || key.GetInt() >= input::TableSize)
-                        Report(c.file, where,
-                               "a key binding must be an integer from 0 to " + std::to_string(input::TableSize - 1));
-                };
-                if (keys.IsArray()) {
-                    for (rapidjson::SizeType k = 0; k < keys.Size(); ++k) check(keys[k], Join(at + "/" + action, k));
-                } else {
-                    check(keys, at + "/" + action);
-                }
-            }
-        } else if (name == "Transform") {
-            for (const char* key : {"Translation", "Scale"})
-                if (v.HasMember(key) && !IsNumberPair(v[key]))
-                    Report(c.file, Join(at, key), "must be an array of two numbers");
-            if (v.HasMember("Rotation") && !v["Rotation"].IsNumber())
-                Report(c.file, at + "/Rotation", "must be a number");
+        const int index = *FindComponent(name);
+        if (const ComponentCheck check = Catalogue().checks[index]) {
+            Reporter reporter(*this, c);
+            check(reporter, v, prefab, at);
         }
     }
 }
 
-void Checker::CheckAudio(const Context& c, const Json& audio, const std::string& pointer, const Names& required) {
+void Checker::CheckAudio(const Context& c, const Json& audio, const std::string& pointer) {
     Names names;
     if (!audio.IsObject() || !audio.HasMember("Files") || !audio["Files"].IsArray()) {
         Report(c.file, pointer, "an Audio list needs a \"Files\" array");
     } else {
         const Json& files = audio["Files"];
         for (rapidjson::SizeType k = 0; k < files.Size(); ++k) {
-            const std::string at = Join(pointer + "/Files", k);
+            const std::string at = JoinPointer(pointer + "/Files", k);
             const Json& entry = files[k];
             if (!entry.IsObject() || !entry.HasMember("Filepath") || !entry["Filepath"].IsString()) {
                 Report(c.file, at, "a sound entry needs a \"Filepath\" string");
@@ -285,8 +205,6 @@ void Checker::CheckAudio(const Context& c, const Json& audio, const std::string&
             if (!names.insert(name).second) Report(c.file, at + "/Name", "sound name \"" + name + "\" given twice");
         }
     }
-    for (const std::string& name : required)
-        if (!names.count(name)) Report(c.file, pointer, "no sound named \"" + name + "\", which the game plays");
 }
 
 void Checker::CheckAnimation(const Context& c, const Json& animation, const std::string& pointer) {
@@ -337,14 +255,14 @@ void Checker::CheckAnimationData(const Context& c, const Json& data, const Names
             Report(c.file, "/Mixes", "must be an array of [from, to, seconds]");
         } else {
             for (rapidjson::SizeType k = 0; k < mixes.Size(); ++k) {
-                const std::string at = Join("/Mixes", k);
+                const std::string at = JoinPointer("/Mixes", k);
                 const Json& mix = mixes[k];
                 if (!mix.IsArray() || mix.Size() != 3 || !mix[2].IsNumber()) {
                     Report(c.file, at, "a mix must be [from, to, seconds]");
                     continue;
                 }
-                known(mix[0], Join(at, 0u));
-                known(mix[1], Join(at, 1u));
+                known(mix[0], JoinPointer(at, 0u));
+                known(mix[1], JoinPointer(at, 1u));
             }
         }
     }
@@ -353,7 +271,7 @@ void Checker::CheckAnimationData(const Context& c, const Json& data, const Names
         if (!aliases.IsObject()) {
             Report(c.file, "/AnimationAliases", "must be an object of alias -> animation name");
         } else {
-            for (const auto& m : aliases.GetObject()) known(m.value, Join("/AnimationAliases", m.name.GetString()));
+            for (const auto& m : aliases.GetObject()) known(m.value, JoinPointer("/AnimationAliases", m.name.GetString()));
         }
     }
 }
@@ -391,7 +309,7 @@ void Checker::CheckProperties(const Context& c, const Json& holder, const std::s
         return;
     }
     for (rapidjson::SizeType k = 0; k < properties.Size(); ++k) {
-        const std::string at = Join(pointer + "/properties", k);
+        const std::string at = JoinPointer(pointer + "/properties", k);
         const Json& p = properties[k];
         if (!p.IsObject() || !p.HasMember("name") || !p["name"].IsString() || !p.HasMember("value")) {
             Report(c.file, at, "a property needs a \"name\" and a \"value\"");
@@ -426,7 +344,7 @@ void Checker::CheckProperties(const Context& c, const Json& holder, const std::s
                               (value.IsDouble() && value.GetDouble() >= -3.4028234e38 && value.GetDouble() <= 3.4028234e38);
         if (!writable)
             Report(c.file, at + "/value",
-                   "property \"" + name + "\" has " + TypeName(value) + " value the map loader cannot write");
+                   "property \"" + name + "\" has " + JsonTypeName(value) + " value the map loader cannot write");
     }
 }
 
@@ -438,15 +356,15 @@ void Checker::CheckTileset(const Context& c, const Json& tileset) {
     bool ignored = false;
     CheckProperties(c, tileset, "", ignored);
     if (tileset.HasMember("image") && tileset["image"].IsString()) {
-        Need(c, "/image", GameImagePath(tileset["image"].GetString()), Form::Plain, "image");
+        Need(c, "/image", TiledImagePath(tileset["image"].GetString()), Form::Plain, "image");
     }
     if (!tileset.HasMember("tiles") || !tileset["tiles"].IsArray()) return;
     const Json& tiles = tileset["tiles"];
     for (rapidjson::SizeType k = 0; k < tiles.Size(); ++k) {
-        const std::string at = Join("/tiles", k);
+        const std::string at = JoinPointer("/tiles", k);
         CheckProperties(c, tiles[k], at, ignored);
         if (tiles[k].IsObject() && tiles[k].HasMember("image") && tiles[k]["image"].IsString())
-            Need(c, at + "/image", GameImagePath(tiles[k]["image"].GetString()), Form::Plain, "image");
+            Need(c, at + "/image", TiledImagePath(tiles[k]["image"].GetString()), Form::Plain, "image");
     }
 }
 
@@ -464,7 +382,7 @@ void Checker::CheckMap(const Context& c, const Json& map) {
     if (map.HasMember("tilesets") && map["tilesets"].IsArray()) {
         const Json& tilesets = map["tilesets"];
         for (rapidjson::SizeType k = 0; k < tilesets.Size(); ++k) {
-            const std::string at = Join("/tilesets", k);
+            const std::string at = JoinPointer("/tilesets", k);
             const Json& t = tilesets[k];
             if (!t.IsObject() || !t.HasMember("source") || !t["source"].IsString()) {
                 Report(c.file, at, "embedded tilesets are not read by the game; export it to a file");
@@ -490,7 +408,7 @@ void Checker::CheckMap(const Context& c, const Json& map) {
     if (map.HasMember("properties")) CheckLevelProperties(c, map["properties"], "/properties");
     const Json& layers = map["layers"];
     for (rapidjson::SizeType l = 0; l < layers.Size(); ++l) {
-        const std::string at = Join("/layers", l);
+        const std::string at = JoinPointer("/layers", l);
         const Json& layer = layers[l];
         if (!layer.IsObject() || !layer.HasMember("type") || !layer["type"].IsString()) continue;
         const std::string_view type = layer["type"].GetString();
@@ -503,12 +421,12 @@ void Checker::CheckMap(const Context& c, const Json& map) {
             const Json& data = layer["data"];
             for (rapidjson::SizeType k = 0; k < data.Size(); ++k) {
                 if (!data[k].IsUint()) {
-                    Report(c.file, Join(at + "/data", k), "a cell must be a tile identifier");
+                    Report(c.file, JoinPointer(at + "/data", k), "a cell must be a tile identifier");
                     break;
                 }
                 const unsigned gid = data[k].GetUint();
                 if (gid != 0 && !covered(gid)) {
-                    Report(c.file, Join(at + "/data", k), "tile " + std::to_string(gid) + " is in no tileset");
+                    Report(c.file, JoinPointer(at + "/data", k), "tile " + std::to_string(gid) + " is in no tileset");
                     break;  // one line per layer is enough
                 }
             }
@@ -519,7 +437,7 @@ void Checker::CheckMap(const Context& c, const Json& map) {
             if (!layer.HasMember("objects") || !layer["objects"].IsArray()) continue;
             const Json& objects = layer["objects"];
             for (rapidjson::SizeType k = 0; k < objects.Size(); ++k) {
-                const std::string objectAt = Join(at + "/objects", k);
+                const std::string objectAt = JoinPointer(at + "/objects", k);
                 const Json& o = objects[k];
                 if (!o.IsObject()) continue;
                 bool hasSource = false;
@@ -554,9 +472,9 @@ void Checker::CheckLevelProperties(const Context& c, const Json& properties, con
     }
     for (rapidjson::SizeType k = 0; k < properties.Size(); ++k) {
         const Json& p = properties[k];
-        const std::string at = Join(pointer, k) + "/value";
+        const std::string at = JoinPointer(pointer, k) + "/value";
         if (!p.IsObject() || !p.HasMember("name") || !p["name"].IsString() || !p.HasMember("value")) {
-            Report(c.file, Join(pointer, k), "a property needs a \"name\" and a \"value\"");
+            Report(c.file, JoinPointer(pointer, k), "a property needs a \"name\" and a \"value\"");
             continue;
         }
         const std::string_view name = p["name"].GetString();

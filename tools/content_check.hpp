@@ -9,9 +9,10 @@
 //  - map properties whose name is not a JSON pointer into a known component, or whose value the
 //    map loader cannot write; map objects that end without a "Source" prefab; tile identifiers
 //    that no tileset covers; embedded tilesets;
-//  - "Layer" names the graphics system does not know, key bindings outside the input table;
+//  - whatever the components' own checks find (each reader's rules stand beside it and come with
+//    it in the component catalogue: layer names, key bindings, the button's sounds, ...);
 //  - sound entries without a file, names the code plays that no Audio list of the data gives,
-//    button lists without "ButtonPush" and "ButtonHover", and names given twice in one list;
+//    and names given twice in one list;
 //  - animation data that names animations the skeleton does not have.
 // Each problem is one line: the file, the JSON pointer (or the code file) where it is, and what is
 // wrong.
@@ -24,6 +25,8 @@
 #include <vector>
 
 #include <rapidjson/document.h>
+
+#include "serialization/content_rules.hpp"
 
 namespace velkor::content {
 
@@ -59,20 +62,7 @@ public:
     [[nodiscard]] std::size_t FilesChecked() const noexcept { return seen_.size(); }
 
     // How a file is used, which decides what is checked in it.
-    enum class Form {
-        Guess,  // named by the code or found under Data/: recognised by its shape
-        Prefab,  // component name -> component JSON
-        Group,  // free name -> prefab
-        Map,  // Tiled map
-        Tileset,  // Tiled tileset
-        Template,  // Tiled object template
-        AudioList,  // an Audio component's JSON (a map's "Audio" property)
-        LevelProperties,  // an array of map properties ("MaxTime", "Audio", ...) kept in its own file
-        AnimationData,  // "DefaultMix", "Mixes", "AnimationAliases"
-        Skeleton,  // skeleton JSON of the animation runtime
-        Atlas,  // texture atlas (text) naming its page images
-        Plain,  // any other file (image, sound, shader): it must exist
-    };
+    using Form = ContentForm;
 
 private:
     using Json = rapidjson::Value;
@@ -81,6 +71,8 @@ private:
     struct Context {
         std::string file;
     };
+    // What the components' checks report through, for one file.
+    class Reporter;
 
     // Reads and parses a file under the root; false when it cannot be read or parsed.
     bool ReadDocument(const std::string& path, rapidjson::Document& document) const;
@@ -94,7 +86,7 @@ private:
     void CheckMap(const Context& c, const Json& map);
     void CheckTileset(const Context& c, const Json& tileset);
     void CheckLevelProperties(const Context& c, const Json& properties, const std::string& pointer);
-    void CheckAudio(const Context& c, const Json& audio, const std::string& pointer, const Names& required);
+    void CheckAudio(const Context& c, const Json& audio, const std::string& pointer);
     void CheckAnimation(const Context& c, const Json& animation, const std::string& pointer);
     void CheckAnimationData(const Context& c, const Json& data, const Names& animations);
     void CheckAtlas(const std::string& path);

@@ -85,7 +85,10 @@ Figures Take(Registry& registry) {
         f.requests += std::max(audio::RequestCount(s), 0);
         f.loadedSounds += audio::IsLoaded(s) ? 1 : 0;
     }
-    for (int c = 0; c < audio::ChannelCount; ++c) f.channels += audio::ChannelPlayback(c) != 0 ? 1 : 0;
+    for (int c = 0; c < audio::ChannelCount; ++c) {
+        f.channels += audio::ChannelPlayback(c) != 0 ? 1 : 0;
+        f.loops += audio::ChannelLooping(c) ? 1 : 0;
+    }
     if (singletons.has<singleton::ActionSingleton>())
         f.actions = CountActions(singletons.get<singleton::ActionSingleton>().Root) - 1;  // the root itself
     f.residentBytes = ResidentBytes();
@@ -110,7 +113,7 @@ std::string Difference(const Figures& a, const Figures& b) {
     if (a.sounds != b.sounds) return differs("sound table entries", a.sounds, b.sounds);
     if (a.loadedSounds != b.loadedSounds) return differs("sounds loaded", a.loadedSounds, b.loadedSounds);
     if (a.requests != b.requests) return differs("sound requests", a.requests, b.requests);
-    if (a.channels != b.channels) return differs("channels in use", a.channels, b.channels);
+    if (a.loops != b.loops) return differs("looping channels", a.loops, b.loops);
     if (a.actions != b.actions) return differs("actions queued", a.actions, b.actions);
     if (b.residentBytes - a.residentBytes > ResidentSlackBytes)
         return differs("resident KB", a.residentBytes / 1024, b.residentBytes / 1024);
@@ -154,7 +157,7 @@ std::string Report::Text() const {
     std::ostringstream out;
     const auto& names = Catalogue().names;
     out << "row from frame frames mean_ms worst_ms entities textures gl_objects sounds loaded requests channels "
-           "actions rss_mb";
+           "loops actions rss_mb";
     for (std::size_t c = 0; c < entity::MaxComponents; ++c) {
         if (names[c].empty())
             out << " c" << c;
@@ -165,9 +168,9 @@ std::string Report::Text() const {
     char line[160];
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const Figures& f = rows_[r];
-        std::snprintf(line, sizeof line, "%zu %s %llu %u %.3f %.3f %u %u %u %u %u %lld %u %u %.1f", r, levels::LevelName(f.from),
+        std::snprintf(line, sizeof line, "%zu %s %llu %u %.3f %.3f %u %u %u %u %u %lld %u %u %u %.1f", r, levels::LevelName(f.from),
                       static_cast<unsigned long long>(f.frame), f.frames, f.meanMs, f.worstMs, f.entities, f.textures,
-                      f.glNames, f.sounds, f.loadedSounds, static_cast<long long>(f.requests), f.channels, f.actions,
+                      f.glNames, f.sounds, f.loadedSounds, static_cast<long long>(f.requests), f.channels, f.loops, f.actions,
                       static_cast<double>(f.residentBytes) / (1024.0 * 1024.0));
         out << line;
         for (std::uint32_t n : f.pools) out << ' ' << n;

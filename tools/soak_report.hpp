@@ -29,6 +29,10 @@ struct Figures {
     std::uint32_t loadedSounds = 0;
     std::int64_t requests = 0;  // the table's request counts, summed over requested entries
     std::uint32_t channels = 0;  // channels playing something
+    // Channels playing a looping sound. Only these are compared: a one-shot sound ends by the mixer's
+    // clock, which runs in wall time, so whether a click still sounds at the arrival depends on how
+    // fast the frames ran, while a loop left behind plays on for ever.
+    std::uint32_t loops = 0;
     std::uint32_t actions = 0;  // actions queued under the root group, at every depth
     std::int64_t residentBytes = 0;
     std::uint32_t frames = 0;  // frames since the previous arrival (the round)

@@ -108,7 +108,15 @@ TEST_F(AudioLayer, RequestsCountPerPathAndUnloadOnlyAtShutdown) {
     // A later request of the same path loads it again under the same index.
     EXPECT_EQ(audio::RequestSound(Tone, false, false), a);
     EXPECT_TRUE(audio::IsLoaded(a));
-    EXPECT_GE(audio::PlaySound(a, 1.0f, 0.0f, audio::SFX), 0);
+    const int once = audio::PlaySound(a, 1.0f, 0.0f, audio::SFX);
+    const int looped = audio::PlaySound(audio::RequestSound(Loop, false, true), 1.0f, 0.0f, audio::SFX);
+    ASSERT_GE(once, 0);
+    ASSERT_GE(looped, 0);
+    EXPECT_FALSE(audio::ChannelLooping(once));
+    EXPECT_TRUE(audio::ChannelLooping(looped));
+    system::Audio::Stop(looped);
+    EXPECT_FALSE(audio::ChannelLooping(looped)) << "a stopped loop plays no more";
+    EXPECT_FALSE(audio::ChannelLooping(-1));
 }
 
 TEST_F(AudioLayer, SurplusUnrequestsAreReportedAndDoNotBlockTheNextRequest) {
@@ -174,6 +182,7 @@ TEST_F(AudioLayer, UndecodableFileStaysInTheTableUnloaded) {
     EXPECT_EQ(audio::PlaySound(index, 1.0f, 0.0f, audio::SFX), -1);
     EXPECT_EQ(traces_.messages(),
               (std::vector<std::string>{"FMOD experienced an error: Unsupported file or audio format.\n",
+                                        "Sound " + path + " could not be loaded; it stays silent.\n",
                                         "audio::PlaySound is trying to play unloaded sound " + path + "\n"}));
     audio::UnrequestSound(index);
     std::remove(path.c_str());

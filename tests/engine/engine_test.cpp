@@ -17,7 +17,7 @@
 #include "gameplay/on_off_hazard.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/graphics.hpp"
-#include "graphics/post_render.hpp"
+#include "gameplay/post_render.hpp"
 #include "graphics/pre_render.hpp"
 #include "levels/level_manager.hpp"
 #include "serialization/transform.hpp"

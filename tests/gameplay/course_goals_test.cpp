@@ -6,7 +6,7 @@
 
 #include "gameplay/goals.hpp"
 #include "gameplay/on_off_hazard.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_manager.hpp"

@@ -6,7 +6,7 @@
 
 #include "animation/animation.hpp"
 #include "audio/audio.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_manager.hpp"
 #include "support/player_world.hpp"

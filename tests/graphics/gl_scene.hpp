@@ -20,7 +20,7 @@
 #include "engine/registry.hpp"
 #include "engine/system.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/debug_draw.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/parallax.hpp"

@@ -16,7 +16,7 @@
 #include "engine/engine.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/graphics.hpp"
-#include "graphics/post_render.hpp"
+#include "gameplay/post_render.hpp"
 #include "graphics/pre_render.hpp"
 #include "graphics/window.hpp"
 #include "serialization/prefab.hpp"

@@ -1,7 +1,7 @@
 // The window: full screen at start, modes, viewport, close handling.
 #include "engine/engine.hpp"
 #include "graphics/gl_scene.hpp"
-#include "graphics/post_render.hpp"
+#include "gameplay/post_render.hpp"
 
 namespace velkor::test {
 namespace {

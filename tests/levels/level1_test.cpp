@@ -10,7 +10,7 @@
 #include "engine/engine.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "graphics/window.hpp"

@@ -20,7 +20,7 @@
 #include "gameplay/physics.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/window.hpp"
 #include "levels/cursor.hpp"

@@ -5,6 +5,8 @@ set(rows
   "engine:app|graphics|gameplay|audio|levels|animation|tools|spine|serialization"
   "serialization:app|graphics|gameplay|audio|levels|animation|tools|spine"
   "spine:app|graphics|gameplay|audio|levels|animation|tools"
+  "graphics:app|gameplay|audio|levels|animation|tools|spine"
+  "audio:app|gameplay|levels|animation|tools|spine"
   "animation:app|gameplay|levels|tools"
   "gameplay:app|levels|tools"
   "levels:app|tools"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/parallax.hpp"
 #include "graphics/particles.hpp"

@@ -1,32 +1,9 @@
-#include "graphics/camera_follow.hpp"
+#include "gameplay/camera_follow.hpp"
 
 #include "engine/random.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/input_source.hpp"
 #include "graphics/window.hpp"
-#include "serialization/json_read.hpp"
-
-namespace velkor::component {
-
-void ReadCameraFollow(CameraFollow& follow, const rapidjson::Value& json) {
-    json::ReadVec2(json, "Offset", follow.Offset);
-    json::ReadFloat(json, "LERP", follow.LERP);
-}
-
-}  // namespace velkor::component
-
-namespace velkor::util {
-
-void FollowStepTowards(singleton::Camera& camera, glm::vec2 target, const component::CameraFollow& follow) {
-    camera.Offset = follow.Offset;
-    camera.LERP = follow.LERP;
-    const float k = camera.LERP * FollowStep;
-    camera.Position.x += (target.x + camera.Offset.x - camera.Position.x) * k;
-    camera.Position.y += (target.y + camera.Offset.y - camera.Position.y) * k;
-    camera.Rotation *= k;
-}
-
-}  // namespace velkor::util
 
 namespace velkor::system {
 

@@ -1,4 +1,4 @@
-#include "graphics/post_render.hpp"
+#include "gameplay/post_render.hpp"
 
 #include <GLFW/glfw3.h>
 

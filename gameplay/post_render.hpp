@@ -1,4 +1,5 @@
-// Presents the frame and polls window events.
+// Presents the frame and polls window events. The events come through the input source (the window
+// or a recording), so the system lives with the input.
 #pragma once
 
 #include "engine/system.hpp"

@@ -4,8 +4,6 @@
 #include <iostream>
 #include <vector>
 
-#include <GLFW/glfw3.h>
-
 #include "audio/audio.hpp"
 #include "engine/trace.hpp"
 #include "gameplay/input.hpp"

@@ -12,7 +12,8 @@
 #include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
-#include "engine/clock.hpp"
+#include "platform/clock.hpp"
+#include "platform/window.hpp"
 #include "tools/content_check.hpp"
 #include "tools/frame_report.hpp"
 #include "tools/replay.hpp"
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
     // Ctrl+C or SIGTERM end the run like closing the window: a recording is finished, not cut off.
     velkor::InstallStopSignalHandlers();
     auto engine = velkor::MakeGameEngine();
+    // The window is the entry function's: open before any system starts, closed after the last
+    // one has shut down, so every system finds it present for its whole life.
+    velkor::util::GetOrCreateWindow(engine->GetRegistry().singletons);
     engine->Init();
     // A developer's start: the first frame switches straight to the chosen level, past the logos.
     const int startLevel = session ? session->StartLevel() : launch.options.startLevel;
@@ -124,6 +128,7 @@ int main(int argc, char** argv) {
         }
     }
     engine->Shutdown();
+    velkor::util::DestroyWindow(engine->GetRegistry().singletons);
     if (session) status = std::max(status, session->Finish());
     engine.reset();
     return status;

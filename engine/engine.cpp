@@ -1,13 +1,25 @@
 #include "engine/engine.hpp"
 
+#include <chrono>
 #include <exception>
 #include <iostream>
 
-#include "engine/clock.hpp"
 #include "engine/stop_signal.hpp"
 #include "engine/trace.hpp"
 
 namespace velkor {
+
+namespace {
+
+// The frame time's clock. The engine sits below the platform layer, so it takes the standard
+// monotonic clock (CLOCK_MONOTONIC here, the performance counter on Windows) rather than
+// platform/clock.hpp, which reads the same counters for the developer reports.
+std::int64_t MonotonicNanoseconds() noexcept {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
 
 Engine::Engine(SystemList systems, Steps steps) : systems_(std::move(systems)), steps_(std::move(steps)) {}
 
@@ -34,10 +46,10 @@ void Engine::Frame(float dt) {
 void Engine::Loop(iFrameDriver* driver) {
     // Slots never move, so the flag's address is stable for the whole run.
     const bool& running = registry_.singletons.get<singleton::Running>().Value;
-    std::int64_t previous = platform::NowNanoseconds();
+    std::int64_t previous = MonotonicNanoseconds();
     try {
         while (running && !StopSignalled()) {
-            const std::int64_t now = platform::NowNanoseconds();
+            const std::int64_t now = MonotonicNanoseconds();
             float dt = static_cast<float>(now - previous) / 1'000'000'000.0f;
             if (MaxFrameTime < dt) dt = MaxFrameTime;
             if (driver) dt = driver->BeginFrame(dt, registry_);

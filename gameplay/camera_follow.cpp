@@ -2,8 +2,8 @@
 
 #include "engine/random.hpp"
 #include "gameplay/input.hpp"
-#include "gameplay/input_source.hpp"
-#include "graphics/window.hpp"
+#include "platform/input_source.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::system {
 
@@ -12,7 +12,7 @@ void CameraFollow::InitHook(Registry& registry) {
     // comes from the input source: the clock in a normal run, the recorded value in a replay.
     util::SeedRandom(input::RandomSeed());
     util::CreateCamera(registry.singletons);
-    window_ = util::GetOrCreateWindow(registry.singletons).window;
+    (void)util::GetOrCreateWindow(registry.singletons);
     (void)input::EnsureInput(registry);
 }
 
@@ -25,8 +25,6 @@ void CameraFollow::UpdateHook(float, View& view) {
 }
 
 void CameraFollow::ShutdownHook(Registry& registry) {
-    util::DestroyWindow(registry.singletons);
-    window_ = nullptr;
     registry.singletons.remove<singleton::Camera>();
 }
 

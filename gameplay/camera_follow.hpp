@@ -7,8 +7,6 @@
 #include "graphics/camera.hpp"
 #include "serialization/transform.hpp"
 
-struct GLFWwindow;
-
 namespace velkor::system {
 
 class CameraFollow final : public System<std::tuple<component::Transform, component::CameraFollow>> {
@@ -17,8 +15,6 @@ protected:
     void UpdateHook(float dt, View& view) override;
     void ShutdownHook(Registry& registry) override;
 
-private:
-    GLFWwindow* window_ = nullptr;
 };
 
 }  // namespace velkor::system

@@ -9,7 +9,7 @@
 #include "engine/trace.hpp"
 #include "gameplay/play_state.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 

@@ -11,9 +11,9 @@
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
 #include "engine/trace.hpp"
-#include "gameplay/input_source.hpp"
-#include "gameplay/win_system.hpp"
-#include "graphics/window.hpp"
+#include "platform/input_source.hpp"
+#include "platform/accessibility.hpp"
+#include "platform/window.hpp"
 
 static_assert(velkor::input::KeyCount == GLFW_KEY_LAST + 1, "one raw entry per GLFW key code");
 static_assert(velkor::input::MouseButtonCount == GLFW_MOUSE_BUTTON_LAST + 1, "one raw entry per mouse button");
@@ -241,7 +241,6 @@ void Input::Shutdown(Registry& registry) {
         platform::RestoreAccessibilityKeys(singletons.get<singleton::WinSystem>());
         singletons.remove<singleton::WinSystem>();
     }
-    util::DestroyWindow(singletons);  // nothing happens when an earlier system destroyed it
     singletons.remove<singleton::Input>();
     input::SetGamepadCallbacks({});
     input::ResetBackend();

@@ -6,12 +6,12 @@
 //  - the `Input` singleton (376 states with a one-update Pressed edge), rebuilt once per frame from
 //    the raw tables by the `Input` system, which also quits on Alt+F4 (either Alt key);
 //  - gamepad 1's buttons and its left stick's four directions (read as buttons through a dead zone
-//    with hysteresis), delivered as events by the input source (gameplay/input_source.hpp), and
+//    with hysteresis), delivered as events by the input source (platform/input_source.hpp), and
 //    extra gamepad mappings from "Data/gamecontrollerdb.txt" when that file is present;
 //  - focus and iconify handling: the cursor is captured while the window has focus, and every
 //    sound is silenced (master group offset -5) while the window is unfocused or minimised;
 //  - the accessibility shortcuts (sticky, toggle, filter keys) switched off for the life of the
-//    game, through the platform layer in gameplay/win_system.hpp.
+//    game, through the platform layer in platform/accessibility.hpp.
 // Not here: per-entity key bindings (gameplay/keyboard_input.hpp), finding the gamepad and reading
 // it (the input source).
 //

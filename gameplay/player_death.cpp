@@ -13,7 +13,7 @@
 #include "graphics/camera.hpp"
 #include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util {
 
@@ -65,7 +65,7 @@ namespace velkor::system {
 
 void PlayerDeath::InitHook(Registry& registry) {
     util::CreateCamera(registry.singletons);
-    window_ = util::GetOrCreateWindow(registry.singletons).window;
+    (void)util::GetOrCreateWindow(registry.singletons);
 }
 
 void PlayerDeath::UpdateHook(float, View& view) {
@@ -79,8 +79,6 @@ void PlayerDeath::UpdateHook(float, View& view) {
 }
 
 void PlayerDeath::ShutdownHook(Registry& registry) {
-    util::DestroyWindow(registry.singletons);
-    window_ = nullptr;
     if (registry.singletons.has<singleton::Camera>()) registry.singletons.remove<singleton::Camera>();
 }
 

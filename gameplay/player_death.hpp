@@ -11,8 +11,6 @@
 #include "gameplay/player_behavior.hpp"
 #include "serialization/transform.hpp"
 
-struct GLFWwindow;
-
 namespace velkor::singleton {
 
 // Where the player reappears after dying.
@@ -53,8 +51,6 @@ protected:
     void UpdateHook(float dt, View& view) override;
     void ShutdownHook(Registry& registry) override;
 
-private:
-    GLFWwindow* window_ = nullptr;
 };
 
 }  // namespace velkor::system

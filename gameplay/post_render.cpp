@@ -1,11 +1,9 @@
 #include "gameplay/post_render.hpp"
 
-#include <GLFW/glfw3.h>
-
 #include "engine/engine.hpp"
-#include "gameplay/input_source.hpp"
+#include "platform/input_source.hpp"
 #include "graphics/screen_capture.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::system {
 
@@ -13,10 +11,11 @@ void PostRender::Init(Registry& registry) { util::GetOrCreateWindow(registry.sin
 
 void PostRender::Update(float, Registry& registry) {
     auto& singletons = registry.singletons;
-    GLFWwindow* window = singletons.get<singleton::Window>().window;
+    const singleton::Window& shown = singletons.get<singleton::Window>();
+    GLFWwindow* window = shown.window;
     if (!window) return;
     util::WritePendingCaptures(singletons);  // the finished frame, before the swap hands it away
-    glfwSwapBuffers(window);
+    util::SwapBuffers(shown);
     input::PollEvents(window);
     if (input::CloseRequested(window)) {
         singletons.get<singleton::Running>().Value = false;
@@ -24,6 +23,7 @@ void PostRender::Update(float, Registry& registry) {
     }
 }
 
-void PostRender::Shutdown(Registry& registry) { util::DestroyWindow(registry.singletons); }
+// The window is the entry function's: it closes it after every system has shut down.
+void PostRender::Shutdown(Registry&) {}
 
 }  // namespace velkor::system

@@ -6,7 +6,7 @@
 
 #include <glad/gl.h>
 
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/content_rules.hpp"
 

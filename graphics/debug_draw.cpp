@@ -9,7 +9,7 @@
 
 #include "graphics/camera.hpp"
 #include "graphics/shader.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util {
 

@@ -2,7 +2,7 @@
 
 #include "graphics/camera.hpp"
 #include "graphics/layers.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::system {
 
@@ -23,9 +23,8 @@ void Graphics::Update(float, Registry& registry) {
 void Graphics::Shutdown(Registry& registry) {
     auto& singletons = registry.singletons;
     renderer_.Shutdown();
-    // Its names belong to the context that is going.
+    // Its names go with the window's context, which the entry function closes after the shutdown.
     singletons.get<singleton::MeshCache>().meshes.clear();
-    util::DestroyWindow(singletons);
     singletons.remove<singleton::Texture>();
     singletons.remove<singleton::Camera>();
     singletons.remove<singleton::Layers>();

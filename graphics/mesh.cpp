@@ -5,7 +5,7 @@
 
 #include <glad/gl.h>
 
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util::Graphics {
 

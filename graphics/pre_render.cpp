@@ -1,16 +1,12 @@
 #include "graphics/pre_render.hpp"
 
 #include <glad/gl.h>
-#include <GLFW/glfw3.h>
 
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::system {
 
-void PreRender::Init(Registry& registry) {
-    auto& window = util::GetOrCreateWindow(registry.singletons);
-    glfwMakeContextCurrent(window.window);
-}
+void PreRender::Init(Registry& registry) { util::MakeWindowContextCurrent(util::GetOrCreateWindow(registry.singletons)); }
 
 void PreRender::Update(float, Registry&) {
     // Colour only: nothing in the game uses depth or stencil.
@@ -18,6 +14,7 @@ void PreRender::Update(float, Registry&) {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void PreRender::Shutdown(Registry& registry) { util::DestroyWindow(registry.singletons); }
+// The window is the entry function's: it closes it after every system has shut down.
+void PreRender::Shutdown(Registry&) {}
 
 }  // namespace velkor::system

@@ -13,7 +13,7 @@
 
 #include "engine/trace.hpp"
 #include "graphics/shader.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util {
 

@@ -7,7 +7,7 @@
 #include <glad/gl.h>
 #include <stb_image_write.h>
 
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util {
 

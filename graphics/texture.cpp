@@ -12,7 +12,7 @@
 #include <glad/gl.h>
 
 #include "graphics/image.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util {
 

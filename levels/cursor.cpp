@@ -5,9 +5,9 @@
 
 #include <GLFW/glfw3.h>
 
-#include "gameplay/input_source.hpp"
+#include "platform/input_source.hpp"
 #include "graphics/graphics.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/button.hpp"
 #include "serialization/transform.hpp"
 

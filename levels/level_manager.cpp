@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/clock.hpp"
+#include "platform/clock.hpp"
 #include "engine/trace.hpp"
 #include "levels/credits.hpp"
 #include "levels/cursor.hpp"

@@ -2,7 +2,7 @@
 
 #include "engine/engine.hpp"
 #include "gameplay/input.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 

@@ -3,7 +3,7 @@
 #include <GLFW/glfw3.h>
 
 #include "audio/audio.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/level_manager.hpp"
 
 namespace velkor::levels {

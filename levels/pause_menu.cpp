@@ -6,7 +6,7 @@
 #include "engine/engine.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/button.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"

@@ -7,7 +7,7 @@
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
 #include "gameplay/camera_follow.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"

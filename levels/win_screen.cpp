@@ -6,7 +6,7 @@
 #include "audio/audio.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
 

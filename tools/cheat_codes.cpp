@@ -2,7 +2,7 @@
 
 #include "gameplay/input.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::util {
 
@@ -50,7 +50,6 @@ void CheatCodes::UpdateHook(float, View& view) {
 
 void CheatCodes::ShutdownHook(Registry& registry) {
     auto& singletons = registry.singletons;
-    util::DestroyWindow(singletons);
     if (singletons.has<singleton::Camera>()) singletons.remove<singleton::Camera>();
     if (singletons.has<singleton::Input>()) singletons.remove<singleton::Input>();
     if (singletons.has<singleton::DeveloperCheats>()) singletons.remove<singleton::DeveloperCheats>();

@@ -3,7 +3,7 @@
 # sound name handed to a function whose name holds "Sound" (PlayLevelSound(registry, "Win", ...)).
 # Comment lines are skipped.
 #   cmake -DROOT=<repository> -DOUT=<generated .cpp> -P code_paths.cmake
-set(dirs app engine serialization graphics gameplay levels audio animation tools spine)
+set(dirs app engine serialization platform graphics gameplay levels audio animation tools spine)
 set(files "")
 foreach(dir ${dirs})
   file(GLOB_RECURSE found ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.hpp)

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <numeric>
 
-#include "engine/clock.hpp"
+#include "platform/clock.hpp"
 #include "levels/level_manager.hpp"
 
 namespace velkor::frames {

@@ -9,7 +9,7 @@
 #include "gameplay/input.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 namespace {
 
@@ -146,10 +146,10 @@ void ImGui::UpdateHook(float, View& view) {
     }
 }
 
-void ImGui::ShutdownHook(Registry& registry) {
-    // Normally an earlier system has destroyed the window, and with it (through the hook) the back
-    // ends. If the window still stands, destroying it here runs the same hook first.
-    util::DestroyWindow(registry.singletons);
+void ImGui::ShutdownHook(Registry&) {
+    // The window still stands (the entry function closes it after the shutdown pass), so the back
+    // ends release their GL objects and callbacks here, with the context current.
+    if (windowState_) util::MakeWindowContextCurrent(*windowState_);
     ShutdownBackends();
     DestroyContext();
     windowState_ = nullptr;

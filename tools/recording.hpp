@@ -3,7 +3,7 @@
 // A recording holds, once, the format version, whether the run used the fixed 1/60 s step, the
 // random generator's seed and the start level; and for every frame the frame time, the window events
 // delivered to the game's callbacks and the answers to its direct polls (both in the order they
-// happened, gameplay/input_source.hpp), and a summary of the game state at the end of the frame
+// happened, platform/input_source.hpp), and a summary of the game state at the end of the frame
 // with a hash of it (tools/state_hash.hpp).
 //
 // File format, version 2 (version 1, the same without gamepad events, is still read). Every number is little-endian; floats and doubles are stored as their

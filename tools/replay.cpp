@@ -8,9 +8,9 @@
 
 #include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
-#include "gameplay/input_source.hpp"
+#include "platform/input_source.hpp"
 #include "graphics/screen_capture.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "tools/input_script.hpp"
 #include "tools/recording.hpp"
 #include "tools/state_hash.hpp"
@@ -623,7 +623,7 @@ void Session::BeginCommon(Registry& registry) {
         if (shot.frame == frame_) util::RequestScreenCapture(singletons, shot.path);
     if (options_.fast && !swapIntervalSet_ && singletons.has<singleton::Window>() &&
         singletons.get<singleton::Window>().window) {
-        glfwSwapInterval(0);  // never wait for the display's refresh
+        util::SetSwapInterval(0);  // never wait for the display's refresh
         swapIntervalSet_ = true;
     }
 }

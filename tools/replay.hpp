@@ -1,7 +1,7 @@
 // Record, replay, the fixed time step and frame shots: the developer's ways of running the game.
 //
 // A Session drives the engine loop (engine/engine.hpp, iFrameDriver) and, when recording or
-// replaying, stands in as the input source (gameplay/input_source.hpp):
+// replaying, stands in as the input source (platform/input_source.hpp):
 //  - recording: the game runs as usual; every frame's time, every window event the game's callbacks
 //    receive and every answer to a direct poll are written to the file, with the state at the end
 //    of the frame (tools/recording.hpp);

@@ -8,7 +8,7 @@
 #include <glad/gl.h>
 
 #include "audio/audio.hpp"
-#include "engine/clock.hpp"
+#include "platform/clock.hpp"
 #include "gameplay/actions.hpp"
 #include "graphics/texture.hpp"
 #include "levels/level.hpp"

@@ -1,4 +1,4 @@
-#include "gameplay/win_system.hpp"
+#include "platform/accessibility.hpp"
 
 #include <cstring>
 #include <vector>

@@ -27,7 +27,7 @@
 #include "graphics/particles.hpp"
 #include "graphics/pre_render.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "serialization/prefab.hpp"
 
 namespace velkor::test {

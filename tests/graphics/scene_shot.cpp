@@ -24,7 +24,7 @@
 #include "gameplay/post_render.hpp"
 #include "graphics/pre_render.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "serialization/catalogue.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/prefab.hpp"

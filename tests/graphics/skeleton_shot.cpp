@@ -18,7 +18,7 @@
 #include "graphics/graphics.hpp"
 #include "gameplay/post_render.hpp"
 #include "graphics/pre_render.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "serialization/prefab.hpp"
 #include "support/back_buffer_png.hpp"
 

@@ -13,7 +13,7 @@
 #include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"

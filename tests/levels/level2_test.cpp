@@ -15,7 +15,7 @@
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"

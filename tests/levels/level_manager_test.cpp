@@ -9,7 +9,7 @@
 #include "gameplay/input.hpp"
 #include "gameplay/play_state.hpp"
 #include "gameplay/player_behavior.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/play_level.hpp"
 
 namespace velkor {

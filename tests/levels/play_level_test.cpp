@@ -22,7 +22,7 @@
 #include "graphics/camera.hpp"
 #include "gameplay/camera_follow.hpp"
 #include "graphics/graphics.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"

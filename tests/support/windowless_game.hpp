@@ -10,7 +10,7 @@
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
 #include "gameplay/input.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "tests/audio/audio_output.hpp"

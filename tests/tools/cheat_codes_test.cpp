@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "gameplay/player_behavior.hpp"
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 #include "serialization/transform.hpp"
 #include "tools/cheat_codes.hpp"
 

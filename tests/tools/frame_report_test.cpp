@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/clock.hpp"
+#include "platform/clock.hpp"
 #include "levels/level_manager.hpp"
 
 namespace velkor::frames {

@@ -14,7 +14,7 @@
 
 #include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
-#include "gameplay/input_source.hpp"
+#include "platform/input_source.hpp"
 #include "serialization/transform.hpp"
 #include "tools/input_script.hpp"
 #include "tools/recording.hpp"

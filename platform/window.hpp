@@ -1,12 +1,16 @@
 // The game window and its OpenGL context.
 //
-// One window per run, created by the first system initialisation that asks for it and kept in the
-// `Window` singleton. GLFW owns the platform side; glad loads the GL 3.3 core entry points once the
-// context is current. The three window modes are the only places that move or resize the window;
-// the viewport follows through the framebuffer-size callback installed at creation.
+// One window per run. The entry function opens it before the engine's Init and closes it after
+// the engine's Shutdown; the systems' "ensure the window" steps then find it present (a test or a
+// tool that runs systems without the entry function gets it from the first of them, and loses it
+// with its registry). No system closes it. GLFW owns the platform side; glad loads the GL 3.3
+// core entry points once the context is current. The three window modes are the only places that
+// move or resize the window; the viewport follows through the framebuffer-size callback installed
+// at creation.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "engine/registry.hpp"
@@ -14,6 +18,10 @@
 struct GLFWwindow;
 struct GLFWmonitor;
 struct GLFWvidmode;
+
+namespace velkor::util {
+struct WindowCloser;
+}
 
 namespace velkor::singleton {
 
@@ -26,6 +34,9 @@ struct Window {
     // Run, in order, just before the window and its context go: whoever keeps GL objects or window
     // callbacks of its own (the developer-tool host) releases them here while the context exists.
     std::vector<std::function<void()>> beforeDestroy;
+    // Closes the window when the last copy of this record goes and nobody closed it before (a
+    // registry dropped without DestroyWindow). The hooks above do not run on that path.
+    std::shared_ptr<util::WindowCloser> closer;
 };
 
 }  // namespace velkor::singleton
@@ -34,12 +45,14 @@ namespace velkor::util {
 
 inline constexpr const char* WindowTitle = "Codename VELKOR";
 
-// Creates the window (full screen on the primary monitor) unless the registry already holds one.
+// Opens the window (full screen on the primary monitor) unless the registry already holds one:
+// the entry function's open, and every system's "ensure the window" step.
 // A failure to create the window or to load OpenGL ends the process with status -1.
 singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons);
 
-// Destroys the window and terminates GLFW if the singleton is present. Harmless when repeated:
-// every system that may be the last one holding the window calls it at shutdown.
+// Closes the window (the hooks first, while its context is current) and terminates GLFW if the
+// singleton is present. The entry function calls it after the engine's Shutdown. Harmless when
+// repeated.
 void DestroyWindow(entity::singleton_registry& singletons);
 
 // True when this thread has a current GL context and the entry points are loaded. Code that
@@ -48,6 +61,12 @@ void DestroyWindow(entity::singleton_registry& singletons);
 
 // Makes the window's context current if another (or none) is.
 void MakeWindowContextCurrent(const singleton::Window& window);
+
+// Shows the finished frame (the back buffer becomes the front one).
+void SwapBuffers(const singleton::Window& window);
+
+// How many display refreshes a swap waits for; 0: never wait (the developer's --fast runs).
+void SetSwapInterval(int interval);
 
 // The three window modes. `restore` is false for the pause menu's and F11's windowed variants.
 void SetFullScreen(const singleton::Window& window);

@@ -1,4 +1,4 @@
-#include "gameplay/input_source.hpp"
+#include "platform/input_source.hpp"
 
 #include <ctime>
 

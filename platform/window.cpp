@@ -1,7 +1,8 @@
-#include "graphics/window.hpp"
+#include "platform/window.hpp"
 
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include <glad/gl.h>
@@ -10,6 +11,15 @@
 #include "engine/trace.hpp"
 
 namespace velkor::util {
+
+struct WindowCloser {
+    GLFWwindow* handle = nullptr;  // null once DestroyWindow has closed it
+    ~WindowCloser() {
+        if (!handle) return;
+        glfwDestroyWindow(handle);
+        glfwTerminate();
+    }
+};
 
 namespace {
 
@@ -48,7 +58,9 @@ singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     glfwGetFramebufferSize(window, &width, &height);
     glViewport(0, 0, width, height);
 
-    return singletons.set(singleton::Window{window, monitor, mode, 1920.0f, 1080.0f, {}});
+    auto closer = std::make_shared<WindowCloser>();
+    closer->handle = window;
+    return singletons.set(singleton::Window{window, monitor, mode, 1920.0f, 1080.0f, {}, std::move(closer)});
 }
 
 void DestroyWindow(entity::singleton_registry& singletons) {
@@ -66,6 +78,8 @@ void DestroyWindow(entity::singleton_registry& singletons) {
         window.window = nullptr;
         glfwTerminate();
     }
+    if (window.closer) window.closer->handle = nullptr;
+    window.closer.reset();
 }
 
 bool HasGLContext() {
@@ -76,6 +90,12 @@ bool HasGLContext() {
 void MakeWindowContextCurrent(const singleton::Window& window) {
     if (window.window && glfwGetCurrentContext() != window.window) glfwMakeContextCurrent(window.window);
 }
+
+void SwapBuffers(const singleton::Window& window) {
+    if (window.window) glfwSwapBuffers(window.window);
+}
+
+void SetSwapInterval(int interval) { glfwSwapInterval(interval); }
 
 void SetFullScreen(const singleton::Window& window) {
     if (!window.window || !window.videoMode) return;

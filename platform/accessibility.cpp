@@ -1,4 +1,4 @@
-#include "gameplay/win_system.hpp"
+#include "platform/accessibility.hpp"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN

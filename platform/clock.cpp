@@ -1,4 +1,4 @@
-#include "engine/clock.hpp"
+#include "platform/clock.hpp"
 
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN

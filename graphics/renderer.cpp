@@ -44,6 +44,12 @@ constexpr int LightMapUnit = 1;
 // still flips the rounding of a few pixels under stacks of translucent sprites.
 constexpr float LightRange = 16.0f;
 
+// Below full scale the light map has half the scene's texels each way. A light field changes by
+// less than a colour step between neighbouring pixels, so the picture stays the same to a step,
+// and summing the lights is a quarter of the work: on a software rasteriser the sums were the
+// costliest part of a lit frame after the fill itself.
+constexpr int FastLightMapDivisor = 2;
+
 // Whether the framebuffer being drawn to has a depth buffer the scene may use.
 bool HasDepthBuffer(unsigned framebuffer) {
     GLint type = GL_NONE, bits = 0;
@@ -314,10 +320,13 @@ void Renderer::Draw(const Frame& frame) {
     const int sceneHeight = offscreen ? std::max(1, static_cast<int>(std::lround(height * renderScale_))) : height;
 
     glEnable(GL_BLEND);
+    const int lightDivisor = offscreen ? FastLightMapDivisor : 1;
+    const int lightWidth = (sceneWidth + lightDivisor - 1) / lightDivisor;
+    const int lightHeight = (sceneHeight + lightDivisor - 1) / lightDivisor;
     // Menus and other frames without a lit draw need no light map.
     const bool lightMap = !frame.lights.empty() && frame.AnyLit();
     if (lightMap)
-        DrawLightMap(frame, sceneWidth, sceneHeight, offscreen ? TargetKind::FastLightSums : TargetKind::ExactLightSums);
+        DrawLightMap(frame, lightWidth, lightHeight, offscreen ? TargetKind::FastLightSums : TargetKind::ExactLightSums);
     glActiveTexture(GL_TEXTURE0 + LightMapUnit);
     glBindTexture(GL_TEXTURE_2D, lightMap ? lightMap_.texture : noLight_);
     glActiveTexture(GL_TEXTURE0);
@@ -329,10 +338,10 @@ void Renderer::Draw(const Frame& frame) {
         glViewport(x, y, w, h);
         glUseProgram(lit_.name);
         // gl_FragCoord counts from the framebuffer's corner, not the viewport's; the light map
-        // covers the viewport at the scene's size.
+        // covers the viewport at its own size.
         glUniform2f(lit_.lightMapOrigin, static_cast<float>(x), static_cast<float>(y));
-        glUniform2f(lit_.lightMapScale, static_cast<float>(sceneWidth) / static_cast<float>(w),
-                    static_cast<float>(sceneHeight) / static_cast<float>(h));
+        glUniform2f(lit_.lightMapScale, static_cast<float>(lightWidth) / static_cast<float>(w),
+                    static_cast<float>(lightHeight) / static_cast<float>(h));
     };
     if (offscreen) {
         Resize(scene_, sceneWidth, sceneHeight, TargetKind::Scene);

@@ -149,6 +149,12 @@ LaunchParse ParseLaunchOptions(int argc, const char* const* argv) {
     return ParseLaunchOptions(args);
 }
 
+std::string_view ProgramName(std::string_view argv0) {
+    const std::size_t slash = argv0.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? argv0 : argv0.substr(slash + 1);
+    return name.empty() ? std::string_view("velkor") : name;
+}
+
 std::string UsageLine(std::string_view program) {
     return "usage: " + std::string(program) +
            " [--level N] [--record FILE] [--replay FILE [--inputs-only] | --script FILE] [--fast] [--fixed-step] "

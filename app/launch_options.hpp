@@ -48,6 +48,10 @@ struct LaunchParse {
 [[nodiscard]] LaunchParse ParseLaunchOptions(const std::vector<std::string_view>& args);
 [[nodiscard]] LaunchParse ParseLaunchOptions(int argc, const char* const* argv);
 
+// The program's file name without its folder ("velkor", "velkor.exe"), for the usage line: argv[0]
+// may be a full path, on Windows always. "velkor" when the system gave none.
+[[nodiscard]] std::string_view ProgramName(std::string_view argv0);
+
 // One line naming every option, for standard error on a bad command line.
 [[nodiscard]] std::string UsageLine(std::string_view program);
 

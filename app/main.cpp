@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "app/code_paths.hpp"
 #include "app/game.hpp"
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     UseParentConsole();
 #endif
-    const char* program = argc > 0 ? argv[0] : "velkor";
+    const std::string program(velkor::app::ProgramName(argc > 0 && argv[0] ? argv[0] : ""));
     const velkor::app::LaunchParse launch = velkor::app::ParseLaunchOptions(argc, argv);
     if (!launch.ok()) {
         std::cerr << program << ": " << launch.error << '\n' << velkor::app::UsageLine(program) << '\n';

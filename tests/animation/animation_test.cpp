@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
+#include <string>
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -54,12 +56,18 @@ protected:
     Entity Create(const std::string& skeleton = "two.json", const std::string& data = "mix.json",
                   const char* transform = R"({"Translation": [0, 0], "Scale": [1, 1]})") {
         const std::string prefab = R"({"Transform": )" + std::string(transform) + R"(, "Animation": {"Atlas": ")" +
-                                   (dir_ / "hero.atlas").string() + R"(", "Json": ")" + (dir_ / skeleton).string() +
-                                   R"(", "Data": ")" + (dir_ / data).string() + R"("}})";
+                                   (dir_ / "hero.atlas").generic_string() + R"(", "Json": ")" + (dir_ / skeleton).generic_string() +
+                                   R"(", "Data": ")" + (dir_ / data).generic_string() + R"("}})";
         return CreateEntity(test::Parse(prefab.c_str()), *registry_);
     }
 
-    component::Animation& Get(Entity e) { return registry_->get<component::Animation>(e); }
+    // Checked: a prefab that made no animation fails the test rather than reading a component
+    // that was never made (Release builds do not check get<>).
+    component::Animation& Get(Entity e) {
+        if (!registry_->alive(e) || !registry_->has<component::Animation>(e))
+            throw std::logic_error("entity " + std::to_string(e) + " has no Animation");
+        return registry_->get<component::Animation>(e);
+    }
     float TopX(Entity e) { return Get(e).skeleton->bones[1].x; }
 
     fs::path dir_;
@@ -80,13 +88,13 @@ TEST_F(AnimationComponent, ReadsFilesMixesAndAliasesAndAddsGraphics) {
     EXPECT_FLOAT_EQ(a.stateData->GetMix(idle, run), 0.1f);
     EXPECT_FLOAT_EQ(a.stateData->GetMix(run, idle), 0.2f);
     EXPECT_EQ(a.aliases, (std::map<std::string, std::string, std::less<>>{{"walk", "run"}}));
-    EXPECT_TRUE(trace.contains("Animation data " + (dir_ / "mix.json").string() +
+    EXPECT_TRUE(trace.contains("Animation data " + (dir_ / "mix.json").generic_string() +
                                ": no animation for the mix idle -> nowhere\n"));
-    EXPECT_TRUE(trace.contains("Animation data " + (dir_ / "mix.json").string() + ": a mix is not [from, to, seconds]\n"));
+    EXPECT_TRUE(trace.contains("Animation data " + (dir_ / "mix.json").generic_string() + ": a mix is not [from, to, seconds]\n"));
     // The page texture came from the cache (its image does not exist: id 0, the atlas's own size).
     ASSERT_TRUE(registry_->singletons.has<singleton::Texture>());
     EXPECT_EQ(a.atlas->pages[0].rendererObject,
-              &registry_->singletons.get<singleton::Texture>().map.at((dir_ / "hero.png").string()));
+              &registry_->singletons.get<singleton::Texture>().map.at((dir_ / "hero.png").generic_string()));
     EXPECT_EQ(a.atlas->pages[0].width, 64);
 
     // No data file: only the default mix.
@@ -107,7 +115,7 @@ TEST_F(AnimationComponent, MissingOrBrokenFilesLeaveAnEmptyComponentTheSystemPas
         EXPECT_FALSE(util::Animation::Play(Get(e), "idle", true));
         EXPECT_FALSE(util::Animation::Completed(Get(e)));
     }
-    EXPECT_TRUE(trace.contains("Skeleton " + (dir_ / "gone.json").string() + ": cannot open the file\n"));
+    EXPECT_TRUE(trace.contains("Skeleton " + (dir_ / "gone.json").generic_string() + ": cannot open the file\n"));
     system_.Update(0.1f, *registry_);  // passes over them
     EXPECT_EQ(registry_->get<component::Graphics>(cut).Mesh.indexCount, 0u);
 }

@@ -1,5 +1,8 @@
 #include "app/launch_options.hpp"
 
+#include <initializer_list>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,8 +101,14 @@ TEST(LaunchOptions, DeveloperRunOptionsFillTheSession) {
 TEST(LaunchOptions, ArgvFormSkipsTheProgramNameAndUsageNamesTheOption) {
     const char* argv[] = {"velkor", "--level", "6"};
     EXPECT_EQ(ParseLaunchOptions(3, argv).options.startLevel, 6);
-    const std::string usage = velkor::app::UsageLine("build/velkor");
-    EXPECT_EQ(usage.rfind("usage: build/velkor", 0), 0u);
+    const std::string usage = velkor::app::UsageLine("velkor");
+    EXPECT_EQ(usage.rfind("usage: velkor [", 0), 0u);
+    // The usage line names the program as its file is named, wherever it was started from.
+    for (const auto& [argv0, name] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"build/velkor", "velkor"}, {"/home/me/velkor", "velkor"}, {"velkor", "velkor"},
+             {R"(C:\Games\VELKOR\velkor.exe)", "velkor.exe"}, {"C:/Games/velkor.exe", "velkor.exe"}, {"", "velkor"},
+             {"build/", "velkor"}})
+        EXPECT_EQ(velkor::app::ProgramName(argv0), name) << argv0;
     for (const char* option : {"--level N", "--record FILE", "--replay FILE", "--inputs-only", "--script FILE", "--fast", "--fixed-step",
                                "--shot N:out.png", "--frame-report FILE", "--check-content", "--soak-report FILE"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;

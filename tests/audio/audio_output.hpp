@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.hpp"
+
 #ifdef _WIN32
 #include <process.h>
 #else
@@ -32,7 +34,7 @@ inline std::string ProcessFile(const std::string& stem, const std::string& exten
 #else
     const int pid = static_cast<int>(getpid());
 #endif
-    return testing::TempDir() + stem + "_" + std::to_string(pid) + extension;
+    return TempDir() + stem + "_" + std::to_string(pid) + extension;
 }
 
 inline void SelectAudioOutput(const std::string& output) { SetEnvironment("VELKOR_AUDIO_OUTPUT", output); }

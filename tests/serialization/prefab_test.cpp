@@ -11,6 +11,7 @@
 #include "serialization/transform.hpp"
 #include "support/trace_capture.hpp"
 #include "support/json.hpp"
+#include "support/temp_dir.hpp"
 
 namespace velkor {
 namespace {
@@ -18,7 +19,7 @@ namespace {
 using component::Transform;
 
 std::string WriteFile(const std::string& name, const std::string& text) {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = test::TempDir() + name;
     std::ofstream(path) << text;
     return path;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "serialization/tile_data.hpp"
 #include "serialization/transform.hpp"
 #include "support/json.hpp"
+#include "support/temp_dir.hpp"
 #include "support/trace_capture.hpp"
 
 namespace velkor {
@@ -81,7 +83,7 @@ std::string WithDir(std::string text, const std::string& dir) {
 class TiledMap : public testing::Test {
 protected:
     TiledMap() {
-        dir = testing::TempDir() + "velkor_tiled_" + testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
+        dir = test::TempDir() + "velkor_tiled_" + testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
         fs::remove_all(dir);
         fs::create_directories(dir);
         Recorded().clear();
@@ -111,7 +113,13 @@ protected:
         for (Entity e = 0; e < registry->next(); ++e) n += registry->alive(e);
         return n;
     }
-    Transform& TransformOf(Entity e) { return registry->get<Transform>(e); }
+    // Checked: a load that made fewer entities than a test expects fails the test instead of
+    // reading a component that was never made (Release builds do not check get<>).
+    Transform& TransformOf(Entity e) {
+        if (!registry->alive(e) || !registry->has<Transform>(e))
+            throw std::logic_error("entity " + std::to_string(e) + " has no Transform");
+        return registry->get<Transform>(e);
+    }
 
     std::string dir;
     std::unique_ptr<Registry> registry = std::make_unique<Registry>();
@@ -567,7 +575,7 @@ TEST(TiledEditor, MapsExportedByTheEditorLoadIntoTheSameEntities) {
     for (const GameMap& map : GameMaps) {
         SCOPED_TRACE(map.path);
         const char* const TestMap = map.path;
-        const std::string dir = testing::TempDir() + "velkor_tiled_editor_" + std::to_string(::getpid()) + "/";
+        const std::string dir = test::TempDir() + "velkor_tiled_editor_" + std::to_string(::getpid()) + "/";
         fs::remove_all(dir);
         fs::create_directories(dir);
         const auto exportMap = [&](const std::string& options, const std::string& name) {

@@ -126,8 +126,11 @@ TEST(FrameReport, SplitsTheRunIntoLevelVisitsAndPassesFramesThrough) {
 
 TEST(FrameReport, ProcessMeasuresAreLiveAndTheFileIsWrittenOrRefused) {
     const std::int64_t cpuBefore = platform::ProcessCpuNanoseconds();
+    // Windows counts process time in scheduler ticks (about 16 ms): work until one passes, with a
+    // bound far beyond any tick so that a clock standing still fails.
     volatile double sink = 0.0;
-    for (int i = 0; i < 2'000'000; ++i) sink = sink + i * 0.5;
+    for (int round = 0; round < 200 && platform::ProcessCpuNanoseconds() == cpuBefore; ++round)
+        for (int i = 0; i < 2'000'000; ++i) sink = sink + i * 0.5;
     EXPECT_GT(platform::ProcessCpuNanoseconds(), cpuBefore);
     EXPECT_GT(platform::PeakResidentBytes(), 1024 * 1024) << "a running test binary holds more than a megabyte";
 

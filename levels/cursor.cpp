@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "levels/button.hpp"
 #include "platform/events.hpp"
 #include "platform/input_source.hpp"

@@ -320,6 +320,11 @@ Result CreateSound(System* system, const char* path, Mode mode, Sound** out) {
         // loaded whole is at most MaxWholeSeconds long; longer ones are cut (music streams).
         const ma_uint64 limit = static_cast<ma_uint64>(sound->rate) * MaxWholeSeconds;
         const ma_uint64 block = 16384;
+        // Where the length is known (WAV, FLAC) the samples go into one allocation of that size
+        // instead of a doubling vector's, which could hold twice the sound while it grew.
+        ma_uint64 known = 0;
+        if (ma_decoder_get_length_in_pcm_frames(decoder.get(), &known) == MA_SUCCESS && known > 0)
+            sound->pcm.reserve(static_cast<std::size_t>((std::min(known, limit) + block) * sound->channels));
         ma_result result = MA_SUCCESS;
         for (;;) {
             if (sound->frames >= limit) {

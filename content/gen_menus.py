@@ -341,7 +341,7 @@ def stars_art(path, cw, ch):
                 grow = star(cx, cy, r * (0.35 + 0.65 * fill))
                 c.gradient_fill(c.polygon_mask(grow), (255, 240, 140), (255, 120, 60), cy - r, cy + r,
                                 opacity=0.4 + 0.6 * fill)
-            c.neon([outline], AMBER if fill >= 1 else VIOLET, width=3.5, glow=0.9 if fill >= 1 else 0.5)
+            c.neon([outline], AMBER if fill >= 1 else VIOLET, width=3.5 * cw / 480, glow=0.9 if fill >= 1 else 0.5)
         tmp = out(ART + "_stars_cell.png")
         c.save(tmp)
         cell = Image.open(tmp).convert("RGBA")
@@ -706,10 +706,16 @@ def win_screen():
     right_label(c, "TIME TAKEN", px(-0.07), py(-0.19), 34, WHITE)
     left_label(c, "SEC", px(0.11), py(-0.19), 26, VIOLET)
     c.save(out(ART + "WinPanel.png"))
+    # Stored at three quarters of its size on screen, like the stars below: the win screen's images
+    # come on top of everything the level has loaded, and glowing strokes stay readable magnified.
+    panel = Image.open(out(ART + "WinPanel.png"))
+    save_png(panel.resize((w * 3 // 4, h * 3 // 4), Image.LANCZOS), out(ART + "WinPanel.png"))
     write("Data/WinScreen.json", sprite(ART + "WinPanel.png", 0.0, 0.0, w, h, "UI", alpha=0.0))
 
+    # The sheet's cells are drawn at three quarters of their size on screen (soft glowing shapes lose
+    # nothing): its sixteen cells were the largest image the win screen adds to the level's.
     cw, ch = 480, 160
-    stars_art(ART + "Stars.png", cw, ch)
+    stars_art(ART + "Stars.png", cw * 3 // 4, ch * 3 // 4)
     stars = sprite(ART + "Stars.png", 0.0, 0.26, cw, ch, "UI")
     stars["Graphics"]["Mesh"] = {"SpriteSheet": {"Dim": [4, 4], "Sprite": [0, 0]}}
     stars["SpriteSheet"] = {"Dimensions": [4, 4], "NumSprites": 16, "PlayAnim": True, "SecondsPerFrame": 0.08}

@@ -44,11 +44,11 @@ constexpr int LightMapUnit = 1;
 // still flips the rounding of a few pixels under stacks of translucent sprites.
 constexpr float LightRange = 16.0f;
 
-// Below full scale the light map has half the scene's texels each way. A light field changes by
-// less than a colour step between neighbouring pixels, so the picture stays the same to a step,
-// and summing the lights is a quarter of the work: on a software rasteriser the sums were the
-// costliest part of a lit frame after the fill itself.
-constexpr int FastLightMapDivisor = 2;
+// Below full scale the light map has a quarter of the scene's texels each way. A light field
+// changes by less than a colour step across such a block, so the levels' frames stay within a few
+// steps of the full map, and summing the lights is a sixteenth of the work: on a software
+// rasteriser the sums were the costliest part of a lit frame after the fill itself.
+constexpr int FastLightMapDivisor = 4;
 
 // Whether the framebuffer being drawn to has a depth buffer the scene may use.
 bool HasDepthBuffer(unsigned framebuffer) {

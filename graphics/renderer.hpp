@@ -5,7 +5,7 @@
 //    disc or cone it reaches, only over the screen rectangle that lit draws cover; every lit
 //    fragment reads its one texel there. Cost follows the screen area the lights cover, not lights
 //    times fragments, so a frame may hold more than the hundred lights the message warns about.
-//    Below full scale the map has half the scene's resolution each way (lights are smooth).
+//    Below full scale the map has a quarter of the scene's resolution each way (lights are smooth).
 //  - Layers up to "Foreground" may be drawn into an off-screen target at a fraction of the window's
 //    size and stretched onto it (a whole multiple repeats each pixel as a crisp block, other ratios
 //    blend); "UI" and "Cursor" are always drawn at full size so text stays sharp.

@@ -15,7 +15,7 @@
 #include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"

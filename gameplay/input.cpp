@@ -5,20 +5,21 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <GLFW/glfw3.h>
+#include <utility>
 
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
 #include "engine/trace.hpp"
-#include "platform/input_source.hpp"
 #include "platform/accessibility.hpp"
+#include "platform/events.hpp"
+#include "platform/input_source.hpp"
+#include "platform/keys.hpp"
 #include "platform/window.hpp"
 
-static_assert(velkor::input::KeyCount == GLFW_KEY_LAST + 1, "one raw entry per GLFW key code");
-static_assert(velkor::input::MouseButtonCount == GLFW_MOUSE_BUTTON_LAST + 1, "one raw entry per mouse button");
-static_assert(velkor::input::GamepadButtonCount == GLFW_GAMEPAD_BUTTON_LAST + 1, "one entry per gamepad button");
-static_assert(velkor::input::PadLeft - velkor::input::GamepadButtonBase == GLFW_GAMEPAD_BUTTON_DPAD_LEFT);
+static_assert(velkor::input::KeyCount == velkor::platform::KeyLast + 1, "one raw entry per key code");
+static_assert(velkor::input::MouseButtonCount == velkor::platform::MouseButtonLast + 1, "one raw entry per mouse button");
+static_assert(velkor::input::GamepadButtonCount == velkor::platform::GamepadButtonLast + 1, "one entry per gamepad button");
+static_assert(velkor::input::PadLeft - velkor::input::GamepadButtonBase == velkor::platform::GamepadDpadLeft);
 
 namespace velkor::input {
 
@@ -39,19 +40,17 @@ void ShiftMasterVolume(Registry* registry, float delta) {
     audio::SetGroupVolume(current + delta, audio::Master);
 }
 
-// Installs our callback and remembers the one it replaced, unless that one is ours already
-// (a second install on the same window must not chain a callback to itself).
-template <class Callback, class Setter>
-void Install(GLFWwindow* window, Setter setter, Callback ours, Callback& previous) {
-    Callback replaced = setter(window, ours);
-    if (replaced != ours) previous = replaced;
+// Hears the window's events of `kinds` through `handle`, once (a second ensure or Init on the
+// same window must not hear them twice; a new window starts with no listeners).
+void Listen(platform::ListenerId& id, platform::EventMask kinds, platform::Listener handle) {
+    if (!platform::Listening(id)) id = platform::Subscribe(kinds, std::move(handle));
 }
 
 // One raw gamepad entry (0 .. GamepadEntryCount-1) goes down or up; a press is latched as a key's is.
 void SetGamepadEntry(Backend& raw, int entry, bool down) {
     const auto e = static_cast<std::size_t>(entry);
-    if (down && raw.gamepad[e] != GLFW_PRESS) raw.gamepadPressLatched[e] = true;
-    raw.gamepad[e] = down ? GLFW_PRESS : GLFW_RELEASE;
+    if (down && raw.gamepad[e] != platform::Press) raw.gamepadPressLatched[e] = true;
+    raw.gamepad[e] = down ? platform::Press : platform::Release;
 }
 
 // One direction of the stick, with hysteresis: `push` is how far the stick points that way.
@@ -76,7 +75,7 @@ void LoadGamepadMappings() {
         for (std::size_t i = 0; mapping && i < 32; ++i) mapping = std::isxdigit(static_cast<unsigned char>(line[i])) != 0;
         unreadable += !mapping;
     }
-    if (glfwUpdateGamepadMappings(text.str().c_str()) != GLFW_TRUE || unreadable > 0)
+    if (!util::AddGamepadMappings(text.str().c_str()) || unreadable > 0)
         Trace(std::string("Gamepad mappings in ") + GamepadMappingsPath + " could not all be read (" +
               std::to_string(unreadable) + " lines are not mappings)\n");
 }
@@ -85,17 +84,22 @@ void LoadGamepadMappings() {
 
 Backend& GetBackend() noexcept { return MutableBackend(); }
 
-void ResetBackend() noexcept { MutableBackend() = Backend{}; }
+void ResetBackend() noexcept {
+    Backend& raw = MutableBackend();
+    platform::Unsubscribe(raw.keyListener);
+    platform::Unsubscribe(raw.windowListener);
+    raw = Backend{};
+}
 
 void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods) {
     Backend& raw = MutableBackend();
     if (raw.previousKey) raw.previousKey(window, key, scancode, action, mods);
     // Unsigned: GLFW_KEY_UNKNOWN (-1) becomes huge and falls out with the codes past the table.
     if (static_cast<unsigned>(key) >= static_cast<unsigned>(KeyCount)) return;
-    if (action != GLFW_PRESS && action != GLFW_RELEASE) return;  // repeats change nothing
-    if (action == GLFW_PRESS && raw.keysTaken && raw.keysTaken(key)) return;
+    if (action != platform::Press && action != platform::Release) return;  // repeats change nothing
+    if (action == platform::Press && raw.keysTaken && raw.keysTaken(key)) return;
     const auto k = static_cast<std::size_t>(key);
-    if (action == GLFW_PRESS && raw.keys[k] != GLFW_PRESS) raw.keyPressLatched[k] = true;
+    if (action == platform::Press && raw.keys[k] != platform::Press) raw.keyPressLatched[k] = true;
     raw.keys[k] = action;
 }
 
@@ -103,17 +107,17 @@ void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods) {
     Backend& raw = MutableBackend();
     if (raw.previousMouseButton) raw.previousMouseButton(window, button, action, mods);
     if (static_cast<unsigned>(button) >= static_cast<unsigned>(MouseButtonCount)) return;
-    if (action != GLFW_PRESS && action != GLFW_RELEASE) return;
-    if (action == GLFW_PRESS && raw.pointerTaken && raw.pointerTaken()) return;
+    if (action != platform::Press && action != platform::Release) return;
+    if (action == platform::Press && raw.pointerTaken && raw.pointerTaken()) return;
     const auto b = static_cast<std::size_t>(button);
-    if (action == GLFW_PRESS && raw.mouseButtons[b] != GLFW_PRESS) raw.mouseButtonPressLatched[b] = true;
+    if (action == platform::Press && raw.mouseButtons[b] != platform::Press) raw.mouseButtonPressLatched[b] = true;
     raw.mouseButtons[b] = action;
 }
 
 void WindowFocusCallback(GLFWwindow* window, int focused) {
     Backend& raw = MutableBackend();
     if (raw.previousFocus) raw.previousFocus(window, focused);
-    if (window) glfwSetInputMode(window, GLFW_CURSOR, focused ? GLFW_CURSOR_DISABLED : GLFW_CURSOR_NORMAL);
+    util::SetCursorCaptured(window, focused != 0);
     const bool unfocused = !focused;
     if (unfocused == raw.unfocusedOffset) return;
     raw.unfocusedOffset = unfocused;
@@ -137,27 +141,27 @@ void GamepadConnectionCallback(int connected) {
     }
     if (raw.gamepadPresent) ++raw.gamepadDisconnects;
     raw.gamepadPresent = false;
-    raw.gamepad.fill(GLFW_RELEASE);
+    raw.gamepad.fill(platform::Release);
     raw.stick = {0.0f, 0.0f};
 }
 
 void GamepadButtonCallback(int button, int action) {
     if (static_cast<unsigned>(button) >= static_cast<unsigned>(GamepadButtonCount)) return;
-    if (action != GLFW_PRESS && action != GLFW_RELEASE) return;
-    SetGamepadEntry(MutableBackend(), button, action == GLFW_PRESS);
+    if (action != platform::Press && action != platform::Release) return;
+    SetGamepadEntry(MutableBackend(), button, action == platform::Press);
 }
 
 void GamepadAxisCallback(int axis, float value) {
-    if (axis != GLFW_GAMEPAD_AXIS_LEFT_X && axis != GLFW_GAMEPAD_AXIS_LEFT_Y) return;
+    if (axis != platform::GamepadAxisLeftX && axis != platform::GamepadAxisLeftY) return;
     if (!std::isfinite(value)) value = 0.0f;
     Backend& raw = MutableBackend();
     raw.stick[static_cast<std::size_t>(axis)] = value;
     // x: left is negative; y: GLFW reports up as negative.
-    const int negative = axis == GLFW_GAMEPAD_AXIS_LEFT_X ? StickLeft : StickUp;
-    const int positive = axis == GLFW_GAMEPAD_AXIS_LEFT_X ? StickRight : StickDown;
+    const int negative = axis == platform::GamepadAxisLeftX ? StickLeft : StickUp;
+    const int positive = axis == platform::GamepadAxisLeftX ? StickRight : StickDown;
     for (const auto& [entry, push] : {std::pair{negative, -value}, std::pair{positive, value}}) {
         const int e = entry - GamepadButtonBase;
-        SetGamepadEntry(raw, e, StickDirectionDown(raw.gamepad[static_cast<std::size_t>(e)] == GLFW_PRESS, push));
+        SetGamepadEntry(raw, e, StickDirectionDown(raw.gamepad[static_cast<std::size_t>(e)] == platform::Press, push));
     }
 }
 
@@ -169,8 +173,11 @@ singleton::Input& EnsureInput(Registry& registry) {
     Backend& raw = MutableBackend();
     raw.registry = &registry;
     if (window) {
-        Install(window, &glfwSetWindowFocusCallback, &WindowFocusCallback, raw.previousFocus);
-        Install(window, &glfwSetWindowIconifyCallback, &WindowIconifyCallback, raw.previousIconify);
+        Listen(raw.windowListener, platform::MaskOf(platform::EventKind::Focus, platform::EventKind::Iconify),
+               [window](const platform::Event& e) {
+                   if (e.kind == platform::EventKind::Focus) WindowFocusCallback(window, e.i[0]);
+                   else WindowIconifyCallback(window, e.i[0]);
+               });
     }
     return table;
 }
@@ -182,7 +189,7 @@ void UpdateKeyTable(singleton::Input& table, Backend& raw) noexcept {
             latched = false;
             return Pressed;
         }
-        if (rawValue == GLFW_PRESS) return (old == Pressed || old == Held) ? Held : Pressed;
+        if (rawValue == platform::Press) return (old == Pressed || old == Held) ? Held : Pressed;
         return Up;
     };
     for (int key = 0; key < KeyCount; ++key)
@@ -200,9 +207,9 @@ void UpdateKeyTable(singleton::Input& table, Backend& raw) noexcept {
 bool AltF4Down(const Backend& raw) {
     auto down = [&raw](int key) {
         if (raw.window) return KeyDown(raw.window, key);
-        return raw.keys[static_cast<std::size_t>(key)] == GLFW_PRESS;
+        return raw.keys[static_cast<std::size_t>(key)] == platform::Press;
     };
-    return (down(GLFW_KEY_LEFT_ALT) || down(GLFW_KEY_RIGHT_ALT)) && down(GLFW_KEY_F4);
+    return (down(platform::KeyLeftAlt) || down(platform::KeyRightAlt)) && down(platform::KeyF4);
 }
 
 }  // namespace velkor::input
@@ -216,9 +223,15 @@ void Input::Init(Registry& registry) {
     if (!singletons.has<singleton::WinSystem>()) singletons.set(singleton::WinSystem{});
     input::Backend& raw = input::GetBackend();
     if (window) {
-        input::Install(window, &glfwSetKeyCallback, &input::KeyCallback, raw.previousKey);
-        input::Install(window, &glfwSetMouseButtonCallback, &input::MouseButtonCallback, raw.previousMouseButton);
-        glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+        // After the developer-tool host's listener, as its callbacks were installed before ours.
+        input::Listen(raw.keyListener, platform::MaskOf(platform::EventKind::Key, platform::EventKind::MouseButton),
+                      [window](const platform::Event& e) {
+                          if (e.kind == platform::EventKind::Key)
+                              input::KeyCallback(window, e.i[0], e.i[1], e.i[2], e.i[3]);
+                          else
+                              input::MouseButtonCallback(window, e.i[0], e.i[1], e.i[2]);
+                      });
+        util::KeepShortKeyPresses(window);
     }
     raw.window = window;
     input::SetGamepadCallbacks({&input::GamepadConnectionCallback, &input::GamepadButtonCallback, &input::GamepadAxisCallback});

@@ -2,7 +2,8 @@
 // input matters.
 //
 // Implemented here:
-//  - the raw key and mouse-button tables, written only by the GLFW callbacks during event polling;
+//  - the raw key and mouse-button tables, written only by the window's events as they are
+//    dispatched after the frame's event poll (platform/events.hpp);
 //  - the `Input` singleton (376 states with a one-update Pressed edge), rebuilt once per frame from
 //    the raw tables by the `Input` system, which also quits on Alt+F4 (either Alt key);
 //  - gamepad 1's buttons and its left stick's four directions (read as buttons through a dead zone
@@ -15,8 +16,9 @@
 // Not here: per-entity key bindings (gameplay/keyboard_input.hpp), finding the gamepad and reading
 // it (the input source).
 //
-// Callbacks we install chain to whatever callback was installed before us (the developer-tool
-// host installs its own on the same window), so neither side loses events.
+// The Input system listens to the window's key and mouse-button events, the ensure step to its
+// focus and iconify events; the developer-tool host listens to the same queue, so neither side
+// loses events.
 #pragma once
 
 #include <array>
@@ -97,18 +99,18 @@ enum KeyState : std::int32_t {
     Held = 2,  // down now and at the previous input update
 };
 
-// Process-wide state of the GLFW side: what the callbacks wrote since the last poll, the window
-// they are installed on, the registry the focus callbacks act on, and the callbacks that were
-// installed before ours. One game, one window: this is the only file-level state of the input layer.
+// Process-wide state of the window side: what the events wrote since the last update, the window
+// they come from, the registry the focus events act on, and our listeners. One game, one window:
+// this is the only file-level state of the input layer.
 struct Backend {
-    std::array<int, KeyCount> keys{};  // GLFW_RELEASE (0) or GLFW_PRESS (1) per key code
+    std::array<int, KeyCount> keys{};  // platform::Release (0) or platform::Press (1) per key code
     std::array<int, MouseButtonCount> mouseButtons{};
     // A press that arrived since the last input update. A tap shorter than one event poll leaves
     // the raw value back at release by the time the table is updated; the latch keeps its press.
     std::array<bool, KeyCount> keyPressLatched{};
     std::array<bool, MouseButtonCount> mouseButtonPressLatched{};
-    // Gamepad 1 as the input source reported it: buttons then stick directions, GLFW_RELEASE or
-    // GLFW_PRESS each, with the same latch; the stick's last x and y (y grows downwards).
+    // Gamepad 1 as the input source reported it: buttons then stick directions, released or
+    // pressed each, with the same latch; the stick's last x and y (y grows downwards).
     std::array<int, GamepadEntryCount> gamepad{};
     std::array<bool, GamepadEntryCount> gamepadPressLatched{};
     std::array<float, 2> stick{};
@@ -123,6 +125,11 @@ struct Backend {
     // change of state moves the volume, so the offsets always cancel out.
     bool unfocusedOffset = false;
     bool minimisedOffset = false;
+    // Our listeners (platform/events.hpp): key and mouse button (the Input system), focus and
+    // iconify (the ensure step); 0 while not listening.
+    std::uint64_t keyListener = 0;
+    std::uint64_t windowListener = 0;
+    // Handlers that see each event before the table does, whatever the table makes of it.
     void (*previousKey)(GLFWwindow*, int, int, int, int) = nullptr;
     void (*previousMouseButton)(GLFWwindow*, int, int, int) = nullptr;
     void (*previousFocus)(GLFWwindow*, int) = nullptr;
@@ -136,10 +143,10 @@ struct Backend {
 
 [[nodiscard]] Backend& GetBackend() noexcept;
 
-// Forgets every raw key and button and every installed-callback record (tests, and a restart).
+// Forgets every raw key and button and stops listening (tests, and a restart).
 void ResetBackend() noexcept;
 
-// GLFW callbacks. Events for key codes outside 0..348 (GLFW_KEY_UNKNOWN included), key repeats and
+// What the window's events do. Events for key codes outside 0..348 (the unknown key, -1, included), key repeats and
 // mouse actions other than press and release change nothing.
 void KeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
 void MouseButtonCallback(GLFWwindow* window, int button, int action, int mods);

@@ -1,7 +1,7 @@
 #include "gameplay/on_off_hazard.hpp"
 
 #include "gameplay/collision.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "serialization/json_read.hpp"
 
 namespace velkor::component {

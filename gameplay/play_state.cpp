@@ -2,7 +2,7 @@
 
 #include "gameplay/collision.hpp"
 #include "gameplay/physics.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::util {

@@ -6,13 +6,13 @@
 
 #include "engine/trace.hpp"
 #include "gameplay/actions.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "gameplay/collision.hpp"
 #include "gameplay/effects.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/play_state.hpp"
 #include "graphics/camera.hpp"
-#include "gameplay/camera_follow.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "platform/window.hpp"
 
 namespace velkor::util {

@@ -2,6 +2,8 @@
 
 #include "graphics/camera.hpp"
 #include "graphics/layers.hpp"
+#include "graphics/mesh.hpp"
+#include "graphics/texture.hpp"
 #include "platform/window.hpp"
 
 namespace velkor::system {

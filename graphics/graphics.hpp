@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "engine/system.hpp"
-#include "graphics/components.hpp"
 #include "graphics/frame.hpp"
 #include "graphics/renderer.hpp"
 

@@ -4,20 +4,18 @@
 #include <iostream>
 #include <vector>
 
-#include <GLFW/glfw3.h>
-
 #include "audio/audio.hpp"
 #include "engine/trace.hpp"
 #include "gameplay/input.hpp"
-#include "platform/input_source.hpp"
-#include "graphics/graphics.hpp"
-#include "platform/window.hpp"
+#include "graphics/components.hpp"
 #include "levels/cursor.hpp"
 #include "levels/menu_navigation.hpp"
+#include "platform/input_source.hpp"
+#include "platform/window.hpp"
+#include "serialization/content_rules.hpp"
 #include "serialization/json_read.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
-#include "serialization/content_rules.hpp"
 
 namespace velkor::component {
 

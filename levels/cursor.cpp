@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include <GLFW/glfw3.h>
-
-#include "platform/input_source.hpp"
-#include "graphics/graphics.hpp"
-#include "platform/window.hpp"
+#include "graphics/components.hpp"
 #include "levels/button.hpp"
+#include "platform/events.hpp"
+#include "platform/input_source.hpp"
+#include "platform/window.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::levels {
@@ -40,7 +39,7 @@ void CreateCursor(Registry& registry) {
     if (state.active) {
         // Still up from a screen that did not take it down: its entity goes if it lives here.
         if (state.registry == &registry) DestroyCursor(registry);
-        else if (state.window) glfwSetCursorPosCallback(state.window, state.previous);
+        else platform::Unsubscribe(state.listener);
         ForgetCursor();
     }
     state.entity = CreateFromFile(CursorPrefab, registry);
@@ -51,9 +50,11 @@ void CreateCursor(Registry& registry) {
     state.window = GameWindow(registry);
     double x = state.x, y = state.y;
     if (state.window) {
-        GLFWcursorposfun replaced = glfwSetCursorPosCallback(state.window, &CursorPositionCallback);
-        if (replaced != &CursorPositionCallback) state.previous = replaced;
-        glfwSetInputMode(state.window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+        GLFWwindow* window = state.window;
+        platform::Unsubscribe(state.listener);
+        state.listener = platform::Subscribe(platform::MaskOf(platform::EventKind::CursorPosition),
+                                             [window](const platform::Event& e) { CursorPositionCallback(window, e.v[0], e.v[1]); });
+        util::SetCursorCaptured(window, true);
         const glm::dvec2 pointer = input::CursorPosition(state.window);
         x = pointer.x, y = pointer.y;
     }
@@ -62,7 +63,6 @@ void CreateCursor(Registry& registry) {
 
 void CursorPositionCallback(GLFWwindow* window, double x, double y) {
     CursorState& state = Cursor();
-    if (state.previous && window) state.previous(window, x, y);
     if (!window) state.x = x, state.y = y;
     if (std::abs(x - state.lastX) > 0.5 || std::abs(y - state.lastY) > 0.5) ++state.moves;
     state.lastX = x, state.lastY = y;
@@ -80,7 +80,7 @@ void CursorPositionCallback(GLFWwindow* window, double x, double y) {
     const double ny = std::clamp(1.0 - y / halfH, -1.0, 1.0);
     if (window) {
         state.lastX = (nx + 1.0) * halfW, state.lastY = (1.0 - ny) * halfH;
-        glfwSetCursorPos(window, state.lastX, state.lastY);
+        util::SetCursorPosition(window, state.lastX, state.lastY);
     }
     auto& transform = registry->get<component::Transform>(state.entity);
     transform.Translation = {static_cast<float>(nx) + transform.Scale.x * 0.5f,
@@ -98,7 +98,7 @@ void SetCursorHidden(Registry& registry, bool hidden) {
 void DestroyCursor(Registry& registry) {
     CursorState& state = Cursor();
     if (state.registry == &registry && LiveCursor(state)) registry.destroy(state.entity);
-    if (state.window) glfwSetCursorPosCallback(state.window, state.previous);
+    platform::Unsubscribe(state.listener);
     ForgetCursor();
 }
 
@@ -107,7 +107,8 @@ void ForgetCursor() noexcept {
     state.entity = NoEntity;
     state.registry = nullptr;
     state.window = nullptr;
-    state.previous = nullptr;
+    platform::Unsubscribe(state.listener);  // the listener list outlives the window
+    state.listener = 0;
     state.hidden = true;
     state.active = false;
 }

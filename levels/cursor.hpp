@@ -1,6 +1,6 @@
 // The menu cursor: an entity drawn where the pointer is, moved by the window's cursor-position
-// callback. The system pointer is hidden and captured while the game window has focus, so the
-// callback also keeps the pointer inside the window.
+// events (platform/events.hpp). The system pointer is hidden and captured while the game window
+// has focus, so the callback also keeps the pointer inside the window.
 //
 // One cursor per program. The callback reaches the cursor entity through the registry that
 // created it and checks, on every event, that the entity it remembers is still that entity (alive,
@@ -21,10 +21,10 @@ struct CursorState {
     Entity entity = NoEntity;
     std::uint32_t generation = 0;
     Registry* registry = nullptr;
-    GLFWwindow* window = nullptr;  // where the callback is installed
+    GLFWwindow* window = nullptr;  // whose events the cursor listens to
     bool hidden = true;
     bool active = false;
-    void (*previous)(GLFWwindow*, double, double) = nullptr;  // the callback installed before ours
+    std::uint64_t listener = 0;  // its listener of cursor-position events; 0: none
     // The pointer when there is no window (tools, tests): window pixels and the window size.
     double x = 960.0, y = 540.0;
     int width = 1920, height = 1080;
@@ -40,7 +40,7 @@ struct CursorState {
 
 [[nodiscard]] CursorState& Cursor() noexcept;
 
-// Creates the cursor entity, installs the callback, captures the system pointer and places the
+// Creates the cursor entity, listens to the pointer, captures the system pointer and places the
 // cursor at the pointer at once. A cursor that is still active is destroyed first.
 void CreateCursor(Registry& registry);
 
@@ -50,11 +50,11 @@ void CursorPositionCallback(GLFWwindow* window, double x, double y);
 // Only while the cursor is active.
 void SetCursorHidden(Registry& registry, bool hidden);
 
-// Destroys the entity, removes the callback; the cursor is then hidden and inactive.
+// Destroys the entity, stops listening; the cursor is then hidden and inactive.
 void DestroyCursor(Registry& registry);
 
-// Forgets the cursor without touching the registry or the window, which may both be gone (the
-// level manager's shutdown, after the window has been destroyed).
+// Forgets the cursor (and stops listening) without touching the registry, which may be going
+// (the level manager's shutdown).
 void ForgetCursor() noexcept;
 
 // Moves the windowless pointer (tools and tests) and runs the callback as the window would.

@@ -1,9 +1,9 @@
 #include "levels/level1.hpp"
 
+#include "gameplay/camera_follow.hpp"
 #include "gameplay/effects.hpp"
 #include "gameplay/hud.hpp"
-#include "gameplay/camera_follow.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/prefab.hpp"

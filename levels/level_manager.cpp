@@ -93,7 +93,7 @@ void LevelManager::Shutdown(Registry& registry) {
     auto& singletons = registry.singletons;
     // Levels go without their Shutdown or Unload: the registry has been cleared already.
     singletons.get<singleton::GameState>().levels.clear();
-    levels::ForgetCursor();  // it lived in this registry, on a window that is gone by now
+    levels::ForgetCursor();  // its entity went with the cleared registry
     singletons.remove<singleton::GameState>();
 }
 

@@ -1,11 +1,10 @@
 #include "levels/logo.hpp"
 
-#include <GLFW/glfw3.h>
-
 #include "audio/audio.hpp"
 #include "gameplay/input.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "levels/level_manager.hpp"
+#include "platform/keys.hpp"
 #include "serialization/prefab.hpp"
 
 namespace velkor::levels {
@@ -35,7 +34,7 @@ Entity CreateFromFile(const char* path, Registry& registry) { return CreateEntit
 
 bool SkipRequested(Registry& registry) {
     const auto& input = input::EnsureInput(registry);
-    return input.IsPressed(GLFW_KEY_ENTER) || input.IsPressed(GLFW_KEY_SPACE) || input.IsPressed(GLFW_KEY_ESCAPE) ||
+    return input.IsPressed(platform::KeyEnter) || input.IsPressed(platform::KeySpace) || input.IsPressed(platform::KeyEscape) ||
            input.IsPressed(input::MouseLeft) || input.IsPressed(input::MouseRight) || input.IsPressed(input::PadSouth) ||
            input.IsPressed(input::PadEast) || input.IsPressed(input::PadStart);
 }

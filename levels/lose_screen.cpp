@@ -1,6 +1,6 @@
 #include "levels/lose_screen.hpp"
 
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "levels/level_manager.hpp"
 
 namespace velkor::levels {

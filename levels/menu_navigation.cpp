@@ -4,10 +4,9 @@
 #include <cmath>
 #include <initializer_list>
 
-#include <GLFW/glfw3.h>
-
 #include "gameplay/input.hpp"
 #include "levels/cursor.hpp"
+#include "platform/keys.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::levels {
@@ -62,13 +61,13 @@ void MenuNavigator::Update(Registry& registry, const std::vector<Entity>& button
     const singleton::Input& table = input::EnsureInput(registry);
     order_ = ReadingOrder(registry, buttons);
     activate_ = false;
-    back_ = AnyPressed(table, {GLFW_KEY_ESCAPE, input::PadEast});
+    back_ = AnyPressed(table, {platform::KeyEscape, input::PadEast});
 
-    const bool previous = AnyPressed(table, {GLFW_KEY_UP, GLFW_KEY_LEFT, input::PadUp, input::PadLeft, input::StickUp,
+    const bool previous = AnyPressed(table, {platform::KeyUp, platform::KeyLeft, input::PadUp, input::PadLeft, input::StickUp,
                                              input::StickLeft});
-    const bool next = AnyPressed(table, {GLFW_KEY_DOWN, GLFW_KEY_RIGHT, input::PadDown, input::PadRight,
+    const bool next = AnyPressed(table, {platform::KeyDown, platform::KeyRight, input::PadDown, input::PadRight,
                                          input::StickDown, input::StickRight});
-    const bool activate = AnyPressed(table, {GLFW_KEY_ENTER, GLFW_KEY_KP_ENTER, input::PadSouth});
+    const bool activate = AnyPressed(table, {platform::KeyEnter, platform::KeyKeypadEnter, input::PadSouth});
     const std::uint64_t moves = Cursor().moves;
     const bool pointerUsed = (started_ && moves != pointerMoves_) || table.IsPressed(input::MouseLeft) ||
                              table.IsPressed(input::MouseRight);

@@ -3,7 +3,7 @@
 #include "audio/audio.hpp"
 #include "gameplay/hud.hpp"
 #include "gameplay/physics.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "levels/level_state.hpp"
 #include "levels/logo.hpp"
 

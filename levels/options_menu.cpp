@@ -1,7 +1,5 @@
 #include "levels/options_menu.hpp"
 
-#include <GLFW/glfw3.h>
-
 #include "audio/audio.hpp"
 #include "platform/window.hpp"
 #include "levels/level_manager.hpp"
@@ -20,7 +18,7 @@ void ApplyWindowMode(Registry& registry, int mode) {
     case 0: util::SetWindowed(window); break;
     case 1:
         util::SetFullScreen(window);
-        if (window.window) glfwMaximizeWindow(window.window);
+        util::MaximizeWindow(window.window);
         break;
     default: util::SetBorderless(window); break;
     }

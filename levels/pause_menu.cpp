@@ -1,16 +1,15 @@
 #include "levels/pause_menu.hpp"
 
-#include <GLFW/glfw3.h>
-
 #include "audio/audio.hpp"
 #include "engine/engine.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
-#include "platform/window.hpp"
 #include "levels/button.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/options_menu.hpp"
+#include "platform/keys.hpp"
+#include "platform/window.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor::levels {
@@ -238,7 +237,7 @@ void PauseMenuController::Frame(Registry& registry, float dt) {
     const bool gamepadLost = gamepadLosses_ != NotSeen && raw.gamepadDisconnects != gamepadLosses_;
     gamepadLosses_ = raw.gamepadDisconnects;
     const auto& table = input::EnsureInput(registry);
-    if (table.IsPressed(GLFW_KEY_ESCAPE) || table.IsPressed(input::PadStart)) {
+    if (table.IsPressed(platform::KeyEscape) || table.IsPressed(input::PadStart)) {
         Toggle(registry);
         // Opened from the gamepad: its buttons drive the menu from the start.
         if (Open(registry) && table.IsPressed(input::PadStart)) MenuNavigator::UseKeys(registry);

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "audio/audio.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "platform/window.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
+#include "platform/window.hpp"
 
 namespace velkor::levels {
 

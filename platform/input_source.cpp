@@ -31,6 +31,11 @@ std::uint64_t& JoystickChanges() noexcept {
 
 void JoystickCallback(int, int) { ++JoystickChanges(); }
 
+// Gamepad changes join the window's events in the queue, behind them, if somebody hears them.
+void Report(const platform::Event& event) {
+    if (platform::Heard(event.kind)) platform::QueueEvent(event);
+}
+
 }  // namespace
 
 GamepadCallbacks SetGamepadCallbacks(const GamepadCallbacks& callbacks) noexcept {
@@ -42,7 +47,7 @@ GamepadCallbacks SetGamepadCallbacks(const GamepadCallbacks& callbacks) noexcept
 const GamepadCallbacks& InstalledGamepadCallbacks() noexcept { return Gamepad(); }
 
 void LiveSource::PollEvents(GLFWwindow* window) {
-    glfwPollEvents();
+    platform::PollWindowEvents();
     if (window) PollGamepad();  // no window, no GLFW to ask (tools and tests)
 }
 
@@ -50,7 +55,7 @@ void LiveSource::Disconnect() {
     joystick_ = -1;
     buttons_.fill(GLFW_RELEASE);
     stick_ = {0.0f, 0.0f};
-    if (Gamepad().connection) Gamepad().connection(0);
+    Report({platform::EventKind::GamepadConnection, {0, 0, 0, 0}, {}});
 }
 
 void LiveSource::PollGamepad() {
@@ -65,7 +70,7 @@ void LiveSource::PollGamepad() {
         if (found != joystick_) {
             if (joystick_ >= 0) Disconnect();
             joystick_ = found;
-            if (found >= 0 && Gamepad().connection) Gamepad().connection(1);
+            if (found >= 0) Report({platform::EventKind::GamepadConnection, {1, 0, 0, 0}, {}});
         }
     }
     if (joystick_ < 0) return;
@@ -74,18 +79,17 @@ void LiveSource::PollGamepad() {
         Disconnect();  // unplugged between the joystick event and now
         return;
     }
-    const GamepadCallbacks& to = Gamepad();
     for (int b = 0; b <= GLFW_GAMEPAD_BUTTON_LAST; ++b) {
         const auto i = static_cast<std::size_t>(b);
         if (state.buttons[i] == buttons_[i]) continue;
         buttons_[i] = state.buttons[i];
-        if (to.button) to.button(b, state.buttons[i]);
+        Report({platform::EventKind::GamepadButton, {b, state.buttons[i], 0, 0}, {}});
     }
     for (int a : {GLFW_GAMEPAD_AXIS_LEFT_X, GLFW_GAMEPAD_AXIS_LEFT_Y}) {
         const auto i = static_cast<std::size_t>(a);
         if (state.axes[i] == stick_[i]) continue;
         stick_[i] = state.axes[i];
-        if (to.axis) to.axis(a, state.axes[i]);
+        Report({platform::EventKind::GamepadAxis, {a, 0, 0, 0}, {state.axes[i], 0.0}});
     }
 }
 

@@ -1,16 +1,16 @@
 // Where the game takes its outside world from: the window system, or a recording of it.
 //
 // Everything that enters the simulation from outside the process passes through one Source: the
-// window's events (delivered to the installed GLFW callbacks during the frame's event poll), gamepad
-// 1's changes (delivered as events to the gamepad callbacks below during the same poll), the few
-// direct polls of window state, and the seed of the C random generator. The frame time is the
+// window's events and gamepad 1's changes (queued during the frame's event poll, then dispatched to
+// their listeners, platform/events.hpp), the few direct polls of window state, and the seed of the
+// C random generator. The frame time is the
 // other outside input; the engine loop takes it from its frame driver (engine/engine.hpp).
 //
-// Game code never calls glfwPollEvents, glfwGetKey, glfwGetCursorPos, glfwGetWindowSize or
-// glfwWindowShouldClose itself, nor seeds the random generator from the clock: it calls the functions below, so
-// that a recorder can log what the game read and a replay can hand the same values back in the
-// same order. Drawing, window modes and the developer-tool host talk to GLFW directly: they send
-// things out and read nothing the simulation depends on.
+// Game code never polls the window system itself, nor seeds the random generator from the clock:
+// it calls the functions below, so that a recorder can log what the game read and a replay can
+// hand the same values back in the same order. Drawing, window modes and the developer-tool host
+// go to the window directly (platform/window.hpp): they send things out and read nothing the
+// simulation depends on.
 #pragma once
 
 #include <array>
@@ -18,13 +18,15 @@
 
 #include <glm/vec2.hpp>
 
+#include "platform/events.hpp"
+
 struct GLFWwindow;
 
 namespace velkor::input {
 
 // Gamepad 1 is the first present joystick that has a gamepad mapping. GLFW only lets a gamepad be
-// polled, so the live source reads it once per poll and reports what changed, as events, to these
-// callbacks: the connection (1 connected, 0 gone), a button (GLFW gamepad button number, GLFW_PRESS
+// polled, so the live source reads it once per poll and queues what changed as events, which the
+// dispatch hands to these callbacks: the connection (1 connected, 0 gone), a button (GLFW gamepad button number, GLFW_PRESS
 // or GLFW_RELEASE) and the left stick's axes (0 x, 1 y; -1..1). Other axes are not reported.
 struct GamepadCallbacks {
     void (*connection)(int connected) = nullptr;
@@ -40,8 +42,8 @@ class Source {
 public:
     virtual ~Source() = default;
 
-    // Delivers the window events that arrived since the last poll, and gamepad 1's changes, to the
-    // installed callbacks.
+    // Queues the window events that arrived since the last poll, and gamepad 1's changes
+    // (platform/events.hpp); the caller dispatches them.
     virtual void PollEvents(GLFWwindow* window) = 0;
     // The direct polls: whether a key is down now (GLFW's sticky-keys rules apply), the pointer
     // position and the client size in window coordinates, and whether closing was requested.
@@ -84,7 +86,11 @@ private:
 void SetSource(Source* source) noexcept;
 
 // Shorthands for the current source, for the code that reads the outside world.
-inline void PollEvents(GLFWwindow* window) { CurrentSource().PollEvents(window); }
+// The frame's event poll: the source queues, then every queued event reaches its listeners.
+inline void PollEvents(GLFWwindow* window) {
+    CurrentSource().PollEvents(window);
+    platform::DispatchEvents();
+}
 [[nodiscard]] inline bool KeyDown(GLFWwindow* window, int key) { return CurrentSource().KeyDown(window, key); }
 [[nodiscard]] inline glm::dvec2 CursorPosition(GLFWwindow* window) { return CurrentSource().CursorPosition(window); }
 [[nodiscard]] inline glm::ivec2 WindowSize(GLFWwindow* window) { return CurrentSource().WindowSize(window); }

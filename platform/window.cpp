@@ -9,6 +9,7 @@
 #include <GLFW/glfw3.h>
 
 #include "engine/trace.hpp"
+#include "platform/events.hpp"
 
 namespace velkor::util {
 
@@ -16,16 +17,12 @@ struct WindowCloser {
     GLFWwindow* handle = nullptr;  // null once DestroyWindow has closed it
     ~WindowCloser() {
         if (!handle) return;
+        platform::ForgetListeners();
         glfwDestroyWindow(handle);
         glfwTerminate();
     }
 };
 
-namespace {
-
-void FramebufferSizeCallback(GLFWwindow*, int width, int height) { glViewport(0, 0, width, height); }
-
-}  // namespace
 
 singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     if (singletons.has<singleton::Window>()) return singletons.get<singleton::Window>();
@@ -48,7 +45,12 @@ singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     }
     glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
     glfwMakeContextCurrent(window);
-    glfwSetFramebufferSizeCallback(window, FramebufferSizeCallback);
+    // Every window event becomes a queued Event (platform/events.hpp); the viewport is the first
+    // listener, so it follows the framebuffer in replays too, as the recorded events say.
+    platform::ForgetListeners();
+    platform::ListenToWindow(window);
+    platform::Subscribe(platform::MaskOf(platform::EventKind::FramebufferSize),
+                        [](const platform::Event& e) { glViewport(0, 0, e.i[0], e.i[1]); });
     if (!gladLoadGL(glfwGetProcAddress)) {
         std::cout << "Failed to initialize GLAD" << std::endl;
         std::exit(-1);
@@ -74,6 +76,7 @@ void DestroyWindow(entity::singleton_registry& singletons) {
         for (auto& hook : hooks) {
             if (hook) hook();
         }
+        platform::ForgetListeners();
         glfwDestroyWindow(window.window);
         window.window = nullptr;
         glfwTerminate();
@@ -96,6 +99,36 @@ void SwapBuffers(const singleton::Window& window) {
 }
 
 void SetSwapInterval(int interval) { glfwSwapInterval(interval); }
+
+void SetCursorCaptured(GLFWwindow* window, bool captured) {
+    if (window) glfwSetInputMode(window, GLFW_CURSOR, captured ? GLFW_CURSOR_DISABLED : GLFW_CURSOR_NORMAL);
+}
+
+bool CursorCaptured(GLFWwindow* window) {
+    return window && glfwGetInputMode(window, GLFW_CURSOR) == GLFW_CURSOR_DISABLED;
+}
+
+void SetCursorPosition(GLFWwindow* window, double x, double y) {
+    if (window) glfwSetCursorPos(window, x, y);
+}
+
+void KeepShortKeyPresses(GLFWwindow* window) {
+    if (window) glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+}
+
+void MaximizeWindow(GLFWwindow* window) {
+    if (window) glfwMaximizeWindow(window);
+}
+
+void ClearCloseRequest(GLFWwindow* window) {
+    if (window) glfwSetWindowShouldClose(window, GLFW_FALSE);
+}
+
+bool AddGamepadMappings(const char* text) { return glfwUpdateGamepadMappings(text) == GLFW_TRUE; }
+
+GLFWwindow* CurrentContextWindow() { return glfwGetCurrentContext(); }
+
+void MakeContextCurrent(GLFWwindow* window) { glfwMakeContextCurrent(window); }
 
 void SetFullScreen(const singleton::Window& window) {
     if (!window.window || !window.videoMode) return;

@@ -68,6 +68,24 @@ void SwapBuffers(const singleton::Window& window);
 // How many display refreshes a swap waits for; 0: never wait (the developer's --fast runs).
 void SetSwapInterval(int interval);
 
+// The window's own state, for the code that sets it (the cursor, the overlay, the menus). Reading
+// what the simulation depends on goes through the input source instead (platform/input_source.hpp).
+// Captured: hidden and held in the window (GLFW's disabled cursor); otherwise the normal pointer.
+void SetCursorCaptured(GLFWwindow* window, bool captured);
+[[nodiscard]] bool CursorCaptured(GLFWwindow* window);
+void SetCursorPosition(GLFWwindow* window, double x, double y);
+// A key pressed and released between two polls still reads as down at the next direct poll.
+void KeepShortKeyPresses(GLFWwindow* window);
+void MaximizeWindow(GLFWwindow* window);
+// Withdraws a close request (a replay keeps its window until its file ends).
+void ClearCloseRequest(GLFWwindow* window);
+// Extra gamepad mappings in SDL's text format; false when GLFW could not read them all.
+[[nodiscard]] bool AddGamepadMappings(const char* text);
+// The window whose context is current on this thread (an overlay's own window, say), and making
+// one current again.
+[[nodiscard]] GLFWwindow* CurrentContextWindow();
+void MakeContextCurrent(GLFWwindow* window);
+
 // The three window modes. `restore` is false for the pause menu's and F11's windowed variants.
 void SetFullScreen(const singleton::Window& window);
 void SetWindowed(const singleton::Window& window, bool restore = true);

@@ -4,11 +4,10 @@
 #include <backends/imgui_impl_glfw.h>
 #include <backends/imgui_impl_opengl3.h>
 
-#include <GLFW/glfw3.h>
-
 #include "gameplay/input.hpp"
 #include "graphics/camera.hpp"
 #include "graphics/debug_draw.hpp"
+#include "platform/events.hpp"
 #include "platform/window.hpp"
 
 namespace {
@@ -71,8 +70,26 @@ void ImGui::InitHook(Registry& registry) {
     style.Colors[ImGuiCol_WindowBg].w = 1.0f;
 
     if (!windowState_->window || backends_) return;
-    // Installs its own callbacks; the Input system, initialised later, chains its callbacks to them.
-    ImGui_ImplGlfw_InitForOpenGL(windowState_->window, true);
+    // The back end hears the window through the platform layer's queue rather than callbacks of its
+    // own; it listens before the Input system, initialised later, does.
+    GLFWwindow* window = windowState_->window;
+    ImGui_ImplGlfw_InitForOpenGL(window, false);
+    using platform::EventKind;
+    listener_ = platform::Subscribe(
+        platform::MaskOf(EventKind::Focus, EventKind::CursorEnter, EventKind::CursorPosition, EventKind::MouseButton,
+                         EventKind::Scroll, EventKind::Key, EventKind::Char),
+        [window](const platform::Event& e) {
+            switch (e.kind) {
+            case EventKind::Focus: return ImGui_ImplGlfw_WindowFocusCallback(window, e.i[0]);
+            case EventKind::CursorEnter: return ImGui_ImplGlfw_CursorEnterCallback(window, e.i[0]);
+            case EventKind::CursorPosition: return ImGui_ImplGlfw_CursorPosCallback(window, e.v[0], e.v[1]);
+            case EventKind::MouseButton: return ImGui_ImplGlfw_MouseButtonCallback(window, e.i[0], e.i[1], e.i[2]);
+            case EventKind::Scroll: return ImGui_ImplGlfw_ScrollCallback(window, e.v[0], e.v[1]);
+            case EventKind::Key: return ImGui_ImplGlfw_KeyCallback(window, e.i[0], e.i[1], e.i[2], e.i[3]);
+            case EventKind::Char: return ImGui_ImplGlfw_CharCallback(window, static_cast<unsigned>(e.i[0]));
+            default: return;
+            }
+        });
     ImGui_ImplOpenGL3_Init(GlslVersion);
     backends_ = true;
     // A click on the overlay's windows is the overlay's alone: the game's buttons beneath must not
@@ -98,10 +115,10 @@ void ImGui::ToggleOverlay() {
     if (!window) return;
     // The game captures the cursor while it has focus; the overlay needs a pointer to click with.
     if (overlay_.visible) {
-        cursorModeBeforeOverlay_ = glfwGetInputMode(window, GLFW_CURSOR);
-        glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
-    } else if (cursorModeBeforeOverlay_ != 0) {
-        glfwSetInputMode(window, GLFW_CURSOR, cursorModeBeforeOverlay_);
+        cursorCapturedBeforeOverlay_ = util::CursorCaptured(window);
+        util::SetCursorCaptured(window, false);
+    } else {
+        util::SetCursorCaptured(window, cursorCapturedBeforeOverlay_);
     }
 }
 
@@ -139,10 +156,10 @@ void ImGui::UpdateHook(float, View& view) {
 
     if (::ImGui::GetIO().ConfigFlags & ImGuiConfigFlags_ViewportsEnable) {
         // The platform windows draw with contexts of their own; the game draws on with its own.
-        GLFWwindow* current = glfwGetCurrentContext();
+        GLFWwindow* current = util::CurrentContextWindow();
         ::ImGui::UpdatePlatformWindows();
         ::ImGui::RenderPlatformWindowsDefault();
-        glfwMakeContextCurrent(current);
+        util::MakeContextCurrent(current);
     }
 }
 
@@ -157,6 +174,8 @@ void ImGui::ShutdownHook(Registry&) {
 
 void ImGui::ShutdownBackends() noexcept {
     if (!backends_ || !context_) return;
+    platform::Unsubscribe(listener_);
+    listener_ = 0;
     ::ImGui::SetCurrentContext(context_);
     ImGui_ImplOpenGL3_Shutdown();
     ImGui_ImplGlfw_Shutdown();

@@ -1,7 +1,9 @@
 // Hosts Dear ImGui in the game window, switches between full screen and a window on F11, and shows
 // the developer overlay on F1 (tools/developer_overlay.hpp).
 //
-// Over Dear ImGui's docking release (third_party/imgui) with its GLFW and OpenGL 3 back ends:
+// Over Dear ImGui's docking release (third_party/imgui) with its GLFW and OpenGL 3 back ends; the
+// GLFW back end installs no callbacks of its own but hears the game window's events from the
+// platform layer's queue (platform/events.hpp), before the Input system does:
 //  - one ImGui frame per game frame, after the scene and the debug shapes; with the overlay hidden
 //    the frame is empty and the game's image is unchanged;
 //  - keyboard and gamepad navigation, no mouse-cursor changes by ImGui, dark style, docking and
@@ -13,11 +15,13 @@
 //    the overlay, hands them back;
 //  - GLSL "#version 330 core", which every OpenGL 3.3 core context accepts ("#version 410" needs
 //    a 4.1 context);
-//  - the back ends are torn down through the window's beforeDestroy hooks, while the GL context and
-//    the window still exist, whichever system destroys the window first; the ImGui context goes at
-//    this system's shutdown, which writes "imgui.ini" in the working directory.
+//  - the back ends are torn down at this system's shutdown, while the window (the entry
+//    function's, closed after every shutdown) and its context still exist, or through the window's
+//    beforeDestroy hooks should the window be closed first; the ImGui context goes at this
+//    system's shutdown, which writes "imgui.ini" in the working directory.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "engine/system.hpp"
@@ -66,7 +70,8 @@ private:
     // The window's teardown hook holds a weak reference: a system destroyed before the window
     // leaves behind a hook that does nothing.
     std::shared_ptr<ImGui*> self_ = std::make_shared<ImGui*>(this);
-    int cursorModeBeforeOverlay_ = 0;
+    std::uint64_t listener_ = 0;  // the back end's listener of the window's events
+    bool cursorCapturedBeforeOverlay_ = false;
     tools::OverlayState overlay_;
 };
 

@@ -7,8 +7,7 @@
 #include <sstream>
 #include <vector>
 
-#include <GLFW/glfw3.h>
-
+#include "platform/keys.hpp"
 #include "tools/replay.hpp"
 
 namespace velkor::replay {
@@ -17,22 +16,22 @@ namespace {
 
 int KeyCode(std::string_view name) {
     static const std::map<std::string_view, int> names = {
-        {"Left", GLFW_KEY_LEFT},         {"Right", GLFW_KEY_RIGHT},     {"Up", GLFW_KEY_UP},
-        {"Down", GLFW_KEY_DOWN},         {"Space", GLFW_KEY_SPACE},     {"Enter", GLFW_KEY_ENTER},
-        {"Escape", GLFW_KEY_ESCAPE},     {"Tab", GLFW_KEY_TAB},         {"LeftShift", GLFW_KEY_LEFT_SHIFT},
-        {"LeftControl", GLFW_KEY_LEFT_CONTROL}, {"LeftAlt", GLFW_KEY_LEFT_ALT},
+        {"Left", platform::KeyLeft},         {"Right", platform::KeyRight},     {"Up", platform::KeyUp},
+        {"Down", platform::KeyDown},         {"Space", platform::KeySpace},     {"Enter", platform::KeyEnter},
+        {"Escape", platform::KeyEscape},     {"Tab", platform::KeyTab},         {"LeftShift", platform::KeyLeftShift},
+        {"LeftControl", platform::KeyLeftControl}, {"LeftAlt", platform::KeyLeftAlt},
     };
     if (auto it = names.find(name); it != names.end()) return it->second;
-    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return GLFW_KEY_A + (name[0] - 'A');
-    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return GLFW_KEY_0 + (name[0] - '0');
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return platform::KeyA + (name[0] - 'A');
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return platform::Key0 + (name[0] - '0');
     if (name.size() >= 2 && name[0] == 'F') {
         int n = 0;
         auto [end, ec] = std::from_chars(name.data() + 1, name.data() + name.size(), n);
-        if (ec == std::errc{} && end == name.data() + name.size() && n >= 1 && n <= 12) return GLFW_KEY_F1 + n - 1;
+        if (ec == std::errc{} && end == name.data() + name.size() && n >= 1 && n <= 12) return platform::KeyF1 + n - 1;
     }
     int code = -1;
     auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), code);
-    if (ec == std::errc{} && end == name.data() + name.size() && code >= 0 && code <= GLFW_KEY_LAST) return code;
+    if (ec == std::errc{} && end == name.data() + name.size() && code >= 0 && code <= platform::KeyLast) return code;
     return -1;
 }
 
@@ -40,12 +39,12 @@ int GamepadButton(std::string_view name) {
     static constexpr std::string_view names[] = {"South",     "East",       "West",   "North",  "LeftBumper",
                                                  "RightBumper", "Back",     "Start",  "Guide",  "LeftThumb",
                                                  "RightThumb", "DpadUp",    "DpadRight", "DpadDown", "DpadLeft"};
-    static_assert(std::size(names) == GLFW_GAMEPAD_BUTTON_LAST + 1);
+    static_assert(std::size(names) == platform::GamepadButtonLast + 1);
     for (std::size_t b = 0; b < std::size(names); ++b)
         if (names[b] == name) return static_cast<int>(b);
     int code = -1;
     auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), code);
-    if (ec == std::errc{} && end == name.data() + name.size() && code >= 0 && code <= GLFW_GAMEPAD_BUTTON_LAST)
+    if (ec == std::errc{} && end == name.data() + name.size() && code >= 0 && code <= platform::GamepadButtonLast)
         return code;
     return -1;
 }
@@ -95,21 +94,21 @@ std::string ParseInputScript(std::string_view text, Recording& recording) {
             if (press) to = from + 6;
             if (to <= from) return at + "a key must go up after it goes down";
             int code = -1;
-            if (mouse ? !Parse(w[1], code) || code < 0 || code > GLFW_MOUSE_BUTTON_LAST : (code = KeyCode(w[1])) < 0)
+            if (mouse ? !Parse(w[1], code) || code < 0 || code > platform::MouseButtonLast : (code = KeyCode(w[1])) < 0)
                 return at + "unknown " + (mouse ? "mouse button \"" : "key \"") + w[1] + "\"";
             const ItemKind kind = mouse ? ItemKind::MouseButton : ItemKind::Key;
             auto event = [&](int action) -> Item {
                 return mouse ? Item{kind, {code, action, 0, 0}, {}} : Item{kind, {code, 0, action, 0}, {}};
             };
-            events.push_back({from, event(GLFW_PRESS)});
-            events.push_back({to, event(GLFW_RELEASE)});
+            events.push_back({from, event(platform::Press)});
+            events.push_back({to, event(platform::Release)});
         } else if (w[0] == "pad") {
             const int button = w.size() == 4 ? GamepadButton(w[1]) : -1;
             if (w.size() != 4 || !Parse(w[2], from) || !Parse(w[3], to)) return wrong("pad BUTTON FROM TO");
             if (button < 0) return at + "unknown gamepad button \"" + w[1] + "\"";
             if (to <= from) return at + "a button must go up after it goes down";
-            events.push_back({from, {ItemKind::GamepadButton, {button, GLFW_PRESS, 0, 0}, {}}});
-            events.push_back({to, {ItemKind::GamepadButton, {button, GLFW_RELEASE, 0, 0}, {}}});
+            events.push_back({from, {ItemKind::GamepadButton, {button, platform::Press, 0, 0}, {}}});
+            events.push_back({to, {ItemKind::GamepadButton, {button, platform::Release, 0, 0}, {}}});
             gamepadUsed = true;
         } else if (w[0] == "stick") {
             double x = 0.0, y = 0.0;

@@ -2,7 +2,7 @@
 //
 // A recording holds, once, the format version, whether the run used the fixed 1/60 s step, the
 // random generator's seed and the start level; and for every frame the frame time, the window events
-// delivered to the game's callbacks and the answers to its direct polls (both in the order they
+// the game heard (platform/events.hpp) and the answers to its direct polls (both in the order they
 // happened, platform/input_source.hpp), and a summary of the game state at the end of the frame
 // with a hash of it (tools/state_hash.hpp).
 //
@@ -71,6 +71,7 @@ enum class ItemKind : std::uint8_t {
     WindowPosition = 12,  // x, y
     Close = 13,  // (nothing)
     // Gamepad 1's events (version 2 on), delivered to the input source's gamepad callbacks.
+    // Events are platform::EventKind's numbers and fields (tools/replay.cpp checks the two agree).
     GamepadConnection = 14,  // connected
     GamepadButton = 15,  // button, action
     GamepadAxis = 16,  // axis; value

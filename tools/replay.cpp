@@ -4,12 +4,12 @@
 #include <iostream>
 #include <thread>
 
-#include <GLFW/glfw3.h>
-
 #include "engine/stop_signal.hpp"
 #include "gameplay/input.hpp"
-#include "platform/input_source.hpp"
 #include "graphics/screen_capture.hpp"
+#include "platform/events.hpp"
+#include "platform/input_source.hpp"
+#include "platform/keys.hpp"
 #include "platform/window.hpp"
 #include "tools/input_script.hpp"
 #include "tools/recording.hpp"
@@ -24,78 +24,19 @@ double WallSeconds() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// The window callbacks a recording covers, as installed on the game window at one moment.
-struct Callbacks {
-    GLFWkeyfun key = nullptr;
-    GLFWcharfun character = nullptr;
-    GLFWmousebuttonfun mouseButton = nullptr;
-    GLFWcursorposfun cursorPosition = nullptr;
-    GLFWcursorenterfun cursorEnter = nullptr;
-    GLFWscrollfun scroll = nullptr;
-    GLFWwindowfocusfun focus = nullptr;
-    GLFWwindowiconifyfun iconify = nullptr;
-    GLFWwindowmaximizefun maximize = nullptr;
-    GLFWframebuffersizefun framebufferSize = nullptr;
-    GLFWwindowsizefun windowSize = nullptr;
-    GLFWwindowposfun windowPosition = nullptr;
-    GLFWwindowclosefun close = nullptr;
-};
+// A recording stores the platform layer's events as they are: same kinds, same numbers, same fields.
+static_assert(static_cast<int>(ItemKind::Key) == static_cast<int>(platform::EventKind::Key) &&
+              static_cast<int>(ItemKind::Close) == static_cast<int>(platform::EventKind::Close) &&
+              static_cast<int>(ItemKind::GamepadAxis) == static_cast<int>(platform::EventKind::GamepadAxis) &&
+              static_cast<int>(ItemKind::GamepadAxis) == platform::LastEventKind);
 
-// Installs `next` on the window and returns what was installed before.
-Callbacks Exchange(GLFWwindow* window, const Callbacks& next) {
-    Callbacks previous;
-    previous.key = glfwSetKeyCallback(window, next.key);
-    previous.character = glfwSetCharCallback(window, next.character);
-    previous.mouseButton = glfwSetMouseButtonCallback(window, next.mouseButton);
-    previous.cursorPosition = glfwSetCursorPosCallback(window, next.cursorPosition);
-    previous.cursorEnter = glfwSetCursorEnterCallback(window, next.cursorEnter);
-    previous.scroll = glfwSetScrollCallback(window, next.scroll);
-    previous.focus = glfwSetWindowFocusCallback(window, next.focus);
-    previous.iconify = glfwSetWindowIconifyCallback(window, next.iconify);
-    previous.maximize = glfwSetWindowMaximizeCallback(window, next.maximize);
-    previous.framebufferSize = glfwSetFramebufferSizeCallback(window, next.framebufferSize);
-    previous.windowSize = glfwSetWindowSizeCallback(window, next.windowSize);
-    previous.windowPosition = glfwSetWindowPosCallback(window, next.windowPosition);
-    previous.close = glfwSetWindowCloseCallback(window, next.close);
-    return previous;
+Item ToItem(const platform::Event& e) {
+    return {static_cast<ItemKind>(e.kind), {e.i[0], e.i[1], e.i[2], e.i[3]}, {e.v[0], e.v[1]}};
 }
 
-// Calls a callback the game may not have installed.
-template <class Fn, class... Args>
-void Call(Fn callback, Args... args) {
-    if (callback) callback(args...);
-}
-
-// Hands one recorded gamepad event to the game's gamepad callback of its kind; false for any
-// other item.
-bool DeliverGamepad(const input::GamepadCallbacks& game, const Item& e) {
-    switch (e.kind) {
-    case ItemKind::GamepadConnection: Call(game.connection, e.i[0]); return true;
-    case ItemKind::GamepadButton: Call(game.button, e.i[0], e.i[1]); return true;
-    case ItemKind::GamepadAxis: Call(game.axis, e.i[0], static_cast<float>(e.v[0])); return true;
-    default: return false;
-    }
-}
-
-// Hands one recorded event to the game's callback of its kind, if the game has one installed.
-void Deliver(GLFWwindow* window, const Callbacks& game, const Item& e) {
-    const auto* i = e.i;
-    switch (e.kind) {
-    case ItemKind::Key: return Call(game.key, window, i[0], i[1], i[2], i[3]);
-    case ItemKind::Char: return Call(game.character, window, static_cast<unsigned>(i[0]));
-    case ItemKind::MouseButton: return Call(game.mouseButton, window, i[0], i[1], i[2]);
-    case ItemKind::CursorPosition: return Call(game.cursorPosition, window, e.v[0], e.v[1]);
-    case ItemKind::CursorEnter: return Call(game.cursorEnter, window, i[0]);
-    case ItemKind::Scroll: return Call(game.scroll, window, e.v[0], e.v[1]);
-    case ItemKind::Focus: return Call(game.focus, window, i[0]);
-    case ItemKind::Iconify: return Call(game.iconify, window, i[0]);
-    case ItemKind::Maximize: return Call(game.maximize, window, i[0]);
-    case ItemKind::FramebufferSize: return Call(game.framebufferSize, window, i[0], i[1]);
-    case ItemKind::WindowSize: return Call(game.windowSize, window, i[0], i[1]);
-    case ItemKind::WindowPosition: return Call(game.windowPosition, window, i[0], i[1]);
-    case ItemKind::Close: return Call(game.close, window);
-    default: return;  // queries are answered where the game asks, not delivered
-    }
+platform::Event ToEvent(const Item& item) {
+    return {static_cast<platform::EventKind>(item.kind), {item.i[0], item.i[1], item.i[2], item.i[3]},
+            {item.v[0], item.v[1]}};
 }
 
 const char* KindName(ItemKind kind) {
@@ -157,7 +98,6 @@ class RecordSession final : public Session, public input::Source {
 public:
     explicit RecordSession(const SessionOptions& options) : Session(options) {}
     ~RecordSession() override {
-        if (active_ == this) active_ = nullptr;
         if (&input::CurrentSource() == this) input::SetSource(nullptr);
     }
 
@@ -197,15 +137,10 @@ public:
     }
 
     // input::Source: the live window, with everything the game reads written down.
+    // The queue holds only kinds somebody hears, so the log holds what the game heard.
     void PollEvents(GLFWwindow* window) override {
-        if (!window) return live_.PollEvents(window);
-        game_ = Exchange(window, Loggers());
-        gamepadGame_ = input::SetGamepadCallbacks(GamepadLoggers());
-        active_ = this;
         live_.PollEvents(window);
-        active_ = nullptr;
-        input::SetGamepadCallbacks(gamepadGame_);
-        Exchange(window, game_);
+        for (const platform::Event& event : platform::QueuedEvents()) Log(ToItem(event));
     }
     bool KeyDown(GLFWwindow* window, int key) override {
         const bool down = live_.KeyDown(window, key);
@@ -232,97 +167,9 @@ public:
 private:
     void Log(const Item& item) { current_.items.push_back(item); }
 
-    // Loggers stand in for the game's callbacks during the poll: each writes the event down and
-    // passes it on. Only kinds the game listens to are logged; a replay delivers to nobody else.
-    static Callbacks Loggers() {
-        Callbacks c;
-        c.key = [](GLFWwindow* w, int key, int scancode, int action, int mods) {
-            Pass(&Callbacks::key, {ItemKind::Key, {key, scancode, action, mods}, {}}, w, key, scancode, action, mods);
-        };
-        c.character = [](GLFWwindow* w, unsigned codepoint) {
-            Pass(&Callbacks::character, {ItemKind::Char, {static_cast<std::int32_t>(codepoint), 0, 0, 0}, {}}, w,
-                 codepoint);
-        };
-        c.mouseButton = [](GLFWwindow* w, int button, int action, int mods) {
-            Pass(&Callbacks::mouseButton, {ItemKind::MouseButton, {button, action, mods, 0}, {}}, w, button, action,
-                 mods);
-        };
-        c.cursorPosition = [](GLFWwindow* w, double x, double y) {
-            Pass(&Callbacks::cursorPosition, {ItemKind::CursorPosition, {}, {x, y}}, w, x, y);
-        };
-        c.cursorEnter = [](GLFWwindow* w, int entered) {
-            Pass(&Callbacks::cursorEnter, {ItemKind::CursorEnter, {entered, 0, 0, 0}, {}}, w, entered);
-        };
-        c.scroll = [](GLFWwindow* w, double x, double y) {
-            Pass(&Callbacks::scroll, {ItemKind::Scroll, {}, {x, y}}, w, x, y);
-        };
-        c.focus = [](GLFWwindow* w, int focused) {
-            Pass(&Callbacks::focus, {ItemKind::Focus, {focused, 0, 0, 0}, {}}, w, focused);
-        };
-        c.iconify = [](GLFWwindow* w, int iconified) {
-            Pass(&Callbacks::iconify, {ItemKind::Iconify, {iconified, 0, 0, 0}, {}}, w, iconified);
-        };
-        c.maximize = [](GLFWwindow* w, int maximized) {
-            Pass(&Callbacks::maximize, {ItemKind::Maximize, {maximized, 0, 0, 0}, {}}, w, maximized);
-        };
-        c.framebufferSize = [](GLFWwindow* w, int width, int height) {
-            Pass(&Callbacks::framebufferSize, {ItemKind::FramebufferSize, {width, height, 0, 0}, {}}, w, width,
-                 height);
-        };
-        c.windowSize = [](GLFWwindow* w, int width, int height) {
-            Pass(&Callbacks::windowSize, {ItemKind::WindowSize, {width, height, 0, 0}, {}}, w, width, height);
-        };
-        c.windowPosition = [](GLFWwindow* w, int x, int y) {
-            Pass(&Callbacks::windowPosition, {ItemKind::WindowPosition, {x, y, 0, 0}, {}}, w, x, y);
-        };
-        c.close = [](GLFWwindow* w) { Pass(&Callbacks::close, {ItemKind::Close, {}, {}}, w); };
-        return c;
-    }
-
-    static input::GamepadCallbacks GamepadLoggers() {
-        input::GamepadCallbacks c;
-        c.connection = [](int connected) {
-            PassGamepad(&input::GamepadCallbacks::connection, {ItemKind::GamepadConnection, {connected, 0, 0, 0}, {}},
-                        connected);
-        };
-        c.button = [](int button, int action) {
-            PassGamepad(&input::GamepadCallbacks::button, {ItemKind::GamepadButton, {button, action, 0, 0}, {}}, button,
-                        action);
-        };
-        c.axis = [](int axis, float value) {
-            PassGamepad(&input::GamepadCallbacks::axis, {ItemKind::GamepadAxis, {axis, 0, 0, 0}, {value, 0.0}}, axis,
-                        value);
-        };
-        return c;
-    }
-
-    template <class Fn, class... Args>
-    static void PassGamepad(Fn input::GamepadCallbacks::*slot, const Item& item, Args... args) {
-        RecordSession* self = active_;
-        if (!self) return;
-        const Fn game = self->gamepadGame_.*slot;
-        if (!game) return;
-        self->Log(item);
-        game(args...);
-    }
-
-    template <class Fn, class... Args>
-    static void Pass(Fn Callbacks::*slot, const Item& item, GLFWwindow* window, Args... args) {
-        RecordSession* self = active_;
-        if (!self) return;
-        const Fn game = self->game_.*slot;
-        if (!game) return;
-        self->Log(item);
-        game(window, args...);
-    }
-
-    static inline RecordSession* active_ = nullptr;  // the recorder whose poll is running
-
     input::LiveSource live_;
     Writer writer_;
     Frame current_;  // the frame being recorded; Init-time polls land in frame 0
-    Callbacks game_;  // the game's callbacks, set aside while the loggers are installed
-    input::GamepadCallbacks gamepadGame_;
     unsigned seed_ = 0;
 };
 
@@ -425,13 +272,11 @@ public:
     void PollEvents(GLFWwindow* window) override {
         // The real window is still serviced, but none of its events reach the game; a close
         // request (the developer closing the window) stops the replay.
-        Callbacks game;
         if (window) {
-            game = Exchange(window, Callbacks{});
-            glfwPollEvents();
-            Exchange(window, game);
-            if (glfwWindowShouldClose(window)) windowClosed_ = true;
-            glfwSetWindowShouldClose(window, GLFW_FALSE);
+            platform::PollWindowEvents();
+            platform::DiscardEvents();
+            if (input::LiveSource{}.CloseRequested(window)) windowClosed_ = true;
+            util::ClearCloseRequest(window);
         }
         const Frame& frame = recording_.frames[frame_];
         for (; nextEvent_ < frame.items.size(); ++nextEvent_) {
@@ -439,8 +284,10 @@ public:
             if (!verify_) Fold(item);
             if (item.IsQuery()) continue;
             if (writer_.IsOpen()) out_.items.push_back(item);
-            if (DeliverGamepad(input::InstalledGamepadCallbacks(), item)) continue;
-            if (window) Deliver(window, game, item);
+            // Dispatched after this poll, as the live events would be; without a window only the
+            // gamepad's have somewhere to come from.
+            const platform::Event event = ToEvent(item);
+            if (window || platform::IsGamepadEvent(event.kind)) platform::QueueEvent(event);
         }
     }
     bool KeyDown(GLFWwindow*, int key) override {
@@ -493,8 +340,8 @@ private:
     void Fold(const Item& item) {
         switch (item.kind) {
         case ItemKind::Key:
-            if (item.i[0] >= 0 && item.i[0] < input::KeyCount && (item.i[2] == GLFW_PRESS || item.i[2] == GLFW_RELEASE))
-                keys_[static_cast<std::size_t>(item.i[0])] = item.i[2] == GLFW_PRESS;
+            if (item.i[0] >= 0 && item.i[0] < input::KeyCount && (item.i[2] == platform::Press || item.i[2] == platform::Release))
+                keys_[static_cast<std::size_t>(item.i[0])] = item.i[2] == platform::Press;
             break;
         case ItemKind::KeyDownQuery:
             if (item.i[0] >= 0 && item.i[0] < input::KeyCount) keys_[static_cast<std::size_t>(item.i[0])] = item.i[1];

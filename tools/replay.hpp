@@ -2,11 +2,11 @@
 //
 // A Session drives the engine loop (engine/engine.hpp, iFrameDriver) and, when recording or
 // replaying, stands in as the input source (platform/input_source.hpp):
-//  - recording: the game runs as usual; every frame's time, every window event the game's callbacks
-//    receive and every answer to a direct poll are written to the file, with the state at the end
-//    of the frame (tools/recording.hpp);
-//  - replay: the real window's events are drained but reach nobody; the recorded ones go to the
-//    game's callbacks instead, the recorded answers to its polls, the recorded frame times to its
+//  - recording: the game runs as usual; every frame's time, every event of the frame's queue
+//    (platform/events.hpp: the kinds the game listens to) and every answer to a direct poll are
+//    written to the file, with the state at the end of the frame (tools/recording.hpp);
+//  - replay: the real window's events are drained but reach nobody; the recorded ones take their
+//    place in the queue and reach the game's listeners instead, the recorded answers to its polls, the recorded frame times to its
 //    systems. At the end of every frame the state is compared with the recorded one; the first
 //    difference ends the run with status 3. The end of the file ends it with status 0, or with
 //    status 4 after one line naming the last frame when the file was cut off (its run killed

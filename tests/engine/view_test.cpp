@@ -11,7 +11,7 @@
 #include "engine/type_index.hpp"
 #include "gameplay/physics.hpp"
 #include "gameplay/player_behavior.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "serialization/transform.hpp"
 
 namespace velkor {

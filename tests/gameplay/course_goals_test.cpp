@@ -4,10 +4,10 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include "gameplay/camera_follow.hpp"
 #include "gameplay/goals.hpp"
 #include "gameplay/on_off_hazard.hpp"
-#include "gameplay/camera_follow.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"

@@ -13,17 +13,17 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/audio.hpp"
+#include "audio/device.hpp"
 #include "gameplay/actions.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "gameplay/collision.hpp"
 #include "gameplay/player_behavior.hpp"
 #include "gameplay/player_death.hpp"
 #include "graphics/camera.hpp"
-#include "gameplay/camera_follow.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
 #include "levels/level_state.hpp"
-#include "audio/audio.hpp"
-#include "audio/device.hpp"
 #include "support/json.hpp"
 #include "tests/audio/audio_output.hpp"
 

@@ -8,15 +8,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.hpp"
+#include "gameplay/camera_follow.hpp"
 #include "gameplay/input.hpp"
 #include "gameplay/physics.hpp"
-#include "gameplay/camera_follow.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "platform/window.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
 #include "levels/level_state.hpp"
+#include "platform/window.hpp"
 #include "serialization/transform.hpp"
 #include "tests/support/windowless_game.hpp"
 

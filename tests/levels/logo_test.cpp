@@ -7,7 +7,7 @@
 
 #include "audio/audio.hpp"
 #include "gameplay/input.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "levels/level_manager.hpp"
 #include "tests/audio/audio_output.hpp"
 

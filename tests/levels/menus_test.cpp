@@ -12,11 +12,9 @@
 #include "engine/engine.hpp"
 #include "gameplay/hud.hpp"
 #include "gameplay/input.hpp"
-#include "platform/input_source.hpp"
 #include "gameplay/physics.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/sprite_sheet.hpp"
-#include "platform/window.hpp"
 #include "levels/credits.hpp"
 #include "levels/cursor.hpp"
 #include "levels/level_manager.hpp"
@@ -27,10 +25,12 @@
 #include "levels/options_menu.hpp"
 #include "levels/pause_menu.hpp"
 #include "levels/win_screen.hpp"
+#include "platform/input_source.hpp"
+#include "platform/window.hpp"
 #include "serialization/prefab.hpp"
 #include "serialization/transform.hpp"
-#include "tests/support/windowless_game.hpp"
 #include "tests/support/trace_capture.hpp"
+#include "tests/support/windowless_game.hpp"
 
 namespace velkor {
 namespace {

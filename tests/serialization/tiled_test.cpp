@@ -19,7 +19,7 @@
 
 #include "gameplay/collision.hpp"
 #include "gameplay/physics.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/texture.hpp"
 #include "levels/level_state.hpp"
 #include "serialization/prefab.hpp"

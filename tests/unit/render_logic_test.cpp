@@ -4,7 +4,7 @@
 #include <rapidjson/document.h>
 
 #include "gameplay/camera_follow.hpp"
-#include "graphics/graphics.hpp"
+#include "graphics/components.hpp"
 #include "graphics/parallax.hpp"
 #include "graphics/particles.hpp"
 #include "graphics/sprite_sheet.hpp"

@@ -13,47 +13,20 @@
 #include "engine/trace.hpp"
 #include "levels/level_manager.hpp"
 #include "platform/clock.hpp"
+#include "platform/console.hpp"
 #include "platform/window.hpp"
 #include "tools/content_check.hpp"
 #include "tools/frame_report.hpp"
 #include "tools/replay.hpp"
 #include "tools/soak_report.hpp"
 
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
-#include <cstdio>
-
-namespace {
-
-// The game is a GUI-subsystem program, so Windows gives it no console. Started from one, it writes
-// its usage, content check and replay lines there; output already redirected (a file, a pipe)
-// stays where it goes.
-void UseParentConsole() {
-    const auto missing = [](DWORD which) {
-        const HANDLE handle = GetStdHandle(which);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    const bool out = missing(STD_OUTPUT_HANDLE);
-    const bool err = missing(STD_ERROR_HANDLE);
-    if (!(out || err) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    FILE* ignored = nullptr;
-    if (out) freopen_s(&ignored, "CONOUT$", "w", stdout);
-    if (err) freopen_s(&ignored, "CONOUT$", "w", stderr);
-    std::ios::sync_with_stdio(true);
-}
-
-}  // namespace
-#endif
-
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    UseParentConsole();
-#endif
+    // First, so that every line below (usage, errors, traces) reaches the console it was started from.
+    const std::string console = velkor::platform::UseParentConsole();
+    if (std::getenv("VELKOR_TRACE")) {
+        velkor::SetTraceSink([](std::string_view message) { std::cerr << message; });
+    }
+    if (!console.empty()) velkor::Trace(console);
     const std::string program(velkor::app::ProgramName(argc > 0 && argv[0] ? argv[0] : ""));
     const velkor::app::LaunchParse launch = velkor::app::ParseLaunchOptions(argc, argv);
     if (!launch.ok()) {
@@ -66,9 +39,6 @@ int main(int argc, char** argv) {
     }
 
     velkor::FillComponentCatalogue();
-    if (std::getenv("VELKOR_TRACE")) {
-        velkor::SetTraceSink([](std::string_view message) { std::cerr << message; });
-    }
     if (launch.options.checkContent) return velkor::content::CheckContent(velkor::GameCodeNames(), std::cout) == 0 ? 0 : 1;
 
     // Record, replay, the fixed step and shots. A recording is read whole and checked before any

@@ -27,7 +27,16 @@ struct WindowCloser {
 singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     if (singletons.has<singleton::Window>()) return singletons.get<singleton::Window>();
 
-    glfwInit();
+    // The first failure's own words: every later call only adds "not initialized".
+    std::string why;
+    const auto failed = [&why](const char* otherwise) {
+        const char* reason = nullptr;
+        if (!why.empty()) return;
+        why = glfwGetError(&reason) != GLFW_NO_ERROR && reason ? reason : otherwise;
+        // Windows' system messages end in a line break or a blank.
+        while (!why.empty() && (why.back() == ' ' || why.back() == '\n' || why.back() == '\r')) why.pop_back();
+    };
+    if (!glfwInit()) failed("GLFW did not start");
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
@@ -36,10 +45,14 @@ singleton::Window& GetOrCreateWindow(entity::singleton_registry& singletons) {
     const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
     GLFWwindow* window = mode ? glfwCreateWindow(mode->width, mode->height, WindowTitle, nullptr, nullptr) : nullptr;
     if (!window) {
-        const char* reason = nullptr;
-        glfwGetError(&reason);
-        Trace(std::string("GLFW: ") + (reason ? reason : "no monitor or video mode") + "\n");
+        failed(mode ? "no window" : "no monitor or video mode");
+        Trace("GLFW: " + why + "\n");
         std::cout << "Failed to create GLFW window" << std::endl;
+        // Whoever sees this has no other clue: say what the game asked for and what usually helps.
+        std::cout << "The game needs a screen and an OpenGL 3.3 core profile driver (" << why
+                  << "). Update the graphics driver; under Wine, start every program of the prefix with the same "
+                     "DISPLAY, or end its wineserver (wineserver -k) and try again."
+                  << std::endl;
         glfwTerminate();
         std::exit(-1);
     }

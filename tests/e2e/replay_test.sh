@@ -9,7 +9,7 @@
 #   4. input scripts drive the real binary (keys in the test level, the pointer and a click in the
 #      main menu), and the runs they record replay exactly;
 #   5. missing, truncated, corrupt and wrong-version files are refused with one line and status 2,
-#      before any window opens;
+#      before any window opens; with no screen at all the game says what to try (status -1);
 #   6. a scripted run ended by SIGTERM mid-way says so (status 1) and leaves a finished recording
 #      that replays exactly, and a file
 #      whose end is missing replays every complete frame, then names its last frame (status 4).
@@ -108,6 +108,14 @@ refuse "$out/truncated.rec" "truncated inside its header"
 refuse "$out/corrupt.rec" "checksum"
 refuse "$out/newer.rec" "format version 9; this build reads versions 1 to 2"
 refuse "$out/other.rec" "not a VELKOR recording"
+
+# No screen to open the window on: the game says so, with what to try, and ends with status -1.
+status=0
+DISPLAY=:no-such-screen "$game" --level 6 >"$out/no_screen.log" 2>&1 || status=$?
+[ "$status" = 255 ] || fail "without a screen the game ended with status $status, not 255"
+grep -qx "Failed to create GLFW window" "$out/no_screen.log" || fail "without a screen: no 'Failed to create GLFW window' line"
+grep -q "^The game needs a screen and an OpenGL 3.3 core profile driver (.*:no-such-screen.*). Update the graphics driver" \
+  "$out/no_screen.log" || fail "without a screen: no line saying why and what to try"
 
 # 6. Killed mid-run.
 printf 'level 6\nhold Right 30 400\nframes 100000\n' >"$out/long.txt"

@@ -14,6 +14,7 @@
 #include "levels/level_manager.hpp"
 #include "platform/clock.hpp"
 #include "platform/console.hpp"
+#include "platform/memory.hpp"
 #include "platform/window.hpp"
 #include "tools/content_check.hpp"
 #include "tools/frame_report.hpp"
@@ -21,6 +22,7 @@
 #include "tools/soak_report.hpp"
 
 int main(int argc, char** argv) {
+    velkor::platform::KeepLargeBlocksForReuse();
     // First, so that every line below (usage, errors, traces) reaches the console it was started from.
     const std::string console = velkor::platform::UseParentConsole();
     if (std::getenv("VELKOR_TRACE")) {

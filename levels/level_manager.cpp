@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/clock.hpp"
 #include "engine/trace.hpp"
 #include "levels/credits.hpp"
 #include "levels/cursor.hpp"
@@ -17,6 +16,8 @@
 #include "levels/options_menu.hpp"
 #include "levels/play_level.hpp"
 #include "levels/win_screen.hpp"
+#include "platform/clock.hpp"
+#include "platform/memory.hpp"
 
 namespace velkor::levels {
 
@@ -67,6 +68,7 @@ void LevelManager::Update(float dt, Registry& registry) {
               "\n");
         if (state.currentLevel >= 0) state.levels[state.currentLevel]->Shutdown(registry);
         if (state.currentLevel != -1) state.levels[state.currentLevel]->Unload(registry);
+        platform::ReturnFreedMemory();
         state.previousLevel = state.currentLevel;
         state.currentLevel = state.nextLevel;
         // A delayed switch still armed would otherwise land later on top of wherever this one

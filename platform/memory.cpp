@@ -17,4 +17,10 @@ void KeepLargeBlocksForReuse() noexcept {
 #endif
 }
 
+void ReturnFreedMemory() noexcept {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 }  // namespace velkor::platform

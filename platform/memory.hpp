@@ -12,4 +12,9 @@ namespace velkor::platform {
 // freed blocks for reuse already: there, and with other C libraries, this does nothing.
 void KeepLargeBlocksForReuse() noexcept;
 
+// Gives the pages of freed blocks back to the system, so that what a finished level left free is
+// not counted on top of the next one while it loads. Does nothing where the C library's heap is not
+// glibc's.
+void ReturnFreedMemory() noexcept;
+
 }  // namespace velkor::platform

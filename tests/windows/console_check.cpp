@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -143,31 +144,34 @@ int wmain(int argc, wchar_t** argv) {
     SetEnvironmentVariableW(L"VELKOR_TRACE", L"1");
     const std::string attached = "Console: attached to the parent's console";
 
-    ClearScreen(screen);
-    DWORD status = Run(game + L" --help", 0);
-    std::string text = ScreenText(screen);
-    ShowScreen(text);
-    Check(status == 0, "--help from a console: status " + std::to_string(status));
-    Check(Contains(text, attached), "--help from a console: the game attached to the console itself");
-    Check(Contains(text, "usage: velkor.exe [--level N]"), "--help from a console: the usage line is on the console");
-
-    ClearScreen(screen);
-    status = Run(game + L" --level 99", 0);
-    text = ScreenText(screen);
-    ShowScreen(text);
-    Check(status == 2, "--level 99 from a console: status " + std::to_string(status));
-    Check(Contains(text, attached), "--level 99 from a console: the game attached to the console itself");
-    Check(Contains(text, "velkor.exe: no level 99"), "--level 99 from a console: the error is on the console");
-    Check(Contains(text, "usage: velkor.exe [--level N]"), "--level 99 from a console: the usage line is on the console");
-
-    // A longer run's own lines: the content check of the folder it is started in.
-    ClearScreen(screen);
-    status = Run(game + L" --check-content", 0);
-    text = ScreenText(screen);
-    ShowScreen(text);
-    Check(status == 0, "--check-content from a console: status " + std::to_string(status));
-    Check(Contains(text, "content check: ") && Contains(text, " files, 0 problems"),
-          "--check-content from a console: its result is on the console");
+    // Each start from this console: its arguments, its status and the lines it must leave here.
+    struct Start {
+        const wchar_t* arguments;
+        const char* name;
+        DWORD status;
+        std::vector<std::pair<std::string, std::string>> lines;  // (text, what it shows)
+    };
+    const std::string usage = "usage: velkor.exe [--level N]";
+    const Start starts[] = {
+        {L" --help", "--help", 0, {{attached, "the game attached to the console itself"}, {usage, "the usage line is on the console"}}},
+        {L" --level 99", "--level 99", 2,
+         {{attached, "the game attached to the console itself"},
+          {"velkor.exe: no level 99", "the error is on the console"},
+          {usage, "the usage line is on the console"}}},
+        // A longer run's own lines: the content check of the folder it is started in.
+        {L" --check-content", "--check-content", 0, {{"content check: ", "its result is on the console"}, {" files, 0 problems", "its result is on the console"}}},
+    };
+    DWORD status = 0;
+    std::string text;
+    for (const Start& start : starts) {
+        const std::string from = std::string(start.name) + " from a console: ";
+        ClearScreen(screen);
+        status = Run(game + start.arguments, 0);
+        text = ScreenText(screen);
+        ShowScreen(text);
+        Check(status == start.status, from + "status " + std::to_string(status));
+        for (const auto& [line, shows] : start.lines) Check(Contains(text, line), from + shows);
+    }
 
     // A double-click: the game's parent has no console (started detached from this one), so the
     // game has none to attach to. It must still end normally, and nothing may reach this console.

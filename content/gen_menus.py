@@ -328,9 +328,12 @@ def star(cx, cy, r, inner=0.45):
              cy - (r if i % 2 == 0 else r * inner) * math.cos(math.pi * i / 5)) for i in range(11)]
 
 
-def stars_art(path, cw, ch):
-    """4 x 4 cells: 0 three empty stars; 1-5 fill the first, 6-10 the second, 11-15 the third."""
-    sheet = Image.new("RGBA", (cw * 4, ch * 4))
+def stars_art(path, cw, ch, keep):
+    """4 x 4 cells: 0 three empty stars; 1-5 fill the first, 6-10 the second, 11-15 the third.
+    Each cell is drawn cw wide and stored as its middle `keep` columns: beside the outer stars
+    the glow has faded below 1 % there."""
+    cut = (cw - keep) // 2
+    sheet = Image.new("RGBA", (keep * 4, ch * 4))
     centres = [(cw * 0.22, ch * 0.56, ch * 0.3), (cw * 0.5, ch * 0.48, ch * 0.38), (cw * 0.78, ch * 0.56, ch * 0.3)]
     for frame in range(16):
         c = canvas(cw, ch)
@@ -347,7 +350,9 @@ def stars_art(path, cw, ch):
         cell = Image.open(tmp).convert("RGBA")
         cell.load()
         os.remove(tmp)
-        sheet.paste(cell, ((frame % 4) * cw, (frame // 4) * ch))
+        faint = cell.getchannel("A").point(lambda a: 255 if a > 2 else 0).getbbox()
+        assert faint is None or (faint[0] >= cut and faint[2] <= cut + keep), faint
+        sheet.paste(cell.crop((cut, 0, cut + keep, ch)), ((frame % 4) * keep, (frame // 4) * ch))
     save_png(sheet, out(path))
 
 
@@ -714,9 +719,10 @@ def win_screen():
 
     # The sheet's cells are drawn at three quarters of their size on screen (soft glowing shapes lose
     # nothing): its sixteen cells were the largest image the win screen adds to the level's.
-    cw, ch = 480, 160
-    stars_art(ART + "Stars.png", cw * 3 // 4, ch * 3 // 4)
-    stars = sprite(ART + "Stars.png", 0.0, 0.26, cw, ch, "UI")
+    # Only the middle 408 of each cell's 480 columns hold the stars; the rest was stored empty.
+    cw, ch, keep = 480, 160, 408
+    stars_art(ART + "Stars.png", cw * 3 // 4, ch * 3 // 4, keep * 3 // 4)
+    stars = sprite(ART + "Stars.png", 0.0, 0.26, keep, ch, "UI")
     stars["Graphics"]["Mesh"] = {"SpriteSheet": {"Dim": [4, 4], "Sprite": [0, 0]}}
     stars["SpriteSheet"] = {"Dimensions": [4, 4], "NumSprites": 16, "PlayAnim": True, "SecondsPerFrame": 0.08}
     write("Data/WinScreenStars.json", stars)

@@ -82,6 +82,8 @@ void LevelManager::Update(float dt, Registry& registry) {
         state.levels[state.currentLevel]->Initialize(registry);
         state.loadNanoseconds = platform::NowNanoseconds() - loadStart;
         state.loadCpuNanoseconds = platform::ProcessCpuNanoseconds() - loadCpuStart;
+        // The load's decode buffers are free now: the visit need not carry them.
+        platform::ReturnFreedMemory();
         ++state.switches;
         char took[64];
         std::snprintf(took, sizeof took, "%.1f ms (process CPU %.1f ms)", static_cast<double>(state.loadNanoseconds) / 1e6,

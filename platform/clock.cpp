@@ -7,6 +7,8 @@
 #else
 #include <sys/resource.h>
 #include <time.h>
+
+#include <cstdio>
 #endif
 
 namespace velkor::platform {
@@ -46,10 +48,35 @@ std::int64_t PeakResidentBytes() noexcept {
     if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
     return static_cast<std::int64_t>(counters.PeakWorkingSetSize);
 #else
+    // The whole file is about 1.5 kB; a line past the buffer is read as absent.
+    if (std::FILE* file = std::fopen("/proc/self/status", "r")) {
+        char text[8192];
+        const std::size_t size = std::fread(text, 1, sizeof text, file);
+        std::fclose(file);
+        if (const std::int64_t exact = HighWaterFromStatus({text, size})) return exact;
+    }
     rusage usage{};
     if (getrusage(RUSAGE_SELF, &usage) != 0) return 0;
     return static_cast<std::int64_t>(usage.ru_maxrss) * 1024;  // kilobytes on Linux
 #endif
+}
+
+std::int64_t HighWaterFromStatus(std::string_view status) noexcept {
+    constexpr std::string_view Key = "VmHWM:";
+    std::size_t at = status.find(Key);
+    // Only at a line's start: another key could end in the same letters.
+    while (at != std::string_view::npos && at != 0 && status[at - 1] != '\n') at = status.find(Key, at + 1);
+    if (at == std::string_view::npos) return 0;
+    std::size_t i = at + Key.size();
+    while (i < status.size() && (status[i] == ' ' || status[i] == '\t')) ++i;
+    std::int64_t kilobytes = 0;
+    const std::size_t digits = i;
+    for (; i < status.size() && status[i] >= '0' && status[i] <= '9'; ++i) {
+        if (kilobytes > (INT64_MAX / 1024 - 9) / 10) return 0;
+        kilobytes = kilobytes * 10 + (status[i] - '0');
+    }
+    if (i == digits || status.substr(i, 3) != " kB") return 0;
+    return kilobytes * 1024;
 }
 
 }  // namespace velkor::platform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace velkor::platform {
 
@@ -14,6 +15,11 @@ std::int64_t ProcessCpuNanoseconds() noexcept;
 
 // The largest resident set (working set) the process has had so far, in bytes; 0 where unknown.
 std::int64_t PeakResidentBytes() noexcept;
+
+// The "VmHWM:" line of a Linux /proc/<pid>/status text, in bytes; 0 when absent or malformed.
+// Linux reports the peak exactly there; getrusage's figure lags behind it (it was measured about
+// half a megabyte short during a level), so the developer reports read this line where it exists.
+std::int64_t HighWaterFromStatus(std::string_view status) noexcept;
 
 // Converts a tick count of a counter with the given frequency without overflowing for large
 // tick values: whole seconds first, then the remainder.

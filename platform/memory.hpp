@@ -13,8 +13,8 @@ namespace velkor::platform {
 void KeepLargeBlocksForReuse() noexcept;
 
 // Gives the pages of freed blocks back to the system, so that what a finished level left free is
-// not counted on top of the next one while it loads. Does nothing where the C library's heap is not
-// glibc's.
+// not counted on top of the next one while it loads, nor a load's decode buffers through the visit.
+// Does nothing where the C library's heap is not glibc's.
 void ReturnFreedMemory() noexcept;
 
 }  // namespace velkor::platform

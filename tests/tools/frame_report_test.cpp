@@ -124,6 +124,24 @@ TEST(FrameReport, SplitsTheRunIntoLevelVisitsAndPassesFramesThrough) {
     EXPECT_EQ(alone.Visits()[0].wallMs.size(), 1u);
 }
 
+TEST(FrameReport, PeakIsReadFromTheStatusLineOnly) {
+    struct Case {
+        const char* status;
+        std::int64_t bytes;
+    };
+    const Case cases[] = {
+        {"Name:\tvelkor\nVmPeak:\t  900000 kB\nVmHWM:\t  153060 kB\nVmRSS:\t  149000 kB\n", 153060LL * 1024},
+        {"VmHWM: 1 kB", 1024},
+        {"XVmHWM:\t 5 kB\nVmHWM:\t 7 kB\n", 7 * 1024},  // only a key at a line's start
+        {"VmRSS:\t  149000 kB\n", 0},                     // absent (not Linux, or a kernel without it)
+        {"VmHWM:\t   kB\n", 0},                          // no number
+        {"VmHWM:\t 12 MB\n", 0},                          // another unit
+        {"VmHWM:\t 99999999999999999999 kB\n", 0},        // past 64 bits
+        {"", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::HighWaterFromStatus(c.status), c.bytes) << c.status;
+}
+
 TEST(FrameReport, ProcessMeasuresAreLiveAndTheFileIsWrittenOrRefused) {
     const std::int64_t cpuBefore = platform::ProcessCpuNanoseconds();
     // Windows counts process time in scheduler ticks (about 16 ms): work until one passes, with a

@@ -68,7 +68,6 @@ void LevelManager::Update(float dt, Registry& registry) {
               "\n");
         if (state.currentLevel >= 0) state.levels[state.currentLevel]->Shutdown(registry);
         if (state.currentLevel != -1) state.levels[state.currentLevel]->Unload(registry);
-        platform::ReturnFreedMemory();
         state.previousLevel = state.currentLevel;
         state.currentLevel = state.nextLevel;
         // A delayed switch still armed would otherwise land later on top of wherever this one
@@ -82,7 +81,8 @@ void LevelManager::Update(float dt, Registry& registry) {
         state.levels[state.currentLevel]->Initialize(registry);
         state.loadNanoseconds = platform::NowNanoseconds() - loadStart;
         state.loadCpuNanoseconds = platform::ProcessCpuNanoseconds() - loadCpuStart;
-        // The load's decode buffers are free now: the visit need not carry them.
+        // What the last level left free was there for this load to reuse; what is still free now
+        // (that, and the load's decode buffers) the visit need not carry.
         platform::ReturnFreedMemory();
         ++state.switches;
         char took[64];

@@ -12,9 +12,9 @@ namespace velkor::platform {
 // freed blocks for reuse already: there, and with other C libraries, this does nothing.
 void KeepLargeBlocksForReuse() noexcept;
 
-// Gives the pages of freed blocks back to the system, so that what a finished level left free is
-// not counted on top of the next one while it loads, nor a load's decode buffers through the visit.
-// Does nothing where the C library's heap is not glibc's.
+// Gives the pages of freed blocks back to the system: called once a level has loaded, so that a
+// visit does not carry what the last level and the load's decode buffers left free. Does nothing
+// where the C library's heap is not glibc's.
 void ReturnFreedMemory() noexcept;
 
 }  // namespace velkor::platform
